@@ -1,0 +1,49 @@
+// Program entry: one instance per session, a hidden main window, then the message loop.
+#include <objbase.h>
+#include <windows.h>
+
+#include "app/win_main.h"
+#include "framework/application.h"
+#include "framework/win_handle.h"
+
+namespace {
+
+constexpr wchar_t InstanceMutexName[] = L"Lindenholt_Tamarind";
+
+class TOleSession {
+public:
+  TOleSession() : FInitialized(SUCCEEDED(::OleInitialize(nullptr))) {}
+  ~TOleSession() {
+    if (FInitialized) ::OleUninitialize();
+  }
+  TOleSession(const TOleSession&) = delete;
+  TOleSession& operator=(const TOleSession&) = delete;
+
+private:
+  bool FInitialized;
+};
+
+// The mutex that marks the running instance, or nothing when another instance has it.
+TKernelHandle ClaimInstance() {
+  if (TKernelHandle existing{::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, InstanceMutexName)}) return {};
+  TKernelHandle mine{::CreateMutexW(nullptr, FALSE, InstanceMutexName)};
+  // Two starts at the same moment both miss the open; only the creator of the mutex stays.
+  if (mine && ::GetLastError() == ERROR_ALREADY_EXISTS) return {};
+  return mine;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const TKernelHandle instance = ClaimInstance();
+  if (!instance) return 0;
+
+  const TOleSession ole;
+  TApplication& application = Application();
+  HWND applicationWindow = application.Handle();
+  ::SetWindowLongW(applicationWindow, GWL_EXSTYLE, ::GetWindowLongW(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  application.SetTitle(L"Tamarind");
+  application.CreateForm<TWinMain>();
+  application.Run();
+  return 0;
+}

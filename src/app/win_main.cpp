@@ -1,0 +1,96 @@
+#include "app/win_main.h"
+
+#include <windows.h>
+
+#include "app/menu_folder.h"
+#include "folder/dir_monitor.h"
+#include "folder/file_list.h"
+#include "framework/timer.h"
+
+namespace {
+
+TFormDesign WinMainDesign() {
+  TFormDesign design;
+  design.ClassName = L"TWinMain";
+  design.Caption = L"WinMain";
+  design.BorderStyle = TFormBorderStyle::bsNone;
+  // Stored parked, so the window is never seen larger than one pixel, not even at creation.
+  design.Left = -1;
+  design.Top = -1;
+  design.Width = 1;
+  design.Height = 1;
+  design.Visible = true;
+  return design;
+}
+
+std::wstring ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
+  BeginLoading();
+  FDirMon = &Make<TDirMonitor>();
+  FDirMon->SetName(L"DirMon");
+  FDirMon->SetActive(true);
+  using enum TDirMonitorFilterValue;
+  FDirMon->SetFilter({dmfFileName, dmfDirName, dmfAttributes, dmfSize, dmfLastWrite});
+  FDirMon->SetIncludeSubDir(true);
+  TDirMonitor::SetInterval(1000);
+
+  FFileList = &Make<TFileList>();
+  FFileList->SetName(L"FileList");
+  using enum TFileAttr;
+  FFileList->SetFileType({ftReadOnly, ftHidden, ftSystem, ftDirectory, ftArchive, ftNormal});
+  FFileList->SetMask({L"*.*"});
+
+  FHiTimer = &Make<TTimer>();
+  FHiTimer->SetName(L"HiTimer");
+  FHiTimer->SetEnabled(false);
+  FHiTimer->SetInterval(60);
+  EndLoading();
+
+  OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+  OnDestroy = [this](TComponent* sender) { FormDestroy(sender); };
+  OnDeactivate = [this](TComponent* sender) { FormDeactivate(sender); };
+}
+
+void TWinMain::FormCreate(TComponent*) {
+  for (TIconCacheEntry& entry : FIconCache) entry.Key = {0, 0, 0};
+  FIconCacheCount = 0;
+  SetBounds(-1, -1, 1, 1);
+  FPendingIcons.clear();
+  FMenuShown = false;
+  FTurnSpan = 5;
+  FHiTimer->SetInterval(50);
+  FMoveThreshold = 2;
+  FMinPoints = 12;
+
+  const std::wstring menuFolder = MenuFolderPath(ExecutablePath());
+  const DWORD attributes = ::GetFileAttributesW(menuFolder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    ::CreateDirectoryW(menuFolder.c_str(), nullptr);  // a failure leaves an empty launcher menu
+  }
+
+  FReady = true;
+  FHiTimer->SetEnabled(true);
+  FDirMon->SetDirectory(menuFolder);
+}
+
+void TWinMain::FormDestroy(TComponent*) { FPendingIcons.clear(); }
+
+void TWinMain::FormDeactivate(TComponent*) {
+  FMenuShown = false;
+  FReady = true;  // also cancels a running build
+}
+
+void TWinMain::MExitClick(TComponent*) { Close(); }

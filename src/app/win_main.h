@@ -1,0 +1,67 @@
+#pragma once
+// TWinMain: the hidden 1 x 1 main window. It owns every component of the launcher and holds
+// the state the launcher's handlers share.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "framework/form.h"
+
+class TDirMonitor;
+class TFileList;
+class TMenuItem;
+class TTimer;
+
+struct TTrailPoint {
+  std::int32_t X;
+  std::int32_t Y;
+  std::int32_t Tick;  // timer ticks
+};
+
+struct TIconCacheEntry {
+  std::array<char, 3> Key;  // extension, three single-byte characters
+  std::int32_t ImageIndex;  // into ImageList
+};
+
+struct TPoint32 {
+  std::int32_t X;
+  std::int32_t Y;
+};
+
+class TWinMain : public TForm {
+public:
+  static constexpr int TrailCapacity = 101;
+  static constexpr int IconCacheCapacity = 1000;
+
+  explicit TWinMain(TComponent* owner);
+
+  void FormCreate(TComponent* sender);
+  void FormDestroy(TComponent* sender);
+  void FormDeactivate(TComponent* sender);
+  void MExitClick(TComponent* sender);
+
+  TDirMonitor& DirMon() const { return *FDirMon; }
+  TFileList& FileList() const { return *FFileList; }
+  TTimer& HiTimer() const { return *FHiTimer; }
+  bool Ready() const { return FReady; }
+  bool MenuShown() const { return FMenuShown; }
+
+private:
+  TDirMonitor* FDirMon;
+  TFileList* FFileList;
+  TTimer* FHiTimer;
+
+  std::int32_t FTurnSpan = 0;
+  std::int32_t FMoveThreshold = 0;
+  TPoint32 FLastPos{};
+  std::array<TTrailPoint, TrailCapacity> FTrail{};
+  std::int32_t FTrailCount = 0;
+  std::int32_t FTick = 0;
+  std::int32_t FMinPoints = 0;
+  bool FCoolDown = false;
+  bool FReady = false;
+  std::array<TIconCacheEntry, IconCacheCapacity> FIconCache{};
+  std::int32_t FIconCacheCount = 0;
+  bool FMenuShown = false;
+  std::vector<TMenuItem*> FPendingIcons;  // not owning
+};

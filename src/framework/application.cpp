@@ -1,0 +1,101 @@
+#include "framework/application.h"
+
+#include "framework/exception.h"
+#include "framework/form.h"
+#include "framework/utf8.h"
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() = default;
+
+HWND TApplication::Handle() {
+  if (!HandleAllocated()) {
+    TWindowParams params;
+    params.ClassName = L"TApplication";
+    params.Caption = FTitle;
+    params.Style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+    CreateHandle(params);
+  }
+  return TWindow::Handle();
+}
+
+void TApplication::SetTitle(std::wstring title) {
+  FTitle = std::move(title);
+  if (HandleAllocated()) ::SetWindowTextW(TWindow::Handle(), FTitle.c_str());
+}
+
+void TApplication::FormCreated(TForm& form) {
+  if (!FMainForm) FMainForm = &form;
+  form.DoCreate();
+}
+
+void TApplication::RemovalNotice(TComponent& component) {
+  if (&component == FMainForm) FMainForm = nullptr;
+}
+
+void TApplication::Run() {
+  MSG msg;
+  while (!FTerminated) {
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    HandleMessage(msg);
+  }
+  FTerminated = true;
+  // Forms go while the loop's world still exists: their destruction handlers may need it.
+  while (!Components().empty()) {
+    TComponentDeleter{}(Components().back());
+  }
+}
+
+void TApplication::Terminate() {
+  if (!FTerminated) ::PostQuitMessage(0);
+}
+
+bool TApplication::HandleMessage(MSG& msg) {
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!HandleMessage(msg)) break;
+  }
+}
+
+void TApplication::SetCursor(TScreenCursor cursor) {
+  FCursor = cursor;
+  const auto id = cursor == TScreenCursor::crHourGlass ? IDC_WAIT : IDC_ARROW;
+  ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(id)));
+}
+
+void TApplication::HandleException() noexcept {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    ShowException(error);
+  } catch (...) {
+    ShowException(Exception(L"不明なエラーが発生しました"));
+  }
+}
+
+void TApplication::ShowException(const std::exception& error) {
+  const auto* own = dynamic_cast<const Exception*>(&error);
+  const std::wstring message = own ? own->Message() : FromUtf8(error.what());
+  if (OnException) {
+    OnException(message);
+    return;
+  }
+  ::MessageBoxW(HandleAllocated() ? TWindow::Handle() : nullptr, message.c_str(), FTitle.c_str(),
+                MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,78 @@
+#include "framework/component.h"
+
+#include <algorithm>
+
+namespace {
+
+void Erase(std::vector<TComponent*>& list, const TComponent* item) {
+  list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+
+}  // namespace
+
+TComponent::TComponent(TComponent* owner) : FOwner(owner) {
+  if (FOwner) FOwner->Insert(*this);
+}
+
+TComponent::~TComponent() {
+  Destroying();  // already done when freed by the owner or TComponentDeleter
+  if (FOwner) FOwner->Remove(*this);
+}
+
+void TComponent::Destroying() {
+  if (FDestroying) return;
+  FDestroying = true;
+  // Tell everyone who refers to us, the owner included, while we are still whole.
+  const std::vector<TComponent*> links = FNoticeLinks;
+  for (TComponent* link : links) {
+    Erase(link->FNoticeLinks, this);
+    link->RemovalNotice(*this);
+  }
+  FNoticeLinks.clear();
+  DestroyComponents();
+  if (FOwner) FOwner->RemovalNotice(*this);
+}
+
+void TComponent::BeginLoading() {
+  FLoading = true;
+  for (TComponent* child : FComponents) child->BeginLoading();
+}
+
+void TComponent::EndLoading() {
+  for (TComponent* child : FComponents) child->EndLoading();
+  if (!FLoading) return;
+  FLoading = false;
+  LoadFinished();
+}
+
+void TComponent::RequestRemovalNotice(TComponent& other) {
+  if (&other == this) return;
+  if (std::find(FNoticeLinks.begin(), FNoticeLinks.end(), &other) == FNoticeLinks.end()) {
+    FNoticeLinks.push_back(&other);
+    other.FNoticeLinks.push_back(this);
+  }
+}
+
+void TComponent::CancelRemovalNotice(TComponent& other) {
+  Erase(FNoticeLinks, &other);
+  Erase(other.FNoticeLinks, this);
+}
+
+void TComponent::Insert(TComponent& child) { FComponents.push_back(&child); }
+
+void TComponent::Remove(TComponent& child) { Erase(FComponents, &child); }
+
+void TComponent::DestroyComponents() {
+  // Last made, first freed: later components may refer to earlier ones.
+  while (!FComponents.empty()) {
+    TComponent* child = FComponents.back();
+    child->Destroying();
+    delete child;  // removes itself from FComponents
+  }
+}
+
+void TComponentDeleter::operator()(TComponent* component) const {
+  if (!component) return;
+  component->Destroying();
+  delete component;
+}

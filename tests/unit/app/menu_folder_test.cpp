@@ -1,0 +1,18 @@
+#include "app/menu_folder.h"
+
+#include <gtest/gtest.h>
+
+TEST(MenuFolder, IsMenuBesideTheExecutable) {
+  EXPECT_EQ(MenuFolderPath(L"C:\\Tools\\Tamarind\\tamarind.exe"), L"C:\\Tools\\Tamarind\\Menu");
+  EXPECT_EQ(MenuFolderPath(L"\\\\server\\share\\tamarind.exe"), L"\\\\server\\share\\Menu");
+}
+
+TEST(MenuFolder, DriveRootKeepsItsSeparator) {
+  EXPECT_EQ(ExecutableFolder(L"C:\\tamarind.exe"), L"C:\\");
+  EXPECT_EQ(MenuFolderPath(L"C:\\tamarind.exe"), L"C:\\\\Menu");
+}
+
+TEST(MenuFolder, DriveRelativeAndBareNames) {
+  EXPECT_EQ(ExecutableFolder(L"C:tamarind.exe"), L"C:");
+  EXPECT_EQ(ExecutableFolder(L"tamarind.exe"), L"");
+}
