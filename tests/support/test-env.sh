@@ -23,7 +23,7 @@ make_prefix() {
 
 start_display() {
   mkdir -p "$state"
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$state/display.tmp" 2>/dev/null &
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$state/display.tmp" 2>/dev/null &
   echo $! >"$state/xvfb.pid"
   for _ in $(seq 100); do
     [ -s "$state/display.tmp" ] && break
@@ -47,7 +47,12 @@ case $action in
     stop_all
     make_prefix
     start_display
-    DISPLAY=":$(cat "$state/display")" wineserver -p
+    # Keeps Wine warm between test programs; no inherited output, or ctest waits for it.
+    export DISPLAY=":$(cat "$state/display")"
+    wineserver -p </dev/null >/dev/null 2>&1
+    # Start the prefix's background services now, with no inherited output; a test program
+    # that started them would hand them ctest's pipes and ctest would wait for them.
+    wineboot </dev/null >/dev/null 2>&1
     ;;
   stop) stop_all ;;
   *) echo "usage: $0 start|stop <build-dir>" >&2; exit 2 ;;

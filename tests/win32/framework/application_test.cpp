@@ -1,0 +1,96 @@
+#include "framework/application.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/exception.h"
+#include "framework/form.h"
+#include "support/message_pump.h"
+
+namespace {
+
+constexpr UINT WM_PROBE = WM_USER + 0x67;
+
+TFormDesign ProbeDesign() {
+  TFormDesign design;
+  design.ClassName = L"TProbeForm";
+  design.Caption = L"Probe";
+  design.BorderStyle = TFormBorderStyle::bsNone;
+  design.Width = 20;
+  design.Height = 20;
+  return design;
+}
+
+// Collects what would go to the error box.
+class ErrorBoxCapture {
+public:
+  ErrorBoxCapture() {
+    Application().OnException = [this](const std::wstring& message) { Messages.push_back(message); };
+  }
+  ~ErrorBoxCapture() { Application().OnException = nullptr; }
+  std::vector<std::wstring> Messages;
+};
+
+TEST(Application, ErrorInAHandlerIsShownAndTheLoopGoesOn) {
+  ErrorBoxCapture errors;
+  auto form = MakeComponent<TForm>(ProbeDesign());
+  int handled = 0;
+  form->SetMessageHandler(WM_PROBE, [&](TMessage& message) {
+    ++handled;
+    if (message.WParam == 1) throw Exception(L"壊れました");
+    message.Result = 42;
+  });
+  ::PostMessageW(form->Handle(), WM_PROBE, 1, 0);
+  ::PostMessageW(form->Handle(), WM_PROBE, 2, 0);
+  ASSERT_TRUE(PumpUntil([&] { return handled == 2; }, 2000));
+  ASSERT_EQ(errors.Messages.size(), 1u);
+  EXPECT_EQ(errors.Messages[0], L"壊れました");
+  EXPECT_EQ(::SendMessageW(form->Handle(), WM_PROBE, 0, 0), 42);
+}
+
+TEST(Application, ErrorInACreationHandlerIsShown) {
+  ErrorBoxCapture errors;
+  auto form = MakeComponent<TForm>(ProbeDesign());
+  form->OnCreate = [](TComponent*) { throw Exception(L"作成できません"); };
+  form->DoCreate();
+  ASSERT_EQ(errors.Messages.size(), 1u);
+  EXPECT_EQ(errors.Messages[0], L"作成できません");
+}
+
+TEST(Application, DestructionHandlerRunsOnceBeforeTheWindowGoes) {
+  auto form = MakeComponent<TForm>(ProbeDesign());
+  int destroyed = 0;
+  bool windowAlive = false;
+  HWND window = form->Handle();
+  form->OnDestroy = [&](TComponent*) {
+    ++destroyed;
+    windowAlive = ::IsWindow(window) != FALSE;
+  };
+  form.reset();
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_TRUE(windowAlive);
+  EXPECT_FALSE(::IsWindow(window));
+}
+
+TEST(Application, FormsAreOwnedByTheHiddenApplicationWindow) {
+  auto form = MakeComponent<TForm>(ProbeDesign());
+  EXPECT_EQ(::GetWindow(form->Handle(), GW_OWNER), Application().Handle());
+  EXPECT_FALSE(::IsWindowVisible(Application().Handle()));
+  form->SetBounds(-1, -1, 1, 1);
+  EXPECT_EQ(form->Left(), -1);
+  EXPECT_EQ(form->Width(), 1);
+  EXPECT_EQ(form->Height(), 1);
+}
+
+TEST(Application, DeactivationHandlerRunsWhenAnotherWindowIsActivated) {
+  auto first = MakeComponent<TForm>(ProbeDesign());
+  auto second = MakeComponent<TForm>(ProbeDesign());
+  int deactivated = 0;
+  first->OnDeactivate = [&](TComponent*) { ++deactivated; };
+  ::ShowWindow(first->Handle(), SW_SHOW);
+  ::ShowWindow(second->Handle(), SW_SHOW);
+  ::SetActiveWindow(first->Handle());
+  ::SetActiveWindow(second->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return deactivated > 0; }, 2000));
+}
+
+}  // namespace
