@@ -38,6 +38,19 @@ void TApplication::RemovalNotice(TComponent& component) {
   if (&component == FMainForm) FMainForm = nullptr;
 }
 
+LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Closing the application (a task manager's "end task") closes the main form, which ends
+  // the loop in order; the default would destroy the window under the forms it owns.
+  if (message == WM_CLOSE) {
+    if (FMainForm)
+      FMainForm->Close();
+    else
+      Terminate();
+    return 0;
+  }
+  return TWindow::WndProc(message, wParam, lParam);
+}
+
 void TApplication::Run() {
   MSG msg;
   while (!FTerminated) {

@@ -51,6 +51,7 @@ public:
 
 protected:
   void RemovalNotice(TComponent& component) override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
   void FormCreated(TForm& form);

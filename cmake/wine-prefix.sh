@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Makes a Wine prefix ready for Tamarind once (Japanese fonts mapped) and leaves it for reuse.
+# Usage: wine-prefix.sh <prefix-dir>
+set -euo pipefail
+export WINEPREFIX=$1
+export WINEDEBUG=-all
+[ -f "$WINEPREFIX/.tamarind-ready" ] && exit 0
+rm -rf "$WINEPREFIX"
+DISPLAY= wineboot -i </dev/null >/dev/null 2>&1
+nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+# Japanese text needs the IPA font behind the fonts Windows programs ask for.
+wine reg add "$nt\\FontLink\\SystemLink" /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f </dev/null >/dev/null 2>&1
+wine reg add "$nt\\FontSubstitutes" /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f </dev/null >/dev/null 2>&1
+wineserver -w
+touch "$WINEPREFIX/.tamarind-ready"
