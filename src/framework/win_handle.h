@@ -59,3 +59,18 @@ struct TWindowHandleTraits {
 using TKernelHandle = TUniqueHandle<TKernelHandleTraits>;
 using TFindHandle = TUniqueHandle<TFindHandleTraits>;
 using TChangeNotificationHandle = TUniqueHandle<TChangeNotificationTraits>;
+
+struct TMenuHandleTraits {
+  using Handle = HMENU;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::DestroyMenu(h); }
+};
+
+struct TIconHandleTraits {
+  using Handle = HICON;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { ::DestroyIcon(h); }
+};
+
+using TMenuHandle = TUniqueHandle<TMenuHandleTraits>;
+using TIconHandle = TUniqueHandle<TIconHandleTraits>;

@@ -1,0 +1,26 @@
+#pragma once
+// Popup menus: a root item whose sub-items are the menu, shown at a screen point.
+#include <windows.h>
+
+#include "framework/component.h"
+#include "framework/menu_item.h"
+
+class TPopupMenu : public TComponent {
+public:
+  explicit TPopupMenu(TComponent* owner);
+
+  TMenuItem& Items() const { return *FItems; }
+  HMENU Handle() const { return FItems->Handle(); }
+
+  // Whether the control or icon it belongs to pops it up by itself on a button press.
+  bool AutoPopup() const { return FAutoPopup; }
+  void SetAutoPopup(bool value) { FAutoPopup = value; }
+
+  // Shows the menu with its top-left corner at (x, y) and returns when it has closed; the
+  // chosen item's click follows from the message loop.
+  virtual void Popup(int x, int y);
+
+private:
+  TMenuItem* FItems;
+  bool FAutoPopup = true;
+};

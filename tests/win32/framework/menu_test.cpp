@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/menu_item.h"
+#include "framework/popup_list.h"
+#include "framework/popup_menu.h"
+#include "support/message_pump.h"
+
+namespace {
+
+std::wstring PlatformText(HMENU menu, UINT position) {
+  wchar_t text[256] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = 255;
+  ::GetMenuItemInfoW(menu, position, TRUE, &info);
+  return text;
+}
+
+MENUITEMINFOW PlatformInfo(HMENU menu, UINT position) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+  EXPECT_TRUE(::GetMenuItemInfoW(menu, position, TRUE, &info));
+  return info;
+}
+
+class MenuTest : public ::testing::Test {
+protected:
+  TMenuItem& NewItem(const std::wstring& caption) {
+    TMenuItem& item = owner->Make<TMenuItem>();
+    item.SetCaption(caption);
+    return item;
+  }
+
+  TComponentPtr<TComponent> owner = MakeComponent<TComponent>();
+  TPopupMenu& popup = owner->Make<TPopupMenu>();
+};
+
+TEST_F(MenuTest, HiddenItemsTakeNoPlatformPosition) {
+  TMenuItem& dot = NewItem(L"<.>");
+  dot.SetVisible(false);
+  popup.Items().Add(dot);
+  popup.Items().Add(NewItem(L"a.txt"));
+  HMENU menu = popup.Handle();
+  ASSERT_EQ(::GetMenuItemCount(menu), 1);
+  EXPECT_EQ(PlatformText(menu, 0), L"a.txt");
+
+  // Items inserted before, after and among hidden ones land in visible order.
+  popup.Items().Insert(0, NewItem(L"first"));
+  popup.Items().Add(NewItem(L"-"));
+  popup.Items().Add(NewItem(L"キャンセル"));
+  ASSERT_EQ(::GetMenuItemCount(menu), 4);
+  EXPECT_EQ(PlatformText(menu, 0), L"first");
+  EXPECT_EQ(PlatformText(menu, 1), L"a.txt");
+  EXPECT_TRUE(PlatformInfo(menu, 2).fType & MFT_SEPARATOR);
+  EXPECT_EQ(PlatformText(menu, 3), L"キャンセル");
+
+  dot.SetVisible(true);
+  EXPECT_EQ(PlatformText(menu, 1), L"<.>");
+  EXPECT_EQ(popup.Items().IndexOf(dot), 1);
+  dot.SetVisible(false);
+  EXPECT_EQ(::GetMenuItemCount(menu), 4);
+}
+
+TEST_F(MenuTest, PropertiesReachThePlatformMenu) {
+  TMenuItem& item = NewItem(L"表示の設定(&V)...");
+  popup.Items().Add(item);
+  HMENU menu = popup.Handle();
+  item.SetDefault(true);
+  item.SetChecked(true);
+  item.SetEnabled(false);
+  item.SetRadioItem(true);
+  item.SetBreak(TMenuBreak::mbBarBreak);
+  item.SetShortCut(ShortCut('S', scCtrl));
+  const MENUITEMINFOW info = PlatformInfo(menu, 0);
+  EXPECT_TRUE(info.fState & MFS_DEFAULT);
+  EXPECT_TRUE(info.fState & MFS_CHECKED);
+  EXPECT_TRUE(info.fState & MFS_GRAYED);
+  EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
+  EXPECT_TRUE(info.fType & MFT_MENUBARBREAK);
+  EXPECT_EQ(info.wID, item.Command());
+  EXPECT_EQ(PlatformText(menu, 0), L"表示の設定(&V)...\tCtrl+S");
+}
+
+TEST_F(MenuTest, ChangesKeepAnOwnerDrawnEntryOwnerDrawn) {
+  TMenuItem& item = NewItem(L"a");
+  popup.Items().Add(item);
+  MENUITEMINFOW ownerDraw{};
+  ownerDraw.cbSize = sizeof(ownerDraw);
+  ownerDraw.fMask = MIIM_FTYPE;
+  ownerDraw.fType = MFT_OWNERDRAW;
+  ::SetMenuItemInfoW(popup.Handle(), 0, TRUE, &ownerDraw);
+  item.SetCaption(L"b");
+  EXPECT_TRUE(PlatformInfo(popup.Handle(), 0).fType & MFT_OWNERDRAW);
+}
+
+TEST_F(MenuTest, SubItemsMakeASubmenuAndDetachingLeavesTheItemAlive) {
+  TMenuItem& folder = NewItem(L"<Tools>");
+  popup.Items().Add(folder);
+  HMENU menu = popup.Handle();
+  EXPECT_EQ(PlatformInfo(menu, 0).hSubMenu, nullptr);
+
+  TMenuItem& open = NewItem(L"このフォルダを開く");
+  folder.Add(open);
+  EXPECT_EQ(PlatformInfo(menu, 0).hSubMenu, folder.Handle());
+  EXPECT_EQ(::GetMenuItemCount(folder.Handle()), 1);
+  EXPECT_EQ(open.Parent(), &folder);
+  EXPECT_EQ(open.MenuIndex(), 0);
+
+  popup.Items().Remove(folder);
+  EXPECT_EQ(::GetMenuItemCount(menu), 0);
+  EXPECT_TRUE(::IsMenu(folder.Handle()));  // still the folder item's own
+  EXPECT_EQ(folder.Parent(), nullptr);
+  popup.Items().Add(folder);
+  EXPECT_EQ(PlatformInfo(menu, 0).hSubMenu, folder.Handle());
+}
+
+TEST_F(MenuTest, CommandsAreUniqueAndReused) {
+  TMenuItem& a = NewItem(L"a");
+  TMenuItem& b = NewItem(L"b");
+  EXPECT_NE(a.Command(), 0u);
+  EXPECT_NE(a.Command(), b.Command());
+  EXPECT_EQ(TMenuItem::FindByCommand(b.Command()), &b);
+  const UINT freed = a.Command();
+  TComponentDeleter{}(&a);
+  EXPECT_EQ(TMenuItem::FindByCommand(freed), nullptr);
+  EXPECT_EQ(NewItem(L"c").Command(), freed);
+}
+
+TEST_F(MenuTest, CommandMessageRunsTheChosenItemsClick) {
+  TMenuItem& item = NewItem(L"終了(&X)");
+  popup.Items().Add(item);
+  TComponent* clicked = nullptr;
+  item.OnClick = [&](TComponent* sender) { clicked = sender; };
+  ::PostMessageW(TPopupList::Instance().Window(), WM_COMMAND, item.Command(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return clicked != nullptr; }, 2000));
+  EXPECT_EQ(clicked, &item);
+
+  wchar_t className[64] = {};
+  ::GetClassNameW(TPopupList::Instance().Window(), className, 64);
+  EXPECT_STREQ(className, L"TPUtilWindow");
+}
+
+TEST_F(MenuTest, FreeingAnItemFreesItsSubItemsAndLeavesItsParent) {
+  TMenuItem& folder = NewItem(L"<Tools>");
+  TMenuItem& child = NewItem(L"x");
+  folder.Add(child);
+  popup.Items().Add(folder);
+  const HMENU menu = popup.Handle();
+  const size_t before = owner->Components().size();
+  TComponentDeleter{}(&folder);
+  EXPECT_EQ(popup.Items().Count(), 0);
+  EXPECT_EQ(::GetMenuItemCount(menu), 0);
+  EXPECT_EQ(owner->Components().size(), before - 2);
+}
+
+}  // namespace
