@@ -1,0 +1,37 @@
+#pragma once
+// What goes behind an item, by style and state: fills with the surface's brush colour and
+// copies from the tiled background caches, in order.
+#include <vector>
+
+#include "framework/color.h"
+#include "framework/geometry.h"
+#include "menu/item_layout.h"
+#include "menu/menu_style.h"
+
+enum class TBackgroundStepKind { SetBrushColor, Fill, CopyActiveCache, CopyInactiveCache };
+
+struct TBackgroundStep {
+  TBackgroundStepKind Kind;
+  TRect Rect;          // for fills and copies
+  TColor Color = 0;    // for SetBrushColor
+  bool operator==(const TBackgroundStep&) const = default;
+};
+
+struct TItemBackgroundCase {
+  TMenuStyle Style = msOffice;
+  bool BarItem = false;
+  bool Selected = false;
+  bool Enabled = true;
+  bool Checked = false;
+  bool ImageAssigned = false;
+  bool HasActiveBitmap = false;
+  bool HasInactiveBitmap = false;
+  TColor ActiveColor = 0;
+  TColor InActiveColor = 0;
+};
+
+// The selected or normal background on `rect`: the state's bitmap cache when it has a
+// bitmap, else the current brush.
+std::vector<TBackgroundStep> PlanStateBackground(bool active, bool hasBitmap, const TRect& rect);
+// The background of an item that is not a separator.
+std::vector<TBackgroundStep> PlanItemBackground(const TItemBackgroundCase& item, const TItemRects& rects);
