@@ -5,7 +5,6 @@ namespace {
 using enum TBackgroundStepKind;
 
 std::vector<TBackgroundStep> PlanOffice(const TItemBackgroundCase& item, const TItemRects& rects) {
-  if (item.BarItem) return {{SetBrushColor, {}, clMenu}};
   if (!item.Selected) return PlanStateBackground(false, item.HasInactiveBitmap, rects.Item);
   if (!item.Enabled) {
     if (item.HasInactiveBitmap) return PlanStateBackground(false, true, rects.Item);
@@ -21,7 +20,6 @@ std::vector<TBackgroundStep> PlanOffice(const TItemBackgroundCase& item, const T
 }
 
 std::vector<TBackgroundStep> PlanWindows(const TItemBackgroundCase& item, const TItemRects& rects) {
-  if (item.BarItem) return {{SetBrushColor, {}, item.Selected ? item.ActiveColor : clMenu}, {Fill, rects.Item}};
   if (item.Selected) return PlanStateBackground(true, item.HasActiveBitmap, rects.Item);
   return PlanStateBackground(false, item.HasInactiveBitmap, rects.Item);
 }

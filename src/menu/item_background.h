@@ -19,7 +19,6 @@ struct TBackgroundStep {
 
 struct TItemBackgroundCase {
   TMenuStyle Style = msOffice;
-  bool BarItem = false;
   bool Selected = false;
   bool Enabled = true;
   bool Checked = false;

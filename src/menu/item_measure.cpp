@@ -15,15 +15,13 @@ int MeasuredItemHeight(int itemHeight, bool separator, bool systemMenuFont, int 
   return systemMenuFont ? std::abs(systemFontHeight) + 5 : itemHeight;
 }
 
-std::wstring MeasuredText(std::wstring_view caption, std::wstring_view shortcut, bool barItem) {
-  if (barItem) return std::wstring(caption);
+std::wstring MeasuredText(std::wstring_view caption, std::wstring_view shortcut) {
   std::wstring text = L" ";
   text.append(caption).append(shortcut);
   return text;
 }
 
-int MeasuredItemWidth(int textExtent, bool barItem, int itemHeight, bool bannerItem, int bannerWidth) {
-  if (barItem) return textExtent;
+int MeasuredItemWidth(int textExtent, int itemHeight, bool bannerItem, int bannerWidth) {
   int width = textExtent + itemHeight + ItemTextMargin;
   if (bannerItem) width += bannerWidth + BannerGap;
   return width;

@@ -19,7 +19,6 @@ bool IsSeparatorCaption(std::wstring_view caption);
 bool AcceptsItemHeight(int value, bool largeImage);
 // With the system menu font, items follow the font: |font height| + 5; separators stay 10.
 int MeasuredItemHeight(int itemHeight, bool separator, bool systemMenuFont, int systemFontHeight);
-// The text whose extent sets the width: the caption alone for a menu-bar item, else one
-// space, the caption and the shortcut text.
-std::wstring MeasuredText(std::wstring_view caption, std::wstring_view shortcut, bool barItem);
-int MeasuredItemWidth(int textExtent, bool barItem, int itemHeight, bool bannerItem, int bannerWidth);
+// The text whose extent sets the width: one space, the caption and the shortcut text.
+std::wstring MeasuredText(std::wstring_view caption, std::wstring_view shortcut);
+int MeasuredItemWidth(int textExtent, int itemHeight, bool bannerItem, int bannerWidth);

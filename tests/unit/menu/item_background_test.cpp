@@ -54,15 +54,6 @@ TEST(ItemBackground, OfficeStyleShowsASelectedDisabledItemAsNormal) {
             (std::vector<TBackgroundStep>{{CopyInactiveCache, Rects.Item}}));
 }
 
-TEST(ItemBackground, MenuBarItems) {
-  EXPECT_EQ(Plan({.Style = msOffice, .BarItem = true, .Selected = true}),
-            (std::vector<TBackgroundStep>{{SetBrushColor, {}, clMenu}}));
-  EXPECT_EQ(Plan({.Style = msWindows, .BarItem = true, .Selected = true}),
-            (std::vector<TBackgroundStep>{{SetBrushColor, {}, Active}, {Fill, Rects.Item}}));
-  EXPECT_EQ(Plan({.Style = msWindows, .BarItem = true}),
-            (std::vector<TBackgroundStep>{{SetBrushColor, {}, clMenu}, {Fill, Rects.Item}}));
-}
-
 TEST(ItemBackground, UnknownStylesPaintNothing) {
   EXPECT_TRUE(Plan({.Style = static_cast<TMenuStyle>(2), .Selected = true}).empty());
 }

@@ -28,15 +28,13 @@ TEST(ItemMeasure, HeightsFollowItemHeightOrTheSystemMenuFont) {
 }
 
 TEST(ItemMeasure, MeasuredTextIsSpaceCaptionAndShortcut) {
-  EXPECT_EQ(MeasuredText(L"開く(&O)", L"Ctrl+O", false), L" 開く(&O)Ctrl+O");
-  EXPECT_EQ(MeasuredText(L"", L"", false), L" ");
-  EXPECT_EQ(MeasuredText(L"ファイル(&F)", L"Ctrl+O", true), L"ファイル(&F)");
+  EXPECT_EQ(MeasuredText(L"開く(&O)", L"Ctrl+O"), L" 開く(&O)Ctrl+O");
+  EXPECT_EQ(MeasuredText(L"", L""), L" ");
 }
 
 TEST(ItemMeasure, WidthAddsImageColumnMarginsAndBannerStrip) {
-  EXPECT_EQ(MeasuredItemWidth(50, false, 20, false, 20), 90);
-  EXPECT_EQ(MeasuredItemWidth(50, false, 20, true, 20) - MeasuredItemWidth(50, false, 20, false, 20), 22);
-  EXPECT_EQ(MeasuredItemWidth(50, true, 20, false, 20), 50);
+  EXPECT_EQ(MeasuredItemWidth(50, 20, false, 20), 90);
+  EXPECT_EQ(MeasuredItemWidth(50, 20, true, 20) - MeasuredItemWidth(50, 20, false, 20), 22);
 }
 
 }  // namespace
