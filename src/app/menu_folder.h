@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// The executable's folder: its path without the last component and without a trailing
+// The folder that holds `path`: the path without its last component and without a trailing
 // separator, except that a drive root keeps its own (C:\).
-std::wstring ExecutableFolder(std::wstring_view executablePath);
+std::wstring FolderOf(std::wstring_view path);
 
-// ExecutableFolder + "\Menu"; a drive root gives C:\\Menu, which the file system accepts.
+// FolderOf(executable) + "\Menu"; a drive root gives C:\\Menu, which the file system accepts.
 std::wstring MenuFolderPath(std::wstring_view executablePath);

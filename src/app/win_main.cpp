@@ -2,10 +2,17 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "app/menu_folder.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
+#include "framework/application.h"
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
 #include "framework/timer.h"
+#include "resource_ids.h"
+#include "tray/tray_icon.h"
 
 namespace {
 
@@ -39,6 +46,21 @@ std::wstring ExecutablePath() {
 
 TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   BeginLoading();
+  FTrayIcon1 = &Make<TTrayIcon>();
+  FTrayIcon1->SetName(L"TrayIcon1");
+  FPopupMenu1 = &Make<TPopupMenu>();
+  FPopupMenu1->SetName(L"PopupMenu1");
+  FMainMenu = &Make<TPopupMenu>();
+  FMainMenu->SetName(L"MainMenu");
+  FMainMenu->SetAutoPopup(false);
+  MakeCommandMenu();
+
+  FTrayIcon1->Icon().LoadFromResource(IDI_TAMARIND, ::GetSystemMetrics(SM_CXSMICON));
+  FTrayIcon1->SetLBPopupMenu(FPopupMenu1);
+  FTrayIcon1->SetRBPopupMenu(FMainMenu);
+  FTrayIcon1->SetTipHelp(L"Tamarind");
+  FTrayIcon1->SetVisible(true);
+
   FDirMon = &Make<TDirMonitor>();
   FDirMon->SetName(L"DirMon");
   FDirMon->SetActive(true);
@@ -57,11 +79,32 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FHiTimer->SetName(L"HiTimer");
   FHiTimer->SetEnabled(false);
   FHiTimer->SetInterval(60);
-  EndLoading();
+  try {
+    EndLoading();  // adds the tray icon
+  } catch (...) {
+    Application().HandleException();  // the launcher still answers the gesture
+  }
 
   OnCreate = [this](TComponent* sender) { FormCreate(sender); };
   OnDestroy = [this](TComponent* sender) { FormDestroy(sender); };
   OnDeactivate = [this](TComponent* sender) { FormDeactivate(sender); };
+}
+
+TMenuItem& TWinMain::MakeMenuItem(const wchar_t* name, const wchar_t* caption) {
+  TMenuItem& item = Make<TMenuItem>();
+  item.SetName(name);
+  item.SetCaption(caption);
+  FPopupMenu1->Items().Add(item);
+  return item;
+}
+
+void TWinMain::MakeCommandMenu() {
+  FMSetting = &MakeMenuItem(L"MSetting", L"表示の設定(&V)...");
+  FN2 = &MakeMenuItem(L"N2", L"登録フォルダを開く(&R)...");
+  FN2->OnClick = [this](TComponent* sender) { N2Click(sender); };
+  FN1 = &MakeMenuItem(L"N1", L"-");
+  FMExit = &MakeMenuItem(L"MExit", L"終了(&X)");
+  FMExit->OnClick = [this](TComponent* sender) { MExitClick(sender); };
 }
 
 void TWinMain::FormCreate(TComponent*) {
@@ -94,3 +137,9 @@ void TWinMain::FormDeactivate(TComponent*) {
 }
 
 void TWinMain::MExitClick(TComponent*) { Close(); }
+
+void TWinMain::N2Click(TComponent*) {
+  const std::wstring menuFolder = MenuFolderPath(ExecutablePath());
+  const std::wstring workingFolder = FolderOf(menuFolder);
+  ::ShellExecuteW(nullptr, L"open", menuFolder.c_str(), L"", workingFolder.c_str(), SW_SHOW);
+}

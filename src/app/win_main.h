@@ -10,7 +10,9 @@
 class TDirMonitor;
 class TFileList;
 class TMenuItem;
+class TPopupMenu;
 class TTimer;
+class TTrayIcon;
 
 struct TTrailPoint {
   std::int32_t X;
@@ -39,7 +41,11 @@ public:
   void FormDestroy(TComponent* sender);
   void FormDeactivate(TComponent* sender);
   void MExitClick(TComponent* sender);
+  void N2Click(TComponent* sender);
 
+  TTrayIcon& TrayIcon1() const { return *FTrayIcon1; }
+  TPopupMenu& PopupMenu1() const { return *FPopupMenu1; }
+  TPopupMenu& MainMenu() const { return *FMainMenu; }
   TDirMonitor& DirMon() const { return *FDirMon; }
   TFileList& FileList() const { return *FFileList; }
   TTimer& HiTimer() const { return *FHiTimer; }
@@ -47,6 +53,16 @@ public:
   bool MenuShown() const { return FMenuShown; }
 
 private:
+  void MakeCommandMenu();
+  TMenuItem& MakeMenuItem(const wchar_t* name, const wchar_t* caption);
+
+  TTrayIcon* FTrayIcon1;
+  TPopupMenu* FPopupMenu1;
+  TMenuItem* FMSetting;
+  TMenuItem* FN2;
+  TMenuItem* FN1;
+  TMenuItem* FMExit;
+  TPopupMenu* FMainMenu;
   TDirMonitor* FDirMon;
   TFileList* FFileList;
   TTimer* FHiTimer;

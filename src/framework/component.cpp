@@ -1,6 +1,7 @@
 #include "framework/component.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -39,10 +40,21 @@ void TComponent::BeginLoading() {
 }
 
 void TComponent::EndLoading() {
-  for (TComponent* child : FComponents) child->EndLoading();
-  if (!FLoading) return;
-  FLoading = false;
-  LoadFinished();
+  // Every component finishes loading even when one of them fails; the first failure is
+  // passed on afterwards.
+  std::exception_ptr firstError;
+  for (TComponent* child : FComponents) {
+    try {
+      child->EndLoading();
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+  }
+  if (FLoading) {
+    FLoading = false;
+    LoadFinished();
+  }
+  if (firstError) std::rethrow_exception(firstError);
 }
 
 void TComponent::RequestRemovalNotice(TComponent& other) {

@@ -46,3 +46,17 @@ windows_named() { xdotool search --name "^$1\$" 2>/dev/null || true; }
 
 # Number of running tamarind.exe processes (Wine shows a process under its exe name).
 tamarind_count() { ps -eo args= | grep -ci '^tamarind\.exe$' || true; }
+
+# Wine's own notification area (shown when the desktop has none), once it is on screen.
+tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1; }
+
+# Visible windows of tamarind.exe larger than the hidden 1 x 1 main window: open menus.
+menu_windows() {
+  local window
+  for window in $(xdotool search --onlyvisible --class tamarind.exe 2>/dev/null); do
+    xdotool getwindowgeometry "$window" | grep -q 'Geometry: 1x1$' || echo "$window"
+  done
+}
+
+# Saves a screenshot of the test display into the build tree, for people to look at.
+screenshot() { import -window root "$build_dir/e2e-$1.png"; }

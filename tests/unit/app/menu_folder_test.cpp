@@ -8,11 +8,11 @@ TEST(MenuFolder, IsMenuBesideTheExecutable) {
 }
 
 TEST(MenuFolder, DriveRootKeepsItsSeparator) {
-  EXPECT_EQ(ExecutableFolder(L"C:\\tamarind.exe"), L"C:\\");
+  EXPECT_EQ(FolderOf(L"C:\\tamarind.exe"), L"C:\\");
   EXPECT_EQ(MenuFolderPath(L"C:\\tamarind.exe"), L"C:\\\\Menu");
 }
 
 TEST(MenuFolder, DriveRelativeAndBareNames) {
-  EXPECT_EQ(ExecutableFolder(L"C:tamarind.exe"), L"C:");
-  EXPECT_EQ(ExecutableFolder(L"tamarind.exe"), L"");
+  EXPECT_EQ(FolderOf(L"C:tamarind.exe"), L"C:");
+  EXPECT_EQ(FolderOf(L"tamarind.exe"), L"");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,30 @@ TEST(Component, LoadFinishedRunsOnceForOwnerAndOwned) {
   EXPECT_FALSE(child.Loading());
   const std::vector<std::wstring> expected{L"loaded child", L"loaded owner"};
   EXPECT_EQ(journal, expected);
+}
+
+}  // namespace
+
+namespace {
+
+class TFailingLoad : public TComponent {
+public:
+  using TComponent::TComponent;
+
+protected:
+  void LoadFinished() override { throw std::runtime_error("cannot load"); }
+};
+
+TEST(Component, OneFailingLoadDoesNotKeepTheOthersLoading) {
+  std::vector<std::wstring> journal;
+  auto owner = MakeComponent<TProbe>(L"owner", journal);
+  owner->Make<TFailingLoad>();
+  TProbe& after = owner->Make<TProbe>(L"after", journal);
+  owner->BeginLoading();
+  EXPECT_THROW(owner->EndLoading(), std::runtime_error);
+  EXPECT_FALSE(after.Loading());
+  EXPECT_FALSE(owner->Loading());
+  EXPECT_EQ(journal, (std::vector<std::wstring>{L"loaded after", L"loaded owner"}));
 }
 
 }  // namespace
