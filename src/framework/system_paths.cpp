@@ -1,0 +1,27 @@
+#include "framework/system_paths.h"
+
+#include <windows.h>
+
+std::wstring ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::wstring WindowsDirectory() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const UINT length = ::GetWindowsDirectoryW(path.data(), static_cast<UINT>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length);  // the size needed, terminator included
+  }
+}

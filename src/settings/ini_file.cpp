@@ -1,0 +1,50 @@
+#include "settings/ini_file.h"
+
+#include "settings/ini_location.h"
+#include "settings/ini_text.h"
+#include "settings/integer_text.h"
+#include "settings/whole_file.h"
+
+TIniFile::TIniFile(std::wstring fileName, std::wstring_view windowsDirectory)
+    : FFileName(std::move(fileName)),
+      FLocation(FFileName.empty() || HasFolderPart(FFileName) ? FFileName
+                                                              : std::wstring(windowsDirectory) + L"\\" + FFileName) {}
+
+std::wstring TIniFile::ReadString(std::wstring_view section, std::wstring_view key,
+                                  std::wstring_view defaultValue) const {
+  const TWholeFile file = ReadWholeFile(FLocation);
+  if (file.Result != TFileReadResult::frRead) return std::wstring(defaultValue);
+  return TIniText(file.Bytes).Value(section, key).value_or(std::wstring(defaultValue));
+}
+
+void TIniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  const TWholeFile file = ReadWholeFile(FLocation);
+  // A file that exists but cannot be read must not be replaced by one holding just this key.
+  bool written = file.Result != TFileReadResult::frFailed;
+  if (written) {
+    TIniText text(file.Bytes);
+    text.SetValue(section, key, value);
+    // An unchanged file need not be touched.
+    const bool unchanged = file.Result == TFileReadResult::frRead && text.Bytes() == file.Bytes;
+    written = unchanged || ReplaceWholeFile(FLocation, text.Bytes());
+  }
+  if (!written) throw EIniFileException(FLocation + L" に書き込めません");
+}
+
+std::int32_t TIniFile::ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t defaultValue) const {
+  std::wstring text = ReadString(section, key, L"");
+  if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) text.replace(0, 2, L"$");
+  return ParseInt32(text).value_or(defaultValue);
+}
+
+void TIniFile::WriteInteger(std::wstring_view section, std::wstring_view key, std::int32_t value) {
+  WriteString(section, key, std::to_wstring(value));
+}
+
+bool TIniFile::ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(std::wstring_view section, std::wstring_view key, bool value) {
+  WriteString(section, key, value ? L"1" : L"0");
+}
