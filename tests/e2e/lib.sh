@@ -14,7 +14,6 @@ tamarind_pids=()
 
 cleanup() {
   for pid in "${tamarind_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wine taskkill /f /im tamarind.exe </dev/null >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,8 +43,9 @@ wait_for() {
 # X windows of Wine's windows with this title.
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null || true; }
 
-# Number of running tamarind.exe processes (Wine shows a process under its exe name).
-tamarind_count() { ps -eo args= | grep -ci '^tamarind\.exe$' || true; }
+# Number of running tamarind.exe processes (Wine shows a 32-bit process under its exe name,
+# a 64-bit one under its full path).
+tamarind_count() { ps -eo args= | grep -ciE '(^|\\)tamarind\.exe$' || true; }
 
 # Wine's own notification area (shown when the desktop has none), once it is on screen.
 tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1; }
@@ -60,3 +60,27 @@ menu_windows() {
 
 # Saves a screenshot of the test display into the build tree, for people to look at.
 screenshot() { import -window root "$build_dir/e2e-$1.png"; }
+
+# Clicks the tray icon with button $1 until a menu shows (the tray window may be on screen a
+# moment before the icon is in it); fails after about 15 seconds.
+click_tray_icon_for_menu() {
+  local button=$1 tray
+  for _ in $(seq 5); do
+    tray=$(tray_window)
+    [ -n "$tray" ] && xdotool mousemove --window "$tray" 10 10 click "$button"
+    wait_for '[ -n "$(menu_windows)" ]' 3 && return 0
+  done
+  fail "clicking the tray icon with button $button showed no menu"
+}
+
+# Opens the command menu from the tray icon and chooses its last item, "終了(&X)"; waits
+# until process $1 has ended and checks its exit code.
+exit_via_tray_menu() {
+  local pid=$1 menu
+  click_tray_icon_for_menu 1
+  menu=$(menu_windows | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool mousemove $((X + 30)) $((Y + HEIGHT - 12)) click 1
+  wait_for '! kill -0 "$pid" 2>/dev/null' 15 || fail "choosing the exit item did not end the program"
+  wait "$pid" || fail "tamarind ended with code $?"
+}

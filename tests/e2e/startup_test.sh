@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up: the menu folder appears, the main window stays a hidden pixel without a taskbar
-# button, a second start leaves the first alone, and a close ends the program cleanly.
+# button, a second start leaves the first alone, and exiting ends the program cleanly.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_tamarind
@@ -29,8 +29,6 @@ start=$(date +%s)
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 [ "$(tamarind_count)" = 1 ] || fail "expected one tamarind.exe, found $(tamarind_count)"
 
-# Closing (as "end task" does) ends the program with code 0.
-wine taskkill /im tamarind.exe </dev/null >/dev/null 2>&1 || true
-wait_for '! kill -0 "$first" 2>/dev/null' 15 || fail "tamarind did not end when closed"
-wait "$first" || fail "tamarind ended with code $?"
+wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
+exit_via_tray_menu "$first"
 echo "PASS"
