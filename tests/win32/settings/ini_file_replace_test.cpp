@@ -1,0 +1,127 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/system_paths.h"
+#include "settings/ini_gt.h"
+#include "settings/ini_gt_system_host.h"
+#include "settings/whole_file.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::string ReadBytes(const std::wstring& path) { return ReadWholeFile(path).Bytes; }
+
+int CountEntries(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+  int count = 0;
+  if (search == INVALID_HANDLE_VALUE) return count;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") ++count;
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return count;
+}
+
+// A component on "Test.ini" in a fresh folder that already holds one value.
+class IniFileReplaceTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    path = folder.WriteFile(L"Test.ini", Original);
+    ini->SetFileName(path);
+  }
+
+  // Writes a new value and returns the message of the error it raised.
+  std::wstring RefusedWriteMessage() {
+    try {
+      ini->WriteRawString(L"Menu", L"Caption", L"new");
+    } catch (const EIniFileException& error) {
+      return error.Message();
+    }
+    return L"no error";
+  }
+
+  static constexpr const char* Original = "[Menu]\r\nCaption=old\r\n";
+  TTempFolder folder;
+  std::wstring path;
+  TComponentPtr<TIniGT> ini = MakeComponent<TIniGT>(SystemIniGTHost());
+};
+
+TEST_F(IniFileReplaceTest, AWriteReplacesTheFileWithNothingLeftBeside) {
+  ini->WriteRawString(L"Menu", L"Caption", L"new");
+  EXPECT_EQ(ReadBytes(path), "[Menu]\r\nCaption=new\r\n");
+  EXPECT_EQ(CountEntries(folder.Path()), 1);
+}
+
+TEST_F(IniFileReplaceTest, AReadOnlyFileIsRefusedAndKeptByteForByte) {
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(RefusedWriteMessage(), path + L" に書き込めません");
+  EXPECT_EQ(ReadBytes(path), Original);
+  EXPECT_EQ(CountEntries(folder.Path()), 1);
+  EXPECT_EQ(ini->ReadRawString(L"Menu", L"Caption", L""), L"old");
+}
+
+TEST_F(IniFileReplaceTest, AFolderThatDoesNotExistIsRefused) {
+  const std::wstring missing = folder / L"absent\\Test.ini";
+  ini->SetFileName(missing);
+  EXPECT_EQ(RefusedWriteMessage(), missing + L" に書き込めません");
+  EXPECT_EQ(::GetFileAttributesW((folder / L"absent").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ReadBytes(path), Original);
+}
+
+TEST_F(IniFileReplaceTest, AFileLockedByAnotherProgramIsNeitherReadNorReplaced) {
+  HANDLE locked = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ini->ReadRawString(L"Menu", L"Caption", L"default"), L"default");
+  EXPECT_EQ(RefusedWriteMessage(), path + L" に書き込めません");
+  ::CloseHandle(locked);
+  EXPECT_EQ(ReadBytes(path), Original);
+  EXPECT_EQ(CountEntries(folder.Path()), 1);
+}
+
+TEST_F(IniFileReplaceTest, AHiddenFileStaysHidden) {
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  ini->WriteRawString(L"Menu", L"Caption", L"new");
+  EXPECT_EQ(ReadBytes(path), "[Menu]\r\nCaption=new\r\n");
+  EXPECT_TRUE(::GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
+TEST(IniGTSystemHost, TheDefaultFileLiesBesideTheExecutable) {
+  auto ini = MakeComponent<TIniGT>(SystemIniGTHost());
+  ini->BeginLoading();
+  ini->EndLoading();
+  EXPECT_EQ(ini->FileName(), L"Win32_settings.ini");
+  const std::wstring exe = ExecutablePath();
+  EXPECT_EQ(ini->FullPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Win32_settings.ini");
+}
+
+TEST(IniGTSystemHost, BareNamesWithoutADefaultFolderLieInTheWindowsDirectory) {
+  const std::wstring windows = WindowsDirectory();
+  EXPECT_TRUE(::GetFileAttributesW(windows.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  auto ini = MakeComponent<TIniGT>(SystemIniGTHost());
+  ini->SetFileName(L"tamarind-test-" + std::to_wstring(::GetCurrentProcessId()) + L".ini");
+  ini->SetDefaultDir(TIniGTDefaultDir::ddNone);
+  ini->WriteInteger(L"s", L"k", 5);
+  const std::wstring stored = windows + L"\\" + ini->FileName();
+  EXPECT_EQ(ReadBytes(stored), "[s]\r\nk=5\r\n");
+  ini->SetDefaultDir(TIniGTDefaultDir::ddWindows);
+  EXPECT_EQ(ini->FullPath(), stored);
+  EXPECT_EQ(ini->ReadInteger(L"s", L"k", 0), 5);
+  ::DeleteFileW(stored.c_str());
+}
+
+TEST(IniGTSystemHost, FontSizesUseTheScreensResolution) {
+  const int pixelsPerInch = SystemIniGTHost().ScreenPixelsPerInch();
+  EXPECT_GE(pixelsPerInch, 72);
+  TTempFolder folder;
+  auto ini = MakeComponent<TIniGT>(SystemIniGTHost());
+  ini->SetFileName(folder / L"Font.ini");
+  TFontDescription font;
+  font.SetSize(9, pixelsPerInch);
+  ini->WriteFont(L"Menu", L"Font1", font);
+  EXPECT_EQ(ini->ReadInteger(L"Menu", L"Font1.Size", 0), 9);
+}
+
+}  // namespace
