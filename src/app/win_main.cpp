@@ -1,7 +1,6 @@
 #include "app/win_main.h"
 
 #include <windows.h>
-
 #include <shellapi.h>
 
 #include "app/menu_folder.h"
@@ -10,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "framework/system_paths.h"
 #include "framework/timer.h"
 #include "resource_ids.h"
 #include "tray/tray_icon.h"
@@ -28,18 +28,6 @@ TFormDesign WinMainDesign() {
   design.Height = 1;
   design.Visible = true;
   return design;
-}
-
-std::wstring ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
 }
 
 }  // namespace
