@@ -18,14 +18,6 @@ TEST(FontDescription, SizeAndHeightFollowThePixelsPerInch) {
   EXPECT_EQ(font.Size(96), -12);
 }
 
-TEST(FontDescription, ANewDescriptionHasTheDefaultCharacterSetAndPitch) {
-  const TFontDescription font;
-  EXPECT_EQ(font.Charset, DefaultCharset);
-  EXPECT_EQ(font.Pitch, TFontPitch::fpDefault);
-  EXPECT_TRUE(font.Style.Empty());
-  EXPECT_EQ(font.Color, clWindowText);
-}
-
 TEST(FontDescription, MulDivRoundedRoundsHalfAwayFromZeroAndReportsFailure) {
   EXPECT_EQ(MulDivRounded(3, 1, 2), 2);
   EXPECT_EQ(MulDivRounded(-3, 1, 2), -2);

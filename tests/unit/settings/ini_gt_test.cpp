@@ -246,12 +246,6 @@ TEST_F(IniGTTest, ARefusedWriteNamesTheFileAndKeepsItIntact) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);  // nothing left beside it
 }
 
-TEST_F(IniGTTest, AWriteIntoAMissingFolderFails) {
-  ini->SetFileName(folder.Wide("absent/test.ini"));
-  EXPECT_THROW(ini->WriteBool(L"s", L"k", true), EIniFileException);
-  EXPECT_FALSE(std::filesystem::exists(folder / "absent"));
-}
-
 TEST_F(IniGTTest, AFileThatCannotBeReadIsNeitherReadNorReplaced) {
   std::filesystem::create_directory(folder / "test.ini");
   EXPECT_EQ(ini->ReadInteger(L"s", L"k", 3), 3);

@@ -25,15 +25,4 @@ TEST(MenuBuildSettings, ColumnLengthStaysWithin2To100) {
   EXPECT_EQ(values.ColumnLength(), 37);
 }
 
-TEST(MenuBuildSettings, SwitchesChangeOneAtATime) {
-  TMenuBuildValues values;
-  values.SetSplitColumns(false);
-  EXPECT_FALSE(values.SplitColumns());
-  EXPECT_TRUE(values.ShowIcons());
-  values.SetShowIcons(false);
-  values.SetVerticalBars(false);
-  EXPECT_FALSE(values.ShowIcons());
-  EXPECT_FALSE(values.VerticalBars());
-}
-
 }  // namespace

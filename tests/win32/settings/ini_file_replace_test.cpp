@@ -112,16 +112,4 @@ TEST(IniGTSystemHost, BareNamesWithoutADefaultFolderLieInTheWindowsDirectory) {
   ::DeleteFileW(stored.c_str());
 }
 
-TEST(IniGTSystemHost, FontSizesUseTheScreensResolution) {
-  const int pixelsPerInch = SystemIniGTHost().ScreenPixelsPerInch();
-  EXPECT_GE(pixelsPerInch, 72);
-  TTempFolder folder;
-  auto ini = MakeComponent<TIniGT>(SystemIniGTHost());
-  ini->SetFileName(folder / L"Font.ini");
-  TFontDescription font;
-  font.SetSize(9, pixelsPerInch);
-  ini->WriteFont(L"Menu", L"Font1", font);
-  EXPECT_EQ(ini->ReadInteger(L"Menu", L"Font1.Size", 0), 9);
-}
-
 }  // namespace
