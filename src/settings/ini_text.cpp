@@ -59,8 +59,8 @@ std::vector<TLine> SplitLines(std::string_view bytes) {
   std::size_t begin = 0;
   while (begin < bytes.size()) {
     const std::size_t newline = bytes.find('\n', begin);
-    TLine line{begin, newline == std::string_view::npos ? bytes.size() : newline, 0, TLineKind::lkOther, true, {}, {}};
-    line.Next = newline == std::string_view::npos ? bytes.size() : newline + 1;
+    const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
+    TLine line{begin, end, newline == std::string_view::npos ? end : newline + 1, TLineKind::lkOther, true, {}, {}};
     if (line.End > line.Begin && bytes[line.End - 1] == '\r') --line.End;
     Classify(line, FromCp932(bytes.substr(line.Begin, line.End - line.Begin)));
     lines.push_back(std::move(line));
@@ -69,25 +69,16 @@ std::vector<TLine> SplitLines(std::string_view bytes) {
   return lines;
 }
 
-// Visits the key lines of every section named `section`, in file order, until `visit` says stop.
-template <typename Visit>
-void ForEachKeyIn(const std::vector<TLine>& lines, std::wstring_view section, Visit visit) {
+// The first line of `key` in any section named `section`, in file order.
+const TLine* FindKey(const std::vector<TLine>& lines, std::wstring_view section, std::wstring_view key) {
   bool inSection = false;
   for (const TLine& line : lines) {
     if (line.Kind == TLineKind::lkSection)
       inSection = SameName(line.Name, section);
-    else if (inSection && line.Kind == TLineKind::lkKey && !visit(line))
-      return;
+    else if (inSection && line.Kind == TLineKind::lkKey && SameName(line.Name, key))
+      return &line;
   }
-}
-
-const TLine* FindKey(const std::vector<TLine>& lines, std::wstring_view section, std::wstring_view key) {
-  const TLine* found = nullptr;
-  ForEachKeyIn(lines, section, [&](const TLine& line) {
-    if (SameName(line.Name, key)) found = &line;
-    return found == nullptr;
-  });
-  return found;
+  return nullptr;
 }
 
 // The header or last key line of the first section named `section`.
@@ -107,7 +98,7 @@ const TLine* LastLineOfSection(const std::vector<TLine>& lines, std::wstring_vie
 std::wstring UnquotedValue(std::wstring_view value) {
   if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
-  // No character takes less than one byte, so the cut never needs more than that many.
+  // Every character takes at least one byte: no more than MaxValueBytes characters can fit.
   const std::wstring_view head = value.substr(0, TIniText::MaxValueBytes);
   if (Cp932Length(head) <= TIniText::MaxValueBytes) return std::wstring(head);
   return TruncateToCp932Bytes(head, TIniText::MaxValueBytes);

@@ -1,0 +1,41 @@
+#include "framework/brush.h"
+
+#include "framework/bitmap.h"
+#include "framework/exception.h"
+#include "framework/system_colors.h"
+
+void TBrush::Changing() {
+  if (!FHandle) return;
+  if (OnChanging) OnChanging();
+  FHandle.Reset();
+}
+
+void TBrush::SetColor(TColor color) {
+  if (color == FColor && FStyle == TBrushStyle::bsSolid) return;
+  Changing();
+  FColor = color;
+  FStyle = TBrushStyle::bsSolid;
+}
+
+void TBrush::SetStyle(TBrushStyle style) {
+  if (style == FStyle) return;
+  Changing();
+  FStyle = style;
+}
+
+void TBrush::SetBitmap(const TBitmap* bitmap) {
+  if (bitmap == FBitmap) return;
+  Changing();
+  FBitmap = bitmap;
+}
+
+HBRUSH TBrush::Handle() {
+  if (FBitmap || FStyle == TBrushStyle::bsSolid) {
+    if (!FHandle) {
+      FHandle.Reset(FBitmap ? ::CreatePatternBrush(FBitmap->Handle()) : ::CreateSolidBrush(ColorToRGB(FColor)));
+      if (!FHandle) throw Exception(L"ブラシを作成できません");
+    }
+    return FHandle.Get();
+  }
+  return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}

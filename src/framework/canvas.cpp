@@ -1,0 +1,157 @@
+#include "framework/canvas.h"
+
+#include "framework/bitmap.h"
+#include "framework/exception.h"
+#include "framework/system_colors.h"
+
+RECT ToWinRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+TRect FromWinRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+TCanvas::TCanvas() {
+  FBrush.OnChanging = [this] { DeselectBrush(); };
+  FPen.OnChanging = [this] { DeselectPen(); };
+  FFont.OnChanging = [this] { DeselectFont(); };
+}
+
+TCanvas::~TCanvas() { Unbind(); }
+
+void TCanvas::Bind(HDC dc) {
+  if (dc == FDC) return;
+  Unbind();
+  FDC = dc;
+}
+
+void TCanvas::Unbind() {
+  if (!FDC) return;
+  DeselectBrush();
+  DeselectPen();
+  DeselectFont();
+  FDC = nullptr;
+}
+
+HDC TCanvas::Handle() const {
+  if (!FDC) throw Exception(L"キャンバスがデバイスコンテキストに結び付いていません");
+  return FDC;
+}
+
+void TCanvas::SelectBrush() {
+  HDC dc = Handle();
+  HGDIOBJ previous = ::SelectObject(dc, FBrush.Handle());
+  if (!FOriginalBrush) FOriginalBrush = previous;
+  if (FBrush.Style() == TBrushStyle::bsClear) {
+    ::SetBkMode(dc, TRANSPARENT);
+  } else {
+    ::SetBkMode(dc, OPAQUE);
+    ::SetBkColor(dc, ColorToRGB(FBrush.Color()));
+  }
+}
+
+void TCanvas::SelectPen() {
+  HGDIOBJ previous = ::SelectObject(Handle(), FPen.Handle());
+  if (!FOriginalPen) FOriginalPen = previous;
+}
+
+void TCanvas::SelectFont() {
+  HDC dc = Handle();
+  HGDIOBJ previous = ::SelectObject(dc, FFont.Handle());
+  if (!FOriginalFont) FOriginalFont = previous;
+  ::SetTextColor(dc, ColorToRGB(FFont.Color()));
+}
+
+void TCanvas::DeselectBrush() {
+  if (FDC && FOriginalBrush) ::SelectObject(FDC, FOriginalBrush);
+  FOriginalBrush = nullptr;
+}
+
+void TCanvas::DeselectPen() {
+  if (FDC && FOriginalPen) ::SelectObject(FDC, FOriginalPen);
+  FOriginalPen = nullptr;
+}
+
+void TCanvas::DeselectFont() {
+  if (FDC && FOriginalFont) ::SelectObject(FDC, FOriginalFont);
+  FOriginalFont = nullptr;
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+  SelectBrush();
+  const RECT r = ToWinRect(rect);
+  ::FillRect(FDC, &r, FBrush.Handle());
+}
+
+void TCanvas::FillRectWith(const TRect& rect, TColor color) {
+  TBrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  if (!brush) throw Exception(L"ブラシを作成できません");
+  const RECT r = ToWinRect(rect);
+  ::FillRect(Handle(), &r, brush.Get());
+}
+
+void TCanvas::CopyRect(const TRect& to, TCanvas& source, const TRect& from) {
+  HDC dc = Handle();
+  ::StretchBlt(dc, to.Left, to.Top, to.Width(), to.Height(), source.Handle(), from.Left, from.Top, from.Width(),
+               from.Height(), SRCCOPY);
+}
+
+void TCanvas::RasterCopy(int x, int y, TBitmap& source, DWORD rop, COLORREF foreground, COLORREF background) {
+  SelectBrush();
+  const COLORREF oldText = ::SetTextColor(FDC, foreground);
+  const COLORREF oldBack = ::SetBkColor(FDC, background);
+  ::BitBlt(FDC, x, y, source.Width(), source.Height(), source.Canvas().Handle(), 0, 0, rop);
+  ::SetTextColor(FDC, oldText);
+  ::SetBkColor(FDC, oldBack);
+}
+
+void TCanvas::StretchTransparent(const TRect& to, TBitmap& bitmap, TColor transparent) {
+  ::TransparentBlt(Handle(), to.Left, to.Top, to.Width(), to.Height(), bitmap.Canvas().Handle(), 0, 0, bitmap.Width(),
+                   bitmap.Height(), ColorToRGB(transparent));
+}
+
+void TCanvas::DrawIconAt(int x, int y, HICON icon) { ::DrawIcon(Handle(), x, y, icon); }
+
+int TCanvas::TextInRect(TRect& rect, std::wstring_view text, UINT format) {
+  SelectFont();
+  SelectBrush();
+  RECT r = ToWinRect(rect);
+  const int height = ::DrawTextW(FDC, text.data(), static_cast<int>(text.size()), &r, format);
+  if (format & DT_CALCRECT) rect = FromWinRect(r);
+  return height;
+}
+
+void TCanvas::TextAt(int x, int y, std::wstring_view text) {
+  SelectFont();
+  SelectBrush();
+  ::TextOutW(FDC, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void TCanvas::Edge(const TRect& rect, UINT edge, UINT flags) {
+  RECT r = ToWinRect(rect);
+  ::DrawEdge(Handle(), &r, edge, flags);
+}
+
+void TCanvas::MoveTo(int x, int y) { ::MoveToEx(Handle(), x, y, nullptr); }
+
+void TCanvas::LineTo(int x, int y) {
+  SelectPen();
+  ::LineTo(FDC, x, y);
+}
+
+void TCanvas::FocusRect(const TRect& rect) {
+  const RECT r = ToWinRect(rect);
+  ::DrawFocusRect(Handle(), &r);
+}
+
+int TCanvas::SaveState() {
+  HDC dc = Handle();
+  DeselectBrush();
+  DeselectPen();
+  DeselectFont();
+  return ::SaveDC(dc);
+}
+
+void TCanvas::RestoreState(int saved) {
+  HDC dc = Handle();
+  DeselectBrush();
+  DeselectPen();
+  DeselectFont();
+  ::RestoreDC(dc, saved);
+}

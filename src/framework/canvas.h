@@ -1,0 +1,78 @@
+#pragma once
+// A drawing surface bound to a device context it does not own. Brush, pen and font are its
+// own and survive rebinding; they are selected when an operation needs them, and the
+// context's original objects are put back when the canvas lets go of it.
+#include <windows.h>
+
+#include <string_view>
+
+#include "framework/brush.h"
+#include "framework/font.h"
+#include "framework/geometry.h"
+#include "framework/pen.h"
+
+class TBitmap;
+
+class TCanvas {
+public:
+  TCanvas();
+  ~TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  void Bind(HDC dc);
+  void Unbind();
+  bool Bound() const { return FDC != nullptr; }
+  HDC Handle() const;
+
+  TBrush& Brush() { return FBrush; }
+  TPen& Pen() { return FPen; }
+  TFont& Font() { return FFont; }
+
+  void FillRect(const TRect& rect);
+  // Fills with a colour of its own, leaving the brush as it is.
+  void FillRectWith(const TRect& rect, TColor color);
+  // Copies `from` of `source` onto `to`, stretching when the sizes differ.
+  void CopyRect(const TRect& to, TCanvas& source, const TRect& from);
+  // Copies the whole of `source` to (x, y) with a raster operation that may use the brush;
+  // a monochrome source's white and black become `background` and `foreground`.
+  void RasterCopy(int x, int y, TBitmap& source, DWORD rop, COLORREF foreground, COLORREF background);
+  // Stretches `bitmap` onto `to`, leaving out the pixels of `transparent`.
+  void StretchTransparent(const TRect& to, TBitmap& bitmap, TColor transparent);
+  void DrawIconAt(int x, int y, HICON icon);
+
+  // Draws text in `rect` with DT_* `format`; with DT_CALCRECT only measures, and `rect` takes
+  // the text's size. Returns the text height.
+  int TextInRect(TRect& rect, std::wstring_view text, UINT format);
+  void TextAt(int x, int y, std::wstring_view text);
+
+  void Edge(const TRect& rect, UINT edge, UINT flags);
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void FocusRect(const TRect& rect);
+
+  // Saves the context's state; the canvas's objects are put back first so that restoring
+  // never brings back an object that may be gone by then.
+  int SaveState();
+  void RestoreState(int saved);
+
+private:
+  void SelectBrush();
+  void SelectPen();
+  void SelectFont();
+  void DeselectBrush();
+  void DeselectPen();
+  void DeselectFont();
+
+  HDC FDC = nullptr;
+  TBrush FBrush;
+  TPen FPen;
+  TFont FFont;
+  // The context's own objects, while ours are selected.
+  HGDIOBJ FOriginalBrush = nullptr;
+  HGDIOBJ FOriginalPen = nullptr;
+  HGDIOBJ FOriginalFont = nullptr;
+};
+
+RECT ToWinRect(const TRect& rect);
+TRect FromWinRect(const RECT& rect);

@@ -1,0 +1,106 @@
+#include "framework/font.h"
+
+#include <algorithm>
+
+#include "framework/exception.h"
+
+LOGFONTW ToLogFont(const TFontDescription& d) {
+  LOGFONTW lf{};
+  lf.lfHeight = d.Height;
+  lf.lfWeight = d.Style.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = d.Style.Contains(TFontStyle::fsItalic);
+  lf.lfUnderline = d.Style.Contains(TFontStyle::fsUnderline);
+  lf.lfStrikeOut = d.Style.Contains(TFontStyle::fsStrikeOut);
+  lf.lfCharSet = d.Charset;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = d.Pitch == TFontPitch::fpFixed      ? FIXED_PITCH
+                        : d.Pitch == TFontPitch::fpVariable ? VARIABLE_PITCH
+                                                            : DEFAULT_PITCH;
+  const size_t length = std::min(d.Name.size(), size_t{LF_FACESIZE - 1});
+  std::copy_n(d.Name.c_str(), length, lf.lfFaceName);
+  return lf;
+}
+
+namespace {
+
+// Everything but the colour goes into the handle.
+bool SameFace(const TFontDescription& a, const TFontDescription& b) {
+  return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style && a.Charset == b.Charset &&
+         a.Pitch == b.Pitch;
+}
+
+}  // namespace
+
+void TFont::Change(const TFontDescription& description) {
+  if (!SameFace(description, FDescription) && FHandle) {
+    if (OnChanging) OnChanging();
+    FHandle.Reset();
+  }
+  FDescription = description;
+}
+
+void TFont::Assign(const TFontDescription& description) { Change(description); }
+
+void TFont::SetName(const std::wstring& name) {
+  TFontDescription d = FDescription;
+  d.Name = name;
+  Change(d);
+}
+
+void TFont::SetHeight(std::int32_t height) {
+  TFontDescription d = FDescription;
+  d.Height = height;
+  Change(d);
+}
+
+void TFont::SetStyle(TFontStyles style) {
+  TFontDescription d = FDescription;
+  d.Style = style;
+  Change(d);
+}
+
+void TFont::SetCharset(std::uint8_t charset) {
+  TFontDescription d = FDescription;
+  d.Charset = charset;
+  Change(d);
+}
+
+void TFont::SetPitch(TFontPitch pitch) {
+  TFontDescription d = FDescription;
+  d.Pitch = pitch;
+  Change(d);
+}
+
+HFONT TFont::Handle() {
+  if (!FHandle) {
+    const LOGFONTW lf = ToLogFont(FDescription);
+    FHandle.Reset(::CreateFontIndirectW(&lf));
+    if (!FHandle) throw Exception(L"フォント " + FDescription.Name + L" を作成できません");
+  }
+  return FHandle.Get();
+}
+
+void TFont::AdoptHandle(HFONT font) {
+  LOGFONTW lf{};
+  if (!::GetObjectW(font, sizeof(lf), &lf)) {
+    ::DeleteObject(font);
+    throw Exception(L"フォントの属性を読み取れません");
+  }
+  if (OnChanging) OnChanging();
+  FHandle.Reset(font);
+  FDescription.Name = lf.lfFaceName;
+  FDescription.Height = lf.lfHeight;
+  TFontStyles style;
+  if (lf.lfWeight > FW_MEDIUM) style.Include(TFontStyle::fsBold);
+  if (lf.lfItalic) style.Include(TFontStyle::fsItalic);
+  if (lf.lfUnderline) style.Include(TFontStyle::fsUnderline);
+  if (lf.lfStrikeOut) style.Include(TFontStyle::fsStrikeOut);
+  FDescription.Style = style;
+  FDescription.Charset = lf.lfCharSet;
+  const int pitch = lf.lfPitchAndFamily & 3;
+  FDescription.Pitch = pitch == FIXED_PITCH      ? TFontPitch::fpFixed
+                       : pitch == VARIABLE_PITCH ? TFontPitch::fpVariable
+                                                 : TFontPitch::fpDefault;
+}
