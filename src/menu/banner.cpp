@@ -1,0 +1,62 @@
+#include "menu/banner.h"
+
+#include <vector>
+
+#include "framework/exception.h"
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "framework/system_colors.h"
+#include "menu/cool_menu.h"
+
+namespace {
+
+// Tenths of a degree: the caption runs from bottom to top.
+constexpr int RisingEscapement = 900;
+
+HFONT CreateRisingFont(const TFont& font) {
+  LOGFONTW lf = ToLogFont(font.Description());
+  lf.lfWidth = 0;
+  lf.lfEscapement = RisingEscapement;
+  lf.lfOrientation = 0;
+  lf.lfWeight = font.Style().Contains(TFontStyle::fsBold) ? FW_BOLD : FW_DONTCARE;
+  lf.lfOutPrecision = 0;
+  lf.lfClipPrecision = 0;
+  lf.lfQuality = 0;
+  lf.lfPitchAndFamily = 0;
+  HFONT rising = ::CreateFontIndirectW(&lf);
+  if (!rising) throw Exception(L"バナーのフォント " + font.Name() + L" を作成できません");
+  return rising;
+}
+
+}  // namespace
+
+void TBanner::UpdateBannerSize() {
+  FBannerRect = {};
+  if (TPopupMenu* menu = FOwner.Menu()) {
+    std::vector<TBannerEntry> entries;
+    const TMenuItem& root = menu->Items();
+    for (int i = 0; i < root.Count(); ++i) entries.push_back({root.Items(i)->Visible(), root.Items(i)->IsLine()});
+    FBannerRect = {0, 0, FBannerWidth, BannerHeight(entries, FOwner.ItemHeight())};
+  }
+  FBannerImage.SetSize(FBannerRect.Right, FBannerRect.Bottom);
+}
+
+void TBanner::BuildGradient() {
+  FGradientTable = BuildGradientTable(FTopColor, FBottomColor, ResolveRgb(FTopColor), ResolveRgb(FBottomColor));
+}
+
+void TBanner::PaintBanner() {
+  BuildGradient();
+  if (FBannerImage.Empty()) return;
+  TCanvas& canvas = FBannerImage.Canvas();
+  const auto bands = BannerBandRows(FBannerRect.Height());
+  for (int j = 0; j < GradientEntries; ++j) {
+    canvas.Brush().SetColor(FGradientTable[j]);
+    canvas.FillRect({FBannerRect.Left, bands[j].Top, FBannerRect.Right, bands[j].Bottom});
+  }
+  canvas.Font().AdoptHandle(CreateRisingFont(FFont));
+  canvas.Font().SetColor(FFont.Color());
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  const TPoint origin = BannerCaptionOrigin(FBannerWidth, FFont.Height(), FBannerRect.Bottom);
+  canvas.TextAt(origin.X, origin.Y, FCaption);
+}

@@ -1,0 +1,246 @@
+#include "menu/cool_menu.h"
+
+#include "framework/application.h"
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "menu/attach_flags.h"
+#include "menu/item_measure.h"
+#include "menu/shared_glyphs.h"
+
+namespace {
+
+TForm& RequireForm(TComponent* owner) {
+  auto* form = dynamic_cast<TForm*>(owner);
+  if (!form) throw ECoolMenuError(L"メニューのスタイルはフォームに置いてください");
+  return *form;
+}
+
+TColumnBreak ColumnBreak(TMenuBreak value) {
+  switch (value) {
+    case TMenuBreak::mbBreak: return TColumnBreak::NewColumn;
+    case TMenuBreak::mbBarBreak: return TColumnBreak::NewColumnWithBar;
+    case TMenuBreak::mbNone: break;
+  }
+  return TColumnBreak::None;
+}
+
+}  // namespace
+
+TCoolMenu::TCoolMenu(TComponent* owner) : TComponent(owner), FOwnerForm(RequireForm(owner)) {
+  FBanner = std::make_unique<TBanner>(*this);
+  LoadSystemMenuFont(FActiveFont);
+  LoadSystemMenuFont(FInActiveFont);
+  FActiveFont.SetColor(clHighlightText);
+  FInActiveFont.SetColor(clMenuText);
+  FImageChangeLink.OnChange = [this] { ImagesChanged(); };
+  FSysMenu = std::make_unique<TSysMenu>(*this);
+}
+
+TCoolMenu::~TCoolMenu() { Destroying(); }
+
+void TCoolMenu::Destroying() {
+  menu_glyphs::FreeAll();
+  FActiveCache.Free();
+  FInActiveCache.Free();
+  FMenu = nullptr;
+  OnDrawItem = nullptr;
+  OnMeasureItem = nullptr;
+  OnMenuSelect = nullptr;
+  TComponent::Destroying();
+}
+
+void TCoolMenu::SetActiveBitmap(const TBitmap* bitmap) {
+  FActiveBitmap.Assign(bitmap);
+  if (bitmap) {
+    FActiveCache.Rebuild(FActiveBitmap);
+  } else {
+    FActiveCache.Free();
+  }
+}
+
+void TCoolMenu::SetInActiveBitmap(const TBitmap* bitmap) {
+  FInActiveBitmap.Assign(bitmap);
+  if (bitmap) {
+    FInActiveCache.Rebuild(FInActiveBitmap);
+  } else {
+    FInActiveCache.Free();
+  }
+}
+
+void TCoolMenu::SetDefaultFont(bool value) {
+  FDefaultFont = value;
+  ::DrawMenuBar(FOwnerForm.Handle());
+}
+
+void TCoolMenu::SetImages(TImageList* images) {
+  if (images == FImages) return;
+  if (FImages) {
+    FImages->UnRegisterChanges(FImageChangeLink);
+    CancelRemovalNotice(*FImages);
+  }
+  FImages = images;
+  if (FImages) {
+    FImages->RegisterChanges(FImageChangeLink);
+    RequestRemovalNotice(*FImages);
+  } else {
+    FItemImages.ForgetImagesFrom(0);
+  }
+}
+
+void TCoolMenu::SetItemHeight(int height) {
+  if (!AcceptsItemHeight(height, FLargeImage)) return;
+  FItemHeight = height;
+  AttachMenu();
+}
+
+void TCoolMenu::SetLargeImage(bool large) {
+  FLargeImage = large;
+  if (FLargeImage) {
+    if (FItemHeight < MinLargeItemHeight) SetItemHeight(MinLargeItemHeight);
+    FImageSize = LargeImageSize;
+  } else {
+    FImageSize = SmallImageSize;
+  }
+  AttachMenu();
+}
+
+void TCoolMenu::SetMenu(TPopupMenu* menu) {
+  if (menu == FMenu) return;
+  if (FMenu) CancelRemovalNotice(*FMenu);
+  FMenu = menu;
+  if (FMenu) {
+    RequestRemovalNotice(*FMenu);
+    AttachItems(FMenu->Items());
+  }
+}
+
+void TCoolMenu::AttachMenu() {
+  if (FMenu) AttachItems(FMenu->Items());
+}
+
+void TCoolMenu::SetItemImage(TMenuItem& item, int index, const std::wstring& hint) {
+  TItemImage* entry = FItemImages.Find(&item);
+  if (!entry) {
+    entry = &FItemImages.Add();
+    entry->MenuItem = &item;
+    RequestRemovalNotice(item);
+  }
+  const int count = FImages ? FImages->Count() : 0;
+  entry->SetImageIndex(index > count - 1 ? -1 : index);
+  entry->Hint = hint;
+}
+
+int TCoolMenu::ItemImageIndex(const TMenuItem& item) const {
+  if (!FImages) return -1;
+  const TItemImage* entry = FItemImages.Find(&item);
+  return entry ? entry->ImageIndex() : -1;
+}
+
+std::wstring TCoolMenu::ItemHint(const TMenuItem& item) const {
+  const TItemImage* entry = FItemImages.Find(&item);
+  return entry ? entry->Hint : std::wstring();
+}
+
+void TCoolMenu::AttachItems(TMenuItem& item) {
+  try {
+    HMENU menu = FMenu ? FMenu->Handle() : nullptr;
+    if (menu) {
+      const unsigned flags = OwnerDrawFlags({item.Checked(), item.Enabled(), item.Default(), item.RadioItem(),
+                                            item.IsLine(), ColumnBreak(item.Break())});
+      // Like ModifyMenu, but an entry that opens a submenu keeps it (and its text).
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
+      info.fType = flags & AttachTypeMask;
+      info.fState = flags & ~AttachTypeMask;
+      info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+      ::SetMenuItemInfoW(menu, item.Command(), FALSE, &info);
+    }
+  } catch (const Exception&) {
+    throw ECoolMenuError(item.Caption() + L" のオーナードローに失敗しました");
+  }
+  for (int i = 0; i < item.Count(); ++i) AttachItems(*item.Items(i));
+}
+
+void TCoolMenu::LoadSystemMenuFont(TFont& font) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    throw Exception(L"メニューのフォントを取得できません");
+  const LOGFONTW& menuFont = metrics.lfMenuFont;
+  font.SetPitch(TFontPitch::fpDefault);
+  font.SetName(menuFont.lfFaceName);
+  font.SetHeight(menuFont.lfHeight);
+  TFontStyles style;
+  if (menuFont.lfItalic) style.Include(TFontStyle::fsItalic);
+  if (menuFont.lfWeight > FW_MEDIUM) style.Include(TFontStyle::fsBold);
+  font.SetStyle(style);
+}
+
+TMenuItem* TCoolMenu::FindItem(UINT command) const {
+  if (!FMenu) return nullptr;
+  TMenuItem* item = TMenuItem::FindByCommand(command);
+  for (TMenuItem* up = item; up; up = up->Parent()) {
+    if (up == &FMenu->Items()) return item;
+  }
+  return nullptr;
+}
+
+bool TCoolMenu::IsBannerItem(const TMenuItem& item) const {
+  return FBanner->ShowBanner() && FMenu && item.Parent() == &FMenu->Items();
+}
+
+void TCoolMenu::LoadFinished() {
+  FImageSize = FLargeImage ? LargeImageSize : SmallImageSize;
+  AttachMenu();
+  FSysMenu->ApplyDrawing();
+  RebuildTileCaches();
+}
+
+void TCoolMenu::RebuildTileCaches() {
+  FActiveCache.Rebuild(FActiveBitmap);
+  FInActiveCache.Rebuild(FInActiveBitmap);
+}
+
+void TCoolMenu::RemovalNotice(TComponent& component) {
+  if (&component == FMenu) {
+    FMenu = nullptr;
+    for (int i = FItemImages.Count() - 1; i >= 0; --i) {
+      if (TMenuItem* item = FItemImages.Items(i).MenuItem) CancelRemovalNotice(*item);
+    }
+    FItemImages.Clear();
+  } else if (&component == FImages) {
+    FImages = nullptr;
+    FItemImages.ForgetImagesFrom(0);
+  } else if (auto* item = dynamic_cast<TMenuItem*>(&component)) {
+    FItemImages.RemoveItem(item);
+  }
+}
+
+void TCoolMenu::ImagesChanged() {
+  if (FImages) FItemImages.ForgetImagesFrom(FImages->Count());
+}
+
+void TCoolMenu::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+    case WM_DRAWITEM:
+    case CN_DRAWITEM:
+      DrawItemMessage(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+      message.Result = 1;
+      break;
+    case WM_MEASUREITEM:
+    case CN_MEASUREITEM:
+      MeasureItemMessage(*reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam));
+      message.Result = 1;
+      break;
+    case WM_WININICHANGE: SettingsChanged(); break;
+  }
+}
+
+void TCoolMenu::SettingsChanged() {
+  if (FMenu) {
+    AttachItems(FMenu->Items());
+    ::DrawMenuBar(FOwnerForm.Handle());
+  }
+  menu_glyphs::FreeCheckerPattern();
+}

@@ -1,0 +1,167 @@
+#pragma once
+// The menu styler: makes every item of the menu it is attached to owner-drawn, and measures
+// and paints those items in its fonts, colours, images and style, with an optional side
+// banner. It refers to the menu and the image list without owning them.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/bitmap.h"
+#include "framework/canvas.h"
+#include "framework/component.h"
+#include "framework/exception.h"
+#include "framework/font.h"
+#include "framework/form.h"
+#include "framework/hint_window.h"
+#include "framework/image_list.h"
+#include "menu/banner.h"
+#include "menu/item_background.h"
+#include "menu/item_images.h"
+#include "menu/item_layout.h"
+#include "menu/menu_style.h"
+#include "menu/sys_menu.h"
+#include "menu/tile_cache.h"
+
+class TMenuItem;
+class TPopupMenu;
+
+class ECoolMenuError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// The framework's notification copies of the owner-draw messages.
+inline constexpr UINT CN_DRAWITEM = 0xBC00 + WM_DRAWITEM;
+inline constexpr UINT CN_MEASUREITEM = 0xBC00 + WM_MEASUREITEM;
+
+// State: the item's owner-draw state bits (see item_layout.h).
+using TDrawMenuItemEvent =
+    std::function<void(TPopupMenu* Menu, TMenuItem* Item, const TRect& Rect, unsigned State)>;
+using TMeasureMenuItemEvent = std::function<void(TPopupMenu* Menu, TMenuItem* Item, int& Height)>;
+using TMenuSelectEvent = std::function<void(TMenuItem* Item, const std::wstring& Hint)>;
+
+class TCoolMenu : public TComponent {
+public:
+  // The owner must be a form: its window's system menu is styled too.
+  explicit TCoolMenu(TComponent* owner);
+  ~TCoolMenu() override;
+  void Destroying() override;
+
+  TForm& OwnerForm() const { return FOwnerForm; }
+
+  const TFont& ActiveFont() const { return FActiveFont; }
+  void SetActiveFont(const TFontDescription& font) { FActiveFont.Assign(font); }
+  const TFont& InActiveFont() const { return FInActiveFont; }
+  void SetInActiveFont(const TFontDescription& font) { FInActiveFont.Assign(font); }
+  TColor ActiveColor() const { return FActiveColor; }
+  void SetActiveColor(TColor color) { FActiveColor = color; }
+  TColor InActiveColor() const { return FInActiveColor; }
+  void SetInActiveColor(TColor color) { FInActiveColor = color; }
+  const TBitmap& ActiveBitmap() const { return FActiveBitmap; }
+  void SetActiveBitmap(const TBitmap* bitmap);
+  const TBitmap& InActiveBitmap() const { return FInActiveBitmap; }
+  void SetInActiveBitmap(const TBitmap* bitmap);
+
+  TBanner& Banner() { return *FBanner; }
+  TSysMenu& SysMenu() { return *FSysMenu; }
+  TItemImages& ItemImages() { return FItemImages; }
+
+  // Cursor shown over the highlighted item: a cursor identifier, 0 the default arrow.
+  std::int16_t Cursor() const { return FCursor; }
+  void SetCursor(std::int16_t cursor) { FCursor = cursor; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool show) { FShowHint = show; }
+  THintWindow& HintWindow() { return FHintWindow; }
+
+  bool DefaultFont() const { return FDefaultFont; }
+  void SetDefaultFont(bool value);
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int height);
+  bool LargeImage() const { return FLargeImage; }
+  void SetLargeImage(bool large);
+  int ImageSize() const { return FImageSize; }
+  TPopupMenu* Menu() const { return FMenu; }
+  void SetMenu(TPopupMenu* menu);
+  TMenuStyle MenuStyle() const { return FMenuStyle; }
+  void SetMenuStyle(TMenuStyle style) { FMenuStyle = style; }
+
+  TDrawMenuItemEvent OnDrawItem;
+  TMeasureMenuItemEvent OnMeasureItem;
+  TMenuSelectEvent OnMenuSelect;
+
+  // Assigns image `index` (-1 when the list has no such image) and `hint` to `item`.
+  void SetItemImage(TMenuItem& item, int index, const std::wstring& hint);
+  int ItemImageIndex(const TMenuItem& item) const;
+  std::wstring ItemHint(const TMenuItem& item) const;
+  // Makes `item` and everything below it owner-drawn, with this styler as the item data.
+  void AttachItems(TMenuItem& item);
+  static void LoadSystemMenuFont(TFont& font);
+
+  // The item of Menu with this command identifier, or null.
+  TMenuItem* FindItem(UINT command) const;
+  // A top-level popup item while the banner is shown.
+  bool IsBannerItem(const TMenuItem& item) const;
+
+  // Handles the draw, measure and settings-change messages handed to the styler.
+  void Dispatch(TMessage& message);
+
+  virtual void DrawSeparator(TCanvas& canvas, const TRect& rect);
+
+protected:
+  void LoadFinished() override;
+  void RemovalNotice(TComponent& component) override;
+
+  virtual void DrawItem(HMENU menuHandle, int itemID, unsigned state, const TRect& rect);
+  virtual void DoMeasureItem(UINT itemID, int& height);
+  virtual void DrawGrayImage(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
+  virtual void DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
+  virtual void DrawImageFrame(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
+  virtual void DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
+
+private:
+  void DrawItemMessage(const DRAWITEMSTRUCT& request);
+  void MeasureItemMessage(MEASUREITEMSTRUCT& request);
+  void SettingsChanged();
+  void AttachMenu();
+  void ImagesChanged();
+  void RebuildTileCaches();
+
+  void PaintBackground(TMenuItem& item, unsigned state, const TItemRects& rects);
+  void PaintStateBackground(bool active, const TRect& rect);
+  void RunBackground(const std::vector<TBackgroundStep>& steps);
+  void PaintBannerSlice(const TItemRects& rects);
+  void DrawItemImage(TCanvas& canvas, int x, int y, int index);
+  void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled);
+  void DrawSunkenFrame(TCanvas& canvas, const TRect& rect);
+
+  TForm& FOwnerForm;
+  TFont FActiveFont;
+  TBitmap FActiveBitmap;
+  TColor FActiveColor = clHighlight;
+  std::unique_ptr<TBanner> FBanner;
+  std::unique_ptr<TSysMenu> FSysMenu;
+  TCanvas FCanvas;
+  std::int16_t FCursor = 0;
+  bool FDefaultFont = false;
+  TImageList* FImages = nullptr;
+  TBitmap FInActiveBitmap;
+  TColor FInActiveColor = clMenu;
+  TFont FInActiveFont;
+  TItemImages FItemImages;
+  int FItemHeight = 20;
+  bool FLargeImage = false;
+  TPopupMenu* FMenu = nullptr;
+  TMenuStyle FMenuStyle = msOffice;
+  bool FShowHint = false;
+  int FImageSize = 16;
+  TTileCache FActiveCache;
+  THintWindow FHintWindow;
+  TChangeLink FImageChangeLink;
+  TTileCache FInActiveCache;
+};

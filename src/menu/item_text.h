@@ -1,0 +1,28 @@
+#pragma once
+// Caption and shortcut text of a styled item: measuring, and drawing in the enabled colour or
+// in the two grey passes of a disabled item.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "framework/canvas.h"
+#include "framework/color.h"
+
+inline constexpr UINT CaptionFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
+inline constexpr UINT ShortcutFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
+inline constexpr UINT MeasureFormat = DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
+
+// Width of `text` in the canvas's font, ampersands taken as mnemonic prefixes.
+int MenuTextExtent(TCanvas& canvas, std::wstring_view text);
+
+struct TItemTexts {
+  std::wstring Caption;
+  TRect CaptionRect;
+  std::wstring Shortcut;  // may be empty
+  TRect ShortcutRect;
+};
+
+// Enabled: both texts in `color`. Disabled: a highlight pass one pixel right and down (when
+// `highlightPass`), then the grey pass in place.
+void DrawItemTexts(TCanvas& canvas, const TItemTexts& texts, bool enabled, bool highlightPass, TColor color);

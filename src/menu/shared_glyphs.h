@@ -1,0 +1,21 @@
+#pragma once
+// Drawing resources shared by every styler of the process, made on first use: the check
+// marks for enabled and disabled items and the 8 x 8 checker pattern behind checked items.
+#include "framework/bitmap.h"
+#include "framework/color.h"
+
+namespace menu_glyphs {
+
+inline constexpr TColor CheckTransparentColor = clPurple;
+
+TBitmap& CheckGlyph();
+TBitmap& CheckMonoGlyph();
+// The current menu colour with white where x and y are both even or both odd.
+TBitmap& CheckerPattern();
+
+// Frees all three; the next use makes them again.
+void FreeAll();
+// The pattern follows the menu colour, so a settings change frees it.
+void FreeCheckerPattern();
+
+}  // namespace menu_glyphs

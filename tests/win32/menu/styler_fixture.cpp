@@ -1,0 +1,90 @@
+#include "styler_fixture.h"
+
+#include <algorithm>
+
+#include "support/test_pictures.h"
+
+TFormDesign StylerFormDesign() {
+  TFormDesign design;
+  design.ClassName = L"TStylerTestForm";
+  design.Caption = L"Styler";
+  design.Width = 200;
+  design.Height = 100;
+  return design;
+}
+
+StylerFixture::StylerFixture()
+    : form(MakeComponent<TForm>(StylerFormDesign())),
+      menu(form->Make<TPopupMenu>()),
+      images(form->Make<TImageList>()),
+      styler(form->Make<TCoolMenu>()) {
+  Application().OnException = [this](const std::wstring& message) { errors.push_back(message); };
+  styler.SetImages(&images);
+  styler.SetMenu(&menu);
+  styler.SetActiveColor(TestActive);
+  styler.SetInActiveColor(TestInactive);
+  TFontDescription font = styler.ActiveFont().Description();
+  font.Color = TestActiveText;
+  styler.SetActiveFont(font);
+  font.Color = TestInactiveText;
+  styler.SetInActiveFont(font);
+}
+
+StylerFixture::~StylerFixture() { Application().OnException = nullptr; }
+
+TMenuItem& StylerFixture::AddItem(const std::wstring& caption, TMenuItem* parent) {
+  TMenuItem& item = form->Make<TMenuItem>();
+  item.SetCaption(caption);
+  (parent ? *parent : menu.Items()).Add(item);
+  return item;
+}
+
+int StylerFixture::AddImage(COLORREF fill, int inset) {
+  const TIconHandle icon = SquareIcon(16, fill, inset);
+  return images.AddIcon(icon.Get());
+}
+
+MEASUREITEMSTRUCT StylerFixture::Measure(UINT itemID) {
+  MEASUREITEMSTRUCT request{};
+  request.CtlType = ODT_MENU;
+  request.itemID = itemID;
+  request.itemData = reinterpret_cast<ULONG_PTR>(&styler);
+  TMessage message{WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request), 0};
+  styler.Dispatch(message);
+  EXPECT_EQ(message.Result, 1);
+  return request;
+}
+
+void StylerFixture::Paint(UINT itemID, const TRect& rect, unsigned state, TBitmap& target, HMENU menuHandle) {
+  DRAWITEMSTRUCT request{};
+  request.CtlType = ODT_MENU;
+  request.itemID = itemID;
+  request.itemAction = ODA_DRAWENTIRE;
+  request.itemState = state;
+  request.hwndItem = reinterpret_cast<HWND>(menuHandle ? menuHandle : menu.Handle());
+  request.hDC = target.Canvas().Handle();
+  request.rcItem = ToWinRect(rect);
+  request.itemData = reinterpret_cast<ULONG_PTR>(&styler);
+  TMessage message{WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request), 0};
+  styler.Dispatch(message);
+  EXPECT_EQ(message.Result, 1);
+}
+
+void StylerFixture::Blank(TBitmap& target, int width, int height, COLORREF color) {
+  target.SetSize(width, height);
+  target.Canvas().FillRectWith({0, 0, width, height}, color);
+}
+
+StylerFixture::TInk StylerFixture::FindInk(TBitmap& picture, const TRect& area,
+                                           const std::function<bool(COLORREF)>& isInk) {
+  TInk ink;
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    for (int x = area.Left; x < area.Right; ++x) {
+      if (!isInk(::GetPixel(picture.Canvas().Handle(), x, y))) continue;
+      ++ink.Count;
+      ink.Bounds = {std::min(ink.Bounds.Left, x), std::min(ink.Bounds.Top, y), std::max(ink.Bounds.Right, x),
+                    std::max(ink.Bounds.Bottom, y)};
+    }
+  }
+  return ink;
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "framework/system_colors.h"
+#include "menu/sys_menu_items.h"
+#include "styler_fixture.h"
+#include "support/test_pictures.h"
+
+namespace {
+
+class SysMenuTest : public StylerFixture {
+protected:
+  TSysMenu& sys() { return styler.SysMenu(); }
+  HMENU SystemMenu() { return ::GetSystemMenu(form->Handle(), FALSE); }
+  int OwnerDrawnEntries() {
+    int count = 0;
+    for (int i = 0; i < ::GetMenuItemCount(SystemMenu()); ++i) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_FTYPE | MIIM_DATA;
+      ::GetMenuItemInfoW(SystemMenu(), i, TRUE, &info);
+      if ((info.fType & MFT_OWNERDRAW) && info.dwItemData == reinterpret_cast<ULONG_PTR>(&styler)) ++count;
+    }
+    return count;
+  }
+};
+
+TEST_F(SysMenuTest, ItemHeightHasAMinimum) {
+  sys().SetItemHeight(17);
+  EXPECT_EQ(sys().ItemHeight(), 20);
+  sys().SetItemHeight(18);
+  EXPECT_EQ(sys().ItemHeight(), 18);
+}
+
+TEST_F(SysMenuTest, DrawingMakesEveryEntryOwnerDrawn) {
+  ASSERT_GT(::GetMenuItemCount(SystemMenu()), 3);
+  sys().ApplyDrawing();
+  EXPECT_EQ(OwnerDrawnEntries(), 0);
+  EXPECT_EQ(sys().SysMenuHandle(), SystemMenu());
+  sys().SetDrawing(true);
+  EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // separators included
+  sys().SetDrawing(false);
+  EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // never taken back
+}
+
+TEST_F(SysMenuTest, UnknownCommandsAreBlank) {
+  TBitmap picture;
+  Blank(picture, 150, 20);
+  Paint(0x1234, {0, 0, 150, 20}, 0, picture, SystemMenu());
+  EXPECT_EQ(FindInkOtherThan(picture, {0, 0, 150, 20}, ColorToRGB(TestInactive)).Count, 0);
+}
+
+TEST_F(SysMenuTest, WindowCommandsGetTheirGlyphs) {
+  TBitmap picture;
+  Blank(picture, 150, 20);
+  Paint(scMinimize, {0, 0, 150, 20}, 0, picture, SystemMenu());
+  // The bar of the minimise glyph, rows 11 and 12, columns 4 to 9, drawn at (2, 2).
+  for (int x = 0; x < 16; ++x) {
+    const bool bar = x >= 4 && x <= 9;
+    EXPECT_EQ(PixelAt(picture, 2 + x, 2 + 11), bar ? RGB(0, 0, 0) : ColorToRGB(TestInactive)) << x;
+  }
+  EXPECT_GT(FindInkOtherThan(picture, {25, 0, 150, 20}, ColorToRGB(TestInactive)).Count, 0);  // caption
+}
+
+TEST_F(SysMenuTest, DisabledCloseShowsItsShortcutInTwoPasses) {
+  const TRect rect{0, 0, 200, 20};
+  const TRect shortcutArea{120, 0, 200, 20};
+  const COLORREF background = ColorToRGB(TestInactive);
+  TBitmap enabled, disabled, selected;
+  Blank(enabled, 200, 20);
+  Blank(disabled, 200, 20);
+  Blank(selected, 200, 20);
+  Paint(scClose, rect, 0, enabled, SystemMenu());
+  ::EnableMenuItem(SystemMenu(), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  Paint(scClose, rect, 0, disabled, SystemMenu());
+  styler.SysMenu().SetMenuStyle(msWindows);
+  Paint(scClose, rect, odsSelected, selected, SystemMenu());
+  ::EnableMenuItem(SystemMenu(), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+
+  const TInk normal = FindInkOtherThan(enabled, shortcutArea, background);
+  ASSERT_GT(normal.Count, 0);
+  EXPECT_LE(normal.Bounds.Right, 200 - 15);
+  const COLORREF grey = ::GetSysColor(COLOR_GRAYTEXT);
+  const TInk greyPass = FindInk(disabled, shortcutArea, [=](COLORREF c) { return c == grey; });
+  ASSERT_GT(greyPass.Count, 0);
+  EXPECT_GE(greyPass.Bounds.Left, normal.Bounds.Left);
+  EXPECT_LE(greyPass.Bounds.Right, normal.Bounds.Right);
+  const TInk both = FindInkOtherThan(disabled, shortcutArea, background);
+  EXPECT_EQ(both.Bounds.Right, normal.Bounds.Right + 1);  // the highlight pass, one pixel over
+  EXPECT_EQ(both.Bounds.Bottom, normal.Bounds.Bottom + 1);
+  // Selected in the Windows style: only the grey pass.
+  const TInk greyOnly = FindInkOtherThan(selected, shortcutArea, ColorToRGB(TestActive));
+  EXPECT_EQ(greyOnly.Bounds.Right, normal.Bounds.Right);
+}
+
+}  // namespace
