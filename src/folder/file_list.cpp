@@ -21,6 +21,16 @@ std::uint32_t LocalDosTime(const FILETIME& utc) {
   return PackDosDateTime(TDateTimeParts{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond});
 }
 
+// The user locale's case-insensitive sort key of `name`, as bytes that compare in order.
+std::string SortKey(const std::wstring& name) {
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int length = static_cast<int>(name.size());
+  const int size = ::LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, nullptr, 0);
+  std::string key(static_cast<size_t>(size), '\0');
+  ::LCMapStringW(LOCALE_USER_DEFAULT, flags, name.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+  return key;
+}
+
 }  // namespace
 
 TFileList::TFileList(TComponent* owner) : TComponent(owner) {}
@@ -97,10 +107,13 @@ void TFileList::SearchMask(const std::wstring& mask, std::uint32_t attributeMask
 }
 
 void TFileList::SortList() {
-  std::sort(FList.begin(), FList.end(), [](const TLine& a, const TLine& b) {
-    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.Name.c_str(), static_cast<int>(a.Name.size()),
-                            b.Name.c_str(), static_cast<int>(b.Name.size())) == CSTR_LESS_THAN;
-  });
+  // Sort keys compare as CompareString would, but are made once per name instead of once per
+  // comparison: a large folder sorts several times faster.
+  std::vector<std::pair<std::string, TLine>> keyed;
+  keyed.reserve(FList.size());
+  for (TLine& line : FList) keyed.emplace_back(SortKey(line.Name), std::move(line));
+  std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < keyed.size(); ++i) FList[i] = std::move(keyed[i].second);
 }
 
 void TFileList::DoDirChange() {
