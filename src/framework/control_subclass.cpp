@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/win_control.h"
@@ -10,6 +12,12 @@ namespace {
 
 constexpr UINT_PTR ControlSubclassId = 1;
 constexpr UINT_PTR ParentSubclassId = 2;
+
+// The controls by window. The user-interface thread alone touches windows, so no lock.
+std::unordered_map<HWND, TWinControl*>& Controls() {
+  static std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
 
 // The control a child window notifies its parent about, if it is one of ours.
 HWND NotifyingChild(UINT message, LPARAM lParam) {
@@ -32,7 +40,7 @@ LRESULT CALLBACK TControlSubclass::ControlProc(HWND window, UINT message, WPARAM
                                                DWORD_PTR refData) {
   auto* control = reinterpret_cast<TWinControl*>(refData);
   if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(window, &ControlProc, ControlSubclassId);
+    Detach(window);
     control->WindowDestroyed();
     return ::DefSubclassProc(window, message, wParam, lParam);
   }
@@ -62,10 +70,8 @@ LRESULT CALLBACK TControlSubclass::ParentProc(HWND window, UINT message, WPARAM 
 }
 
 TWinControl* TControlSubclass::FromHandle(HWND window) {
-  DWORD_PTR refData = 0;
-  if (window && ::GetWindowSubclass(window, &ControlProc, ControlSubclassId, &refData))
-    return reinterpret_cast<TWinControl*>(refData);
-  return nullptr;
+  const auto found = Controls().find(window);
+  return found == Controls().end() ? nullptr : found->second;
 }
 
 void TControlSubclass::Attach(TWinControl& control, HWND window) {
@@ -73,8 +79,12 @@ void TControlSubclass::Attach(TWinControl& control, HWND window) {
     ::DestroyWindow(window);
     throw Exception(L"コントロールのウィンドウを登録できません");
   }
+  Controls()[window] = &control;
   // Repeating this for the next child of the same parent changes nothing.
   ::SetWindowSubclass(::GetParent(window), &ParentProc, ParentSubclassId, 0);
 }
 
-void TControlSubclass::Detach(HWND window) { ::RemoveWindowSubclass(window, &ControlProc, ControlSubclassId); }
+void TControlSubclass::Detach(HWND window) {
+  ::RemoveWindowSubclass(window, &ControlProc, ControlSubclassId);
+  Controls().erase(window);
+}

@@ -75,10 +75,12 @@ TEST_F(SkeletonUDBtnTest, HoldingAButtonClicksAtOnceThenAfter400msThenEvery70ms)
   EXPECT_TRUE(btn->MouseCapture());
 
   ASSERT_TRUE(PumpUntil([&] { return log.Clicks() >= 6; }, 4000));
-  // Wine may be late, never early.
+  // Wine may be late, never early (the tick counter may round by a few milliseconds).
   EXPECT_GE(log.ClickTimes[1] - pressed, 390u);
-  for (int i = 2; i < 6; ++i) EXPECT_GE(log.ClickTimes[i] - log.ClickTimes[i - 1], 55u) << i;
-  EXPECT_LT(log.ClickTimes[5] - log.ClickTimes[1], 4 * 70u + 400u);
+  EXPECT_LT(log.ClickTimes[1] - pressed, 1000u);
+  for (int i = 2; i < 6; ++i) EXPECT_GE(log.ClickTimes[i] - log.ClickTimes[i - 1], 60u) << i;
+  // Every 70 ms, not every 400.
+  EXPECT_LT(log.ClickTimes[5] - log.ClickTimes[1], 1000u);
   EXPECT_EQ(log.Releases(), 0);
 
   LeftUp(Window(), 5, 5);
