@@ -73,6 +73,7 @@ void TCustomEdit::SetCtl3D(bool ctl3D) {
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
   params.ClassName = L"EDIT";
+  params.Caption = FText;
   params.Style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
   if (FReadOnly) params.Style |= ES_READONLY;
   if (FCtl3D)
@@ -83,7 +84,6 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 
 void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
-  ::SetWindowTextW(Handle(), FText.c_str());
   ::SendMessageW(Handle(), EM_SETMODIFY, FModified, 0);
 }
 

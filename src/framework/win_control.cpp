@@ -58,8 +58,8 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   const HWND window =
-      ::CreateWindowExW(params.ExStyle, params.ClassName.c_str(), L"", params.Style | WS_CHILD, FLeft, FTop, FWidth,
-                        FHeight, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+      ::CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style | WS_CHILD,
+                        FLeft, FTop, FWidth, FHeight, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (!window) throw Exception(L"コントロール " + params.ClassName + L" を作成できません");
   TControlSubclass::Attach(*this, window);
   FHandle = window;

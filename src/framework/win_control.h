@@ -84,6 +84,7 @@ public:
 protected:
   struct TCreateParams {
     std::wstring ClassName;  // a system class, or one the control registered
+    std::wstring Caption;
     DWORD Style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     DWORD ExStyle = 0;
   };

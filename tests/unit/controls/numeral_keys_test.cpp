@@ -14,7 +14,8 @@ TKeyVerdict VerdictFor(wchar_t key, const TKeyFilterSettings& settings) { return
 
 TEST(FilterKey, DecimalKeyCheckPassesDigitsMinusAndBackspace) {
   const auto plain = Checked({});
-  for (const wchar_t key : {L'0', L'9', L'-', L'\b'}) EXPECT_EQ(VerdictFor(key, plain), TKeyVerdict::kvPass) << int(key);
+  for (const wchar_t key : {L'0', L'9', L'-', L'\b'})
+    EXPECT_EQ(VerdictFor(key, plain), TKeyVerdict::kvPass) << int(key);
   for (const wchar_t key : {L'a', L'+', L'$', L',', L' ', L'\x16'})
     EXPECT_EQ(VerdictFor(key, plain), TKeyVerdict::kvSwallow) << int(key);
   EXPECT_EQ(VerdictFor(L',', Checked({eoDivide})), TKeyVerdict::kvPass);
@@ -23,7 +24,8 @@ TEST(FilterKey, DecimalKeyCheckPassesDigitsMinusAndBackspace) {
 TEST(FilterKey, HexadecimalKeyCheckPassesHexDigitsButNoSign) {
   const auto hex = Checked({eoHEXIndicate});
   for (const wchar_t key : {L'0', L'a', L'F', L'\b'}) EXPECT_EQ(VerdictFor(key, hex), TKeyVerdict::kvPass) << int(key);
-  for (const wchar_t key : {L'g', L'-', L'$', L','}) EXPECT_EQ(VerdictFor(key, hex), TKeyVerdict::kvSwallow) << int(key);
+  for (const wchar_t key : {L'g', L'-', L'$', L','})
+    EXPECT_EQ(VerdictFor(key, hex), TKeyVerdict::kvSwallow) << int(key);
 }
 
 TEST(FilterKey, FullWidthDisplayTypesFullWidthForms) {
