@@ -1,10 +1,10 @@
 #include "framework/bitmap.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/exception.h"
 #include "framework/monochrome.h"
-#include "framework/system_colors.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ void TBitmap::Assign(const TBitmap* other) {
   ::BitBlt(Canvas().Handle(), 0, 0, FWidth, FHeight, source.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-void TBitmap::ReduceToMonochrome(TColor background) {
+void TBitmap::ReduceToMonochrome() {
   if (Empty()) return;
   std::vector<std::uint32_t> pixels(static_cast<size_t>(FWidth) * FHeight);
   BITMAPINFO info = TopDownInfo(FWidth, FHeight);
@@ -99,7 +99,7 @@ void TBitmap::ReduceToMonochrome(TColor background) {
   FreeCanvas();  // GetDIBits wants the picture selected nowhere
   const int rows = ::GetDIBits(dc, FHandle.Get(), 0, static_cast<UINT>(FHeight), pixels.data(), &info, DIB_RGB_COLORS);
   if (rows != FHeight) throw Exception(L"ビットマップの画素を読み取れません");
-  const std::vector<std::uint8_t> bits = MonochromeRows(pixels, FWidth, FHeight, ResolveRgb(background));
+  const std::vector<std::uint8_t> bits = MonochromeRows(pixels, FWidth, FHeight);
   HBITMAP mono = ::CreateBitmap(FWidth, FHeight, 1, 1, bits.data());
   if (!mono) throw Exception(L"モノクロビットマップを作成できません");
   Replace(mono);

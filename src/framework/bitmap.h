@@ -29,9 +29,9 @@ public:
   void LoadFromResourceName(const std::wstring& name);
   // Copies the other picture; null or an empty one empties this bitmap.
   void Assign(const TBitmap* other);
-  // Makes the picture monochrome: pixels near `background` (every channel within half the
-  // range) become white, all others black.
-  void ReduceToMonochrome(TColor background);
+  // Makes the picture monochrome, taking it as drawn on white paper: its ink (dark pixels)
+  // becomes white, the rest black.
+  void ReduceToMonochrome();
 
   // The canvas on the picture; valid until the picture is replaced.
   TCanvas& Canvas();

@@ -1,7 +1,9 @@
 #pragma once
-// Copies a rectangle of a picture onto the same rectangle of a canvas, reading nothing outside
-// the picture: what lies outside it is filled with a colour instead.
+// Copies from a picture onto a canvas, reading nothing outside the picture: what lies outside
+// it is filled with a colour instead.
 #include "framework/bitmap.h"
 #include "framework/canvas.h"
 
-void CopyClipped(TCanvas& target, TBitmap& source, const TRect& rect, TColor outside);
+// Paints `rect` of the target with what lies under it when the picture's top-left corner sits
+// at `origin` of the target.
+void CopyClipped(TCanvas& target, TBitmap& source, TPoint origin, const TRect& rect, TColor outside);

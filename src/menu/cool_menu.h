@@ -135,7 +135,8 @@ private:
   void PaintBackground(TMenuItem& item, unsigned state, const TItemRects& rects);
   void PaintStateBackground(bool active, const TRect& rect);
   void RunBackground(const std::vector<TBackgroundStep>& steps);
-  void PaintBannerSlice(const TItemRects& rects);
+  int BannerTop(const TMenuItem& item, const TRect& itemRect) const;
+  void PaintBannerSlice(const TMenuItem& item, const TRect& itemRect, const TItemRects& rects);
   void DrawItemImage(TCanvas& canvas, int x, int y, int index);
   void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled);
   void DrawSunkenFrame(TCanvas& canvas, const TRect& rect);

@@ -51,12 +51,12 @@ void TCoolMenu::DrawItem(HMENU menuHandle, int itemID, unsigned state, const TRe
   if (IsBannerItem(*item)) rects = ComputeItemRects(rect, FItemHeight, FBanner->BannerWidth(), true);
   if (item->IsLine()) {
     PaintStateBackground(false, rects.Item);
-    PaintBannerSlice(rects);
+    PaintBannerSlice(*item, rect, rects);
     DrawSeparator(FCanvas, rects.Item);
     return;
   }
   PaintBackground(*item, state, rects);
-  PaintBannerSlice(rects);
+  PaintBannerSlice(*item, rect, rects);
   DrawImageFrame(*item, FCanvas, state, rects.Item);
   DrawCheckOrImage(*item, FCanvas, state, rects.Item);
   DrawItemText(*item, FCanvas, state, rects.Item);
@@ -91,8 +91,18 @@ void TCoolMenu::RunBackground(const std::vector<TBackgroundStep>& steps) {
   }
 }
 
-void TCoolMenu::PaintBannerSlice(const TItemRects& rects) {
+int TCoolMenu::BannerTop(const TMenuItem& item, const TRect& itemRect) const {
+  // The platform may start its items below a border of its own; the strip starts with them.
+  HMENU handle = FMenu->Handle();
+  RECT first{}, own{};
+  if (!::GetMenuItemRect(nullptr, handle, 0, &first) ||
+      !::GetMenuItemRect(nullptr, handle, static_cast<UINT>(FMenu->Items().PlatformPosition(item)), &own))
+    return 0;  // not on the screen: the picture starts at the top of the context
+  return itemRect.Top + first.top - own.top;
+}
+
+void TCoolMenu::PaintBannerSlice(const TMenuItem& item, const TRect& itemRect, const TItemRects& rects) {
   if (rects.BannerStrip.IsEmpty()) return;
   // Beside a later column there is no banner picture: show the plain menu background there.
-  CopyClipped(FCanvas, FBanner->BannerImage(), rects.BannerStrip, FInActiveColor);
+  CopyClipped(FCanvas, FBanner->BannerImage(), {0, BannerTop(item, itemRect)}, rects.BannerStrip, FInActiveColor);
 }

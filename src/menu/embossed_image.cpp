@@ -13,7 +13,7 @@ void DrawEmbossed(TCanvas& target, TPoint at, int size, const std::function<void
   TBitmap work;
   work.SetSize(size, size);
   drawImage(work.Canvas());
-  work.ReduceToMonochrome(clBlack);
+  work.ReduceToMonochrome();
   target.Brush().SetColor(clBtnHighlight);
   target.RasterCopy(at.X + 1, at.Y + 1, work, ropPaintBrushThroughWhite, RGB(0, 0, 0), RGB(255, 255, 255));
   target.Brush().SetColor(clBtnShadow);

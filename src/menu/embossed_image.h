@@ -1,6 +1,6 @@
 #pragma once
-// The grey embossed look of a disabled picture: its dark pixels in the highlight colour one
-// pixel right and down, then in the shadow colour at the picture's own place.
+// The grey embossed look of a disabled picture: its ink (dark pixels) in the highlight colour
+// one pixel right and down, then in the shadow colour at the picture's own place.
 #include <functional>
 
 #include "framework/canvas.h"

@@ -20,7 +20,7 @@ void TTileCache::Rebuild(TBitmap& source) {
 
 void TTileCache::Paint(TCanvas& target, const TRect& rect, TColor outside) {
   if (FCache) {
-    CopyClipped(target, *FCache, rect, outside);
+    CopyClipped(target, *FCache, {0, 0}, rect, outside);
   } else {
     target.FillRectWith(rect, outside);
   }

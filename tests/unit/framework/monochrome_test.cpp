@@ -4,11 +4,14 @@
 
 namespace {
 
-TEST(Monochrome, PixelsNearTheBackgroundBecomeSetBits) {
-  EXPECT_TRUE(IsNearColor({0, 0, 0}, {0, 0, 0}));
-  EXPECT_TRUE(IsNearColor({127, 90, 12}, {0, 0, 0}));
-  EXPECT_FALSE(IsNearColor({0, 0, 128}, {0, 0, 0}));
-  EXPECT_TRUE(IsNearColor({200, 200, 200}, {255, 255, 255}));
+TEST(Monochrome, DarkAndSaturatedPixelsAreInk) {
+  EXPECT_TRUE(IsInkPixel({0, 0, 0}));
+  EXPECT_TRUE(IsInkPixel({128, 128, 128}));
+  EXPECT_TRUE(IsInkPixel({191, 191, 191}));
+  EXPECT_TRUE(IsInkPixel({0, 0, 255}));
+  EXPECT_FALSE(IsInkPixel({192, 192, 192}));
+  EXPECT_FALSE(IsInkPixel({255, 255, 0}));  // yellow is light
+  EXPECT_FALSE(IsInkPixel({255, 255, 255}));
 }
 
 TEST(Monochrome, RowsArePackedHighBitFirstAndPaddedToWords) {
@@ -17,7 +20,7 @@ TEST(Monochrome, RowsArePackedHighBitFirstAndPaddedToWords) {
   pixels[0] = 0;        // row 0, x 0
   pixels[16] = 0x101010;  // row 0, x 16
   pixels[17 + 9] = 0;   // row 1, x 9
-  const auto rows = MonochromeRows(pixels, 17, 2, {0, 0, 0});
+  const auto rows = MonochromeRows(pixels, 17, 2);
   ASSERT_EQ(rows.size(), 8u);
   EXPECT_EQ(rows[0], 0x80);
   EXPECT_EQ(rows[1], 0x00);

@@ -32,12 +32,12 @@ TEST(Bitmap, AssignCopiesThePicture) {
   EXPECT_TRUE(copy.Empty());
 }
 
-TEST(Bitmap, MonochromeReductionWhitensPixelsNearTheBackground) {
+TEST(Bitmap, MonochromeReductionWhitensTheInk) {
   TBitmap picture;
   picture.SetSize(4, 1);
-  const COLORREF colours[] = {RGB(0, 0, 0), RGB(60, 70, 90), RGB(0, 0, 200), RGB(255, 255, 255)};
+  const COLORREF colours[] = {RGB(0, 0, 0), RGB(128, 128, 128), RGB(230, 230, 230), RGB(255, 255, 255)};
   for (int x = 0; x < 4; ++x) ::SetPixel(picture.Canvas().Handle(), x, 0, colours[x]);
-  picture.ReduceToMonochrome(clBlack);
+  picture.ReduceToMonochrome();
   EXPECT_EQ(PixelAt(picture, 0, 0), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 1, 0), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 2, 0), RGB(0, 0, 0));

@@ -122,7 +122,7 @@ TEST_F(CanvasTest, RasterCopyPaintsTheBrushWhereTheMaskIsWhite) {
   mask.SetSize(4, 1);
   mask.Canvas().Brush().SetColor(clBlack);
   mask.Canvas().FillRect({0, 0, 2, 1});
-  mask.ReduceToMonochrome(clBlack);  // the black half becomes white
+  mask.ReduceToMonochrome();  // the black half is ink: white
   canvas().Brush().SetColor(RgbColor(0, 200, 0));
   canvas().RasterCopy(0, 0, mask, 0x00E20746, RGB(0, 0, 0), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 0, 0), RGB(0, 200, 0));

@@ -88,6 +88,20 @@ TEST_F(StylerPaint, ShortcutEndsFifteenPixelsBeforeTheEdge) {
   EXPECT_GE(ink.Bounds.Right, 180);
 }
 
+TEST_F(StylerPaint, DefaultItemsAreBold) {
+  styler.SetMenuStyle(msWindows);
+  TMenuItem& normal = AddItem(L"このフォルダを開く");
+  TMenuItem& bold = AddItem(L"このフォルダを開く");
+  bold.SetDefault(true);
+  Paint(normal, {0, 0, 200, 20}, 0, picture);
+  Paint(bold, {0, 20, 200, 40}, 0, picture);
+  const int normalInk = FindInkOtherThan(picture, {0, 0, 200, 20}, Inactive).Count;
+  const int boldInk = FindInkOtherThan(picture, {0, 20, 200, 40}, Inactive).Count;
+  EXPECT_GT(boldInk, normalInk * 5 / 4);
+  Paint(normal, {0, 40, 200, 60}, 0, picture);  // the next item is not bold again
+  EXPECT_EQ(FindInkOtherThan(picture, {0, 40, 200, 60}, Inactive).Count, normalInk);
+}
+
 TEST_F(StylerPaint, SeparatorIsAGreyLineOverAHighlightLine) {
   TMenuItem& line = AddItem(L"-");
   Paint(line, {0, 10, 100, 20}, 0, picture);
@@ -116,27 +130,13 @@ TEST_F(StylerPaint, WindowsStyleDrawsTheCheckMarkInsteadOfTheImage) {
   ExpectCheckMark(2, 22, CheckMonoRows, Inactive);
 }
 
-// A system colour changed for the length of a test; the settings change reaches the styler as
-// the host would pass it on.
-class TSystemColorOverride {
-public:
-  TSystemColorOverride(int index, COLORREF color) : FIndex(index), FOld(::GetSysColor(index)) {
-    ::SetSysColors(1, &FIndex, &color);
-  }
-  ~TSystemColorOverride() { ::SetSysColors(1, &FIndex, &FOld); }
-
-private:
-  int FIndex;
-  COLORREF FOld;
-};
-
 TEST_F(StylerPaint, OfficeStyleShowsACheckerPatternBehindACheckedItem) {
   TMenuItem& item = AddItem(L"checked");
   item.SetChecked(true);
   Paint(item, {0, 0, 200, 20}, odsChecked, picture);  // the pattern is made in the old colour
   const COLORREF menuColour = RGB(212, 208, 200);
   TSystemColorOverride menuColor(COLOR_MENU, menuColour);
-  TMessage settingsChanged{WM_WININICHANGE, 0, 0, 0};
+  TMessage settingsChanged{WM_WININICHANGE, 0, 0, 0};  // passed on as a host would
   styler.Dispatch(settingsChanged);
   Paint(item, {0, 0, 200, 20}, odsChecked, picture);
   for (int y = 2; y < 7; ++y) {  // above the mark, inside the frame

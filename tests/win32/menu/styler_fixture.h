@@ -55,6 +55,21 @@ protected:
   std::vector<std::wstring> errors;
 };
 
+// A system colour changed for the length of a test.
+class TSystemColorOverride {
+public:
+  TSystemColorOverride(int index, COLORREF color) : FIndex(index), FOld(::GetSysColor(index)) {
+    ::SetSysColors(1, &FIndex, &color);
+  }
+  ~TSystemColorOverride() { ::SetSysColors(1, &FIndex, &FOld); }
+  TSystemColorOverride(const TSystemColorOverride&) = delete;
+  TSystemColorOverride& operator=(const TSystemColorOverride&) = delete;
+
+private:
+  int FIndex;
+  COLORREF FOld;
+};
+
 // Colours the painters are asked to use in the tests, distinct from anything the system uses.
 inline constexpr TColor TestActive = 0x00A05010;     // RGB(0x10, 0x50, 0xA0)
 inline constexpr TColor TestInactive = 0x00E0F0F8;   // RGB(0xF8, 0xF0, 0xE0)

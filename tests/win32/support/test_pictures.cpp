@@ -7,15 +7,18 @@ COLORREF PixelAt(TBitmap& bitmap, int x, int y) { return ::GetPixel(bitmap.Canva
 TIconHandle SquareIcon(int size, COLORREF fill, int inset) {
   TBitmap color, mask;
   color.SetSize(size, size);
-  mask.SetSize(size, size);  // white: transparent
+  mask.SetSize(size, size);
   const TRect square{inset, inset, size - inset, size - inset};
   color.Canvas().Brush().SetColor(RgbColor(0, 0, 0));
   color.Canvas().FillRect({0, 0, size, size});
   color.Canvas().Brush().SetColor(fill);
   color.Canvas().FillRect(square);
+  // Set mask bits are transparent: the dark surround becomes them, the white square does not.
   mask.Canvas().Brush().SetColor(clBlack);
+  mask.Canvas().FillRect({0, 0, size, size});
+  mask.Canvas().Brush().SetColor(clWhite);
   mask.Canvas().FillRect(square);
-  mask.ReduceToMonochrome(clWhite);
+  mask.ReduceToMonochrome();
   color.FreeCanvas();
   mask.FreeCanvas();
   ICONINFO info{};
