@@ -63,7 +63,7 @@ TEST_F(BannerTest, CaptionRisesFromNearTheBottom) {
   banner().SetFont(font);
   banner().SetTopColor(clWhite);
   banner().SetBottomColor(clWhite);
-  banner().SetCaption(L"Tamarind ランチャー");
+  banner().SetCaption(L"Tamarind launcher");
   banner().UpdateBannerSize();
   banner().PaintBanner();
   const TInk ink = FindInkOtherThan(banner().BannerImage(), {0, 0, 20, 110}, RGB(255, 255, 255));

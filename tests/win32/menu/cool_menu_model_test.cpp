@@ -161,6 +161,14 @@ TEST_F(StylerModel, ItemsAddedLaterAreAttachedOnTheNextPass) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(StylerModel, FinishingLoadingAttachesTheMenu) {
+  styler.BeginLoading();
+  TMenuItem& item = AddItem(L"stored");
+  EXPECT_FALSE(PlatformEntry(menu.Handle(), item.Command()).fType & MFT_OWNERDRAW);
+  styler.EndLoading();
+  EXPECT_TRUE(PlatformEntry(menu.Handle(), item.Command()).fType & MFT_OWNERDRAW);
+}
+
 TEST_F(StylerModel, SettingsChangeReattaches) {
   TMenuItem& item = AddItem(L"item");
   TMessage settings{WM_WININICHANGE, 0, 0, 0};

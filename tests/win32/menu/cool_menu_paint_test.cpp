@@ -90,8 +90,8 @@ TEST_F(StylerPaint, ShortcutEndsFifteenPixelsBeforeTheEdge) {
 
 TEST_F(StylerPaint, DefaultItemsAreBold) {
   styler.SetMenuStyle(msWindows);
-  TMenuItem& normal = AddItem(L"このフォルダを開く");
-  TMenuItem& bold = AddItem(L"このフォルダを開く");
+  TMenuItem& normal = AddItem(L"Open this folder");
+  TMenuItem& bold = AddItem(L"Open this folder");
   bold.SetDefault(true);
   Paint(normal, {0, 0, 200, 20}, 0, picture);
   Paint(bold, {0, 20, 200, 40}, 0, picture);
