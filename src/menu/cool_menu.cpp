@@ -1,6 +1,5 @@
 #include "menu/cool_menu.h"
 
-#include "framework/application.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/attach_flags.h"

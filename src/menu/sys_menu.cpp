@@ -4,7 +4,6 @@
 
 #include "framework/bitmap.h"
 #include "framework/form.h"
-#include "menu/attach_flags.h"
 #include "menu/cool_menu.h"
 #include "menu/embossed_image.h"
 #include "menu/item_layout.h"
