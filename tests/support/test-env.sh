@@ -1,17 +1,36 @@
 #!/usr/bin/env bash
-# Starts or stops what the Windows tests of one build tree need: a Wine prefix (made once and
-# kept), a persistent wineserver and an Xvfb display of their own.
+# Starts or stops what the Windows tests of one build tree need: Wine prefixes (made once and
+# kept), a persistent wineserver for each, and an Xvfb display of their own.
+# Tests that need a Japanese system get a prefix of their own ("wineprefix-ja", chosen by
+# TAMARIND_PREFIX_NAME): switching one prefix's locale makes Wine rewrite its font links, and
+# every later test would draw Japanese as boxes.
 # Usage: test-env.sh start|stop <build-dir>
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
 state="$build_dir/test-env"
-export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all
 tools="$(cd "$(dirname "$0")/../../cmake" && pwd)"
 
+# Runs a command once for each prefix, under the locale that prefix lives in.
+for_each_prefix() {
+  WINEPREFIX="$build_dir/wineprefix" "$@"
+  WINEPREFIX="$build_dir/wineprefix-ja" LC_ALL=ja_JP.UTF-8 "$@"
+}
+
+prepare_prefix() {
+  "$tools/wine-prefix.sh" "$WINEPREFIX"
+  # Keeps Wine warm between test programs; no inherited output, or ctest waits for it.
+  wineserver -p </dev/null >/dev/null 2>&1
+  # Start the prefix's background services now, with no inherited output; a test program
+  # that started them would hand them ctest's pipes and ctest would wait for them.
+  wineboot </dev/null >/dev/null 2>&1
+}
+
+stop_wine() { wineserver -k 2>/dev/null || true; }
+
 stop_all() {
-  wineserver -k 2>/dev/null || true
+  for_each_prefix stop_wine
   if [ -f "$state/xvfb.pid" ]; then
     kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
   fi
@@ -21,13 +40,8 @@ stop_all() {
 case $action in
   start)
     stop_all
-    "$tools/wine-prefix.sh" "$WINEPREFIX"
-    # Keeps Wine warm between test programs; no inherited output, or ctest waits for it.
     export DISPLAY=":$("$tools/xvfb-start.sh" "$state")"
-    wineserver -p </dev/null >/dev/null 2>&1
-    # Start the prefix's background services now, with no inherited output; a test program
-    # that started them would hand them ctest's pipes and ctest would wait for them.
-    wineboot </dev/null >/dev/null 2>&1
+    for_each_prefix prepare_prefix
     ;;
   stop) stop_all ;;
   *) echo "usage: $0 start|stop <build-dir>" >&2; exit 2 ;;
