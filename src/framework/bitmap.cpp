@@ -6,8 +6,6 @@
 #include "framework/exception.h"
 #include "framework/monochrome.h"
 
-namespace {
-
 BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -18,6 +16,8 @@ BITMAPINFO TopDownInfo(int width, int height) {
   info.bmiHeader.biCompression = BI_RGB;
   return info;
 }
+
+namespace {
 
 HBITMAP CreateWhiteDib(int width, int height) {
   const BITMAPINFO info = TopDownInfo(width, height);

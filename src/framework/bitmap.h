@@ -10,6 +10,9 @@
 #include "framework/color.h"
 #include "framework/gdi_handle.h"
 
+// The header of a 32-bit top-down DIB of the given size.
+BITMAPINFO TopDownInfo(int width, int height);
+
 class TBitmap {
 public:
   TBitmap();

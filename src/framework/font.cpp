@@ -43,35 +43,15 @@ void TFont::Change(const TFontDescription& description) {
 
 void TFont::Assign(const TFontDescription& description) { Change(description); }
 
-void TFont::SetName(const std::wstring& name) {
-  TFontDescription d = FDescription;
-  d.Name = name;
-  Change(d);
-}
+void TFont::SetName(const std::wstring& name) { ChangeField(&TFontDescription::Name, name); }
 
-void TFont::SetHeight(std::int32_t height) {
-  TFontDescription d = FDescription;
-  d.Height = height;
-  Change(d);
-}
+void TFont::SetHeight(std::int32_t height) { ChangeField(&TFontDescription::Height, height); }
 
-void TFont::SetStyle(TFontStyles style) {
-  TFontDescription d = FDescription;
-  d.Style = style;
-  Change(d);
-}
+void TFont::SetStyle(TFontStyles style) { ChangeField(&TFontDescription::Style, style); }
 
-void TFont::SetCharset(std::uint8_t charset) {
-  TFontDescription d = FDescription;
-  d.Charset = charset;
-  Change(d);
-}
+void TFont::SetCharset(std::uint8_t charset) { ChangeField(&TFontDescription::Charset, charset); }
 
-void TFont::SetPitch(TFontPitch pitch) {
-  TFontDescription d = FDescription;
-  d.Pitch = pitch;
-  Change(d);
-}
+void TFont::SetPitch(TFontPitch pitch) { ChangeField(&TFontDescription::Pitch, pitch); }
 
 HFONT TFont::Handle() {
   if (!FHandle) {

@@ -41,6 +41,12 @@ public:
 
 private:
   void Change(const TFontDescription& description);
+  template <typename T, typename V>
+  void ChangeField(T TFontDescription::*field, const V& value) {
+    TFontDescription changed = FDescription;
+    changed.*field = value;
+    Change(changed);
+  }
 
   TFontDescription FDescription;
   TFontHandle FHandle;

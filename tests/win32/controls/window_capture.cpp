@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "framework/bitmap.h"
+
 namespace {
 
 class TClientDC {
@@ -45,13 +47,7 @@ TWindowCapture::TWindowCapture(HWND window) {
   ::GetClientRect(window, &client);
   FWidth = client.right;
   FHeight = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = FWidth;
-  info.bmiHeader.biHeight = -FHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownInfo(FWidth, FHeight);
   void* bits = nullptr;
   FBitmap.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!FBitmap) throw std::runtime_error("no capture bitmap");

@@ -1,0 +1,11 @@
+# Cross-compiles for Windows with the posix-thread MinGW-w64 compilers (GoogleTest needs
+# std::mutex). The including toolchain file sets TAMARIND_MINGW_ARCH (i686 or x86_64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${TAMARIND_MINGW_ARCH})
+set(CMAKE_C_COMPILER ${TAMARIND_MINGW_ARCH}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TAMARIND_MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${TAMARIND_MINGW_ARCH}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TAMARIND_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
