@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix ready for Tamarind once (Japanese fonts mapped) and leaves it for reuse.
-# Usage: wine-prefix.sh <prefix-dir>
+# Usage: wine-prefix.sh <prefix-dir> [locale the prefix's programs run under]
 set -euo pipefail
 export WINEPREFIX=$1
 export WINEDEBUG=-all
+locale=${2:-${LC_ALL:-C.UTF-8}}
+wine() { env LC_ALL="$locale" wine "$@"; }
+wineboot() { env LC_ALL="$locale" wineboot "$@"; }
 [ -f "$WINEPREFIX/.tamarind-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 DISPLAY= wineboot -i </dev/null >/dev/null 2>&1

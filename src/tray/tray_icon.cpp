@@ -5,6 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/code_page_932.h"
+#include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "tray/callback_window.h"
 #include "tray/single_click.h"
@@ -44,7 +45,7 @@ void TTrayIcon::RemovalNotice(TComponent& component) {
   if (&component == FAnimateIcons) FAnimateIcons = nullptr;
 }
 
-void TTrayIcon::SetAnimateIcons(TComponent* images) {
+void TTrayIcon::SetAnimateIcons(TImageList* images) {
   FAnimateIcons = images;
   if (images) RequestRemovalNotice(*images);
 }

@@ -12,8 +12,9 @@
 #include "framework/icon.h"
 #include "framework/mouse_event.h"
 
-class TPopupMenu;
 class TCallbackWindow;
+class TImageList;
+class TPopupMenu;
 
 // The shell refused the icon (or 100 icons exist already).
 class EOutOfResources : public Exception {
@@ -31,8 +32,8 @@ public:
   ~TTrayIcon() override;
 
   // Frames for an icon animation: kept as a setting only; nothing animates the icon.
-  TComponent* AnimateIcons() const { return FAnimateIcons; }
-  void SetAnimateIcons(TComponent* images);
+  TImageList* AnimateIcons() const { return FAnimateIcons; }
+  void SetAnimateIcons(TImageList* images);
   int AnimateRate() const { return FAnimateRate; }
   void SetAnimateRate(int milliseconds);
   bool AutoPopup() const { return FAutoPopup; }
@@ -81,7 +82,7 @@ private:
   bool FAdded = false;
   bool FClickPending = false;
 
-  TComponent* FAnimateIcons = nullptr;
+  TImageList* FAnimateIcons = nullptr;
   int FAnimateRate = 500;
   bool FAutoPopup = true;
   bool FEnabled = true;

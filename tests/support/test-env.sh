@@ -12,22 +12,24 @@ state="$build_dir/test-env"
 export WINEDEBUG=-all
 tools="$(cd "$(dirname "$0")/../../cmake" && pwd)"
 
-# Runs a command once for each prefix, under the locale that prefix lives in.
+# Runs a command once for each prefix: the command is given the prefix and the locale that
+# prefix lives in (only Wine's own programs get that locale; the shell has no Japanese one).
 for_each_prefix() {
-  WINEPREFIX="$build_dir/wineprefix" "$@"
-  WINEPREFIX="$build_dir/wineprefix-ja" LC_ALL=ja_JP.UTF-8 "$@"
+  "$@" "$build_dir/wineprefix" C.UTF-8
+  "$@" "$build_dir/wineprefix-ja" ja_JP.UTF-8
 }
 
 prepare_prefix() {
-  "$tools/wine-prefix.sh" "$WINEPREFIX"
+  local prefix=$1 locale=$2
+  "$tools/wine-prefix.sh" "$prefix" "$locale"
   # Keeps Wine warm between test programs; no inherited output, or ctest waits for it.
-  wineserver -p </dev/null >/dev/null 2>&1
+  env WINEPREFIX="$prefix" LC_ALL="$locale" wineserver -p </dev/null >/dev/null 2>&1
   # Start the prefix's background services now, with no inherited output; a test program
   # that started them would hand them ctest's pipes and ctest would wait for them.
-  wineboot </dev/null >/dev/null 2>&1
+  env WINEPREFIX="$prefix" LC_ALL="$locale" wineboot </dev/null >/dev/null 2>&1
 }
 
-stop_wine() { wineserver -k 2>/dev/null || true; }
+stop_wine() { WINEPREFIX=$1 wineserver -k 2>/dev/null || true; }
 
 stop_all() {
   for_each_prefix stop_wine

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "support/message_pump.h"
 #include "tray/callback_window.h"
@@ -164,14 +165,20 @@ TEST_F(TrayIconTest, PendingClickOfADestroyedIconIsDropped) {
   EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(TrayIconTest, RemovedMenuIsForgottenInBothButtons) {
+TEST_F(TrayIconTest, RemovedComponentsAreForgotten) {
   TTrayIcon& icon = NewIcon();
   TPopupMenu* menu = &owner->Make<TPopupMenu>();
+  TImageList* frames = &owner->Make<TImageList>();
   icon.SetLBPopupMenu(menu);
   icon.SetRBPopupMenu(menu);
+  icon.SetAnimateIcons(frames);
   TComponentDeleter{}(menu);
   EXPECT_EQ(icon.LBPopupMenu(), nullptr);
   EXPECT_EQ(icon.RBPopupMenu(), nullptr);
+  TComponentDeleter{}(frames);
+  EXPECT_EQ(icon.AnimateIcons(), nullptr);
+  icon.SetAnimateRate(40);
+  EXPECT_EQ(icon.AnimateRate(), 100);
 }
 
 TEST_F(TrayIconTest, RightDoubleClickRaisesOnlyDownsAndUps) {
