@@ -1,17 +1,12 @@
 #include "control_host.h"
 
 #include "framework/application.h"
+#include "support/test_forms.h"
 
 TControlHost::TControlHost(int width, int height) {
-  TFormDesign design;
-  design.ClassName = L"TControlTestForm";
-  design.Caption = L"Controls";
-  // No frame: Wine waits for a window manager to take a framed window down, and there is none.
-  design.BorderStyle = TFormBorderStyle::bsNone;
+  TFormDesign design = TestFormDesign(L"TControlTestForm", width, height);
   design.Left = 40;
   design.Top = 40;
-  design.Width = width;
-  design.Height = height;
   FForm = MakeComponent<TForm>(design);
   FForm->Show();
   ::SetForegroundWindow(FForm->Handle());

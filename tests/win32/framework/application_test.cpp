@@ -5,33 +5,16 @@
 #include "framework/exception.h"
 #include "framework/form.h"
 #include "support/message_pump.h"
+#include "support/test_forms.h"
 
 namespace {
 
 constexpr UINT WM_PROBE = WM_USER + 0x67;
 
-TFormDesign ProbeDesign() {
-  TFormDesign design;
-  design.ClassName = L"TProbeForm";
-  design.Caption = L"Probe";
-  design.BorderStyle = TFormBorderStyle::bsNone;
-  design.Width = 20;
-  design.Height = 20;
-  return design;
-}
-
-// Collects what would go to the error box.
-class ErrorBoxCapture {
-public:
-  ErrorBoxCapture() {
-    Application().OnException = [this](const std::wstring& message) { Messages.push_back(message); };
-  }
-  ~ErrorBoxCapture() { Application().OnException = nullptr; }
-  std::vector<std::wstring> Messages;
-};
+TFormDesign ProbeDesign() { return TestFormDesign(L"TProbeForm", 20, 20); }
 
 TEST(Application, ErrorInAHandlerIsShownAndTheLoopGoesOn) {
-  ErrorBoxCapture errors;
+  TErrorBoxCapture errors;
   auto form = MakeComponent<TForm>(ProbeDesign());
   int handled = 0;
   form->SetMessageHandler(WM_PROBE, [&](TMessage& message) {
@@ -48,7 +31,7 @@ TEST(Application, ErrorInAHandlerIsShownAndTheLoopGoesOn) {
 }
 
 TEST(Application, ErrorInACreationHandlerIsShown) {
-  ErrorBoxCapture errors;
+  TErrorBoxCapture errors;
   auto form = MakeComponent<TForm>(ProbeDesign());
   form->OnCreate = [](TComponent*) { throw Exception(L"作成できません"); };
   form->DoCreate();

@@ -58,13 +58,7 @@ protected:
     AddItem(L"中の項目.txt", &folder);
     AddItem(L"キャンセル");
 
-    styler.SetActiveColor(clHighlight);
-    styler.SetInActiveColor(clMenu);
-    TFontDescription font = styler.ActiveFont().Description();
-    font.Color = clHighlightText;
-    styler.SetActiveFont(font);
-    font.Color = clMenuText;
-    styler.SetInActiveFont(font);
+    SetStateColors(clHighlight, clHighlightText, clMenu, clMenuText);
     TFontDescription bannerFont;
     bannerFont.Height = -14;
     bannerFont.Style = TFontStyles{TFontStyle::fsBold};

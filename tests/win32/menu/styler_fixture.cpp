@@ -5,12 +5,7 @@
 #include "support/test_pictures.h"
 
 TFormDesign StylerFormDesign() {
-  TFormDesign design;
-  design.ClassName = L"TStylerTestForm";
-  design.Caption = L"Styler";
-  design.Width = 200;
-  design.Height = 100;
-  return design;
+  return TestFormDesign(L"TStylerTestForm", 200, 100, TFormBorderStyle::bsSingle);
 }
 
 StylerFixture::StylerFixture()
@@ -18,19 +13,22 @@ StylerFixture::StylerFixture()
       menu(form->Make<TPopupMenu>()),
       images(form->Make<TImageList>()),
       styler(form->Make<TCoolMenu>()) {
-  Application().OnException = [this](const std::wstring& message) { errors.push_back(message); };
   styler.SetImages(&images);
   styler.SetMenu(&menu);
-  styler.SetActiveColor(TestActive);
-  styler.SetInActiveColor(TestInactive);
+  SetStateColors(TestActive, TestActiveText, TestInactive, TestInactiveText);
+}
+
+void StylerFixture::SetStateColors(TColor active, TColor activeText, TColor inactive, TColor inactiveText) {
+  styler.SetActiveColor(active);
+  styler.SetInActiveColor(inactive);
   TFontDescription font = styler.ActiveFont().Description();
-  font.Color = TestActiveText;
+  font.Color = activeText;
   styler.SetActiveFont(font);
-  font.Color = TestInactiveText;
+  font.Color = inactiveText;
   styler.SetInActiveFont(font);
 }
 
-StylerFixture::~StylerFixture() { Application().OnException = nullptr; }
+StylerFixture::~StylerFixture() = default;
 
 TMenuItem& StylerFixture::AddItem(const std::wstring& caption, TMenuItem* parent) {
   TMenuItem& item = form->Make<TMenuItem>();

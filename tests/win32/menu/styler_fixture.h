@@ -15,7 +15,9 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/cool_menu.h"
+#include "support/test_forms.h"
 
+// The framed form a styler belongs to (its system menu is styled too).
 TFormDesign StylerFormDesign();
 
 class StylerFixture : public ::testing::Test {
@@ -24,6 +26,8 @@ protected:
   ~StylerFixture() override;
 
   TMenuItem& AddItem(const std::wstring& caption, TMenuItem* parent = nullptr);
+  // Background and text colours of selected and normal items.
+  void SetStateColors(TColor active, TColor activeText, TColor inactive, TColor inactiveText);
   // An image list entry: a `fill` square inset by `inset`, transparent around it.
   int AddImage(COLORREF fill, int inset);
 
@@ -48,11 +52,12 @@ protected:
     return FindInk(picture, area, [=](COLORREF c) { return c != background; });
   }
 
+  TErrorBoxCapture errorBox;
+  std::vector<std::wstring>& errors = errorBox.Messages;
   TComponentPtr<TForm> form;
   TPopupMenu& menu;
   TImageList& images;
   TCoolMenu& styler;
-  std::vector<std::wstring> errors;
 };
 
 // A system colour changed for the length of a test.

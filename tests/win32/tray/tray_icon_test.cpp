@@ -8,16 +8,14 @@
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "support/message_pump.h"
+#include "support/test_forms.h"
 #include "tray/callback_window.h"
 
 namespace {
 
 TFormDesign OwnerDesign() {
-  TFormDesign design;
-  design.ClassName = L"TTrayOwner";
-  design.BorderStyle = TFormBorderStyle::bsNone;
+  TFormDesign design = TestFormDesign(L"TTrayOwner", 1, 1);
   design.Left = design.Top = -1;
-  design.Width = design.Height = 1;
   return design;
 }
 
