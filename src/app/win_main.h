@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/gesture_detector.h"
 #include "framework/form.h"
 
 class TDirMonitor;
@@ -14,20 +15,9 @@ class TPopupMenu;
 class TTimer;
 class TTrayIcon;
 
-struct TTrailPoint {
-  std::int32_t X;
-  std::int32_t Y;
-  std::int32_t Tick;  // timer ticks
-};
-
 struct TIconCacheEntry {
   std::array<char, 3> Key;  // extension, three single-byte characters
   std::int32_t ImageIndex;  // into ImageList
-};
-
-struct TPoint32 {
-  std::int32_t X;
-  std::int32_t Y;
 };
 
 class TWinMain : public TForm {
