@@ -291,7 +291,9 @@ TEST(GestureDetector, SleepsOnlyWhenATickWouldRecordNothing) {
   const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 2});
   std::size_t tick = 0;
   while (!detector.TimerTick(circle[tick], true, Interval)) ++tick;
-  EXPECT_FALSE(detector.CanSleep(circle[tick], true));  // cooling down
+  EXPECT_FALSE(detector.CanSleep({1, 1}, true));  // cooling down: the ticks count it out
+  Feed(detector, RestTrace({1, 1}, 10));
+  EXPECT_TRUE(detector.CanSleep({1, 1}, true));
 }
 
 TEST(GestureDetectorIdle, SleepingAtRestChangesNoResult) {
@@ -342,4 +344,20 @@ TEST(GestureDetectorIdle, SleepingAtRestChangesNoResult) {
   // The replay must really have slept and seen circles, or it proves nothing.
   EXPECT_GT(slept, 300 * 1500 / 10);
   EXPECT_GT(popups, 100);
+}
+
+TEST(GestureDetectorIdle, ACircleStartedFromRestIsRecognisedAfterSleeping) {
+  for (int pace : {16, 24, 32}) {
+    for (int eighth = 0; eighth < 8; ++eighth) {
+      for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
+        const TTrace circle = CircleTrace({.TicksPerTurn = pace, .Turns = 1.25, .StartAngle = eighth * std::numbers::pi / 4, .Sense = sense});
+        const TTrace trace = Joined(Joined(RestTrace(circle[0], 100), circle), RestTrace(circle.back(), 20));
+        int slept = 0;
+        const std::vector<int> popups = PopupTicksSleeping(trace, 1, &slept);
+        EXPECT_EQ(popups.size(), 1u) << pace << " " << eighth;
+        EXPECT_EQ(popups, PopupTicks(trace));
+        EXPECT_GE(slept, 100 - 62);  // asleep from the moment the start point aged out
+      }
+    }
+  }
 }
