@@ -324,7 +324,8 @@ TEST(GestureDetectorIdle, SleepingAtRestChangesNoResult) {
       default: {  // a circle, of any pace, starting from where the pointer is
         const int radius = uniform(10, 300);
         const double start = uniform(0, 359) * std::numbers::pi / 180;
-        const TTrace circle = CircleTrace({.Centre = {p.X - int(radius * std::cos(start)), p.Y - int(radius * std::sin(start))},
+        const TPoint32 centre{p.X - int(radius * std::cos(start)), p.Y - int(radius * std::sin(start))};
+        const TTrace circle = CircleTrace({.Centre = centre,
                                            .Radius = radius,
                                            .TicksPerTurn = uniform(8, 60),
                                            .Turns = uniform(1, 30) / 10.0,
@@ -350,7 +351,8 @@ TEST(GestureDetectorIdle, ACircleStartedFromRestIsRecognisedAfterSleeping) {
   for (int pace : {16, 24, 32}) {
     for (int eighth = 0; eighth < 8; ++eighth) {
       for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
-        const TTrace circle = CircleTrace({.TicksPerTurn = pace, .Turns = 1.25, .StartAngle = eighth * std::numbers::pi / 4, .Sense = sense});
+        const double start = eighth * std::numbers::pi / 4;
+        const TTrace circle = CircleTrace({.TicksPerTurn = pace, .Turns = 1.25, .StartAngle = start, .Sense = sense});
         const TTrace trace = Joined(Joined(RestTrace(circle[0], 100), circle), RestTrace(circle.back(), 20));
         int slept = 0;
         const std::vector<int> popups = PopupTicksSleeping(trace, 1, &slept);
