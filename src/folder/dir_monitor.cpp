@@ -37,13 +37,14 @@ struct TMonitorPolling {
     return *MonitorTimer;
   }
 
-  // The first monitor with a pending notification, or none. Monitors whose watch was refused
-  // are left out: one invalid handle would fail the whole wait and silence the others.
-  TDirMonitor* FindSignalled() const {
+  // The first monitor with a pending notification that is not among `delivered`, or none.
+  // Monitors whose watch was refused are left out: one invalid handle would fail the whole wait
+  // and silence the others.
+  TDirMonitor* FindSignalled(const std::vector<TDirMonitor*>& delivered) const {
     std::vector<TDirMonitor*> watched;
     std::vector<HANDLE> handles;
     for (TDirMonitor* monitor : MonitorList) {
-      if (!monitor->FHandle) continue;
+      if (!monitor->FHandle || std::ranges::find(delivered, monitor) != delivered.end()) continue;
       watched.push_back(monitor);
       handles.push_back(monitor->FHandle.Get());
     }
@@ -56,8 +57,13 @@ struct TMonitorPolling {
   }
 
   void PollMonitors() {
-    // Handles are collected afresh each pass: OnChange may change the monitors.
-    while (TDirMonitor* monitor = FindSignalled()) {
+    // Each monitor is raised at most once a tick: in a folder that keeps changing, its re-armed
+    // handle signals again at once, and looping on it would hold the user-interface thread.
+    // What changed meanwhile is delivered by the next tick. Handles are collected afresh each
+    // pass: OnChange may change the monitors.
+    std::vector<TDirMonitor*> delivered;
+    while (TDirMonitor* monitor = FindSignalled(delivered)) {
+      delivered.push_back(monitor);
       // A notification that cannot be re-armed would stay signalled for ever: watch anew.
       if (!::FindNextChangeNotification(monitor->FHandle.Get())) monitor->Restart();
       if (monitor->OnChange) monitor->OnChange(monitor);

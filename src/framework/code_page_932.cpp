@@ -12,9 +12,9 @@
 
 namespace {
 
+#ifdef _WIN32
 constexpr unsigned CodePage932 = 932;
-
-#ifndef _WIN32
+#else
 // One iconv conversion descriptor, closed with the object.
 class TIconv {
 public:

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "framework/application.h"
 #include "framework/window.h"
 
@@ -9,7 +11,10 @@ namespace {
 constexpr UINT WM_THREAD_END = WM_APP + 0x101;
 }
 
-// Receives the end messages of the workers on the user-interface thread.
+// Receives the end messages of the workers on the user-interface thread. A message carries a
+// ticket rather than the thread's address: a thread destroyed before its message arrives has
+// given its ticket back, so the message finds nothing, even when another thread now lives at
+// the same address.
 class TThreadEndWindow : private TWindow {
 public:
   static TThreadEndWindow& Instance() {
@@ -17,6 +22,14 @@ public:
     return window;
   }
   HWND Window() const { return Handle(); }
+
+  std::uint32_t Register(TThread& thread) {
+    do ++FLastTicket;
+    while (FLastTicket == 0 || FLive.contains(FLastTicket));
+    FLive.emplace(FLastTicket, &thread);
+    return FLastTicket;
+  }
+  void Unregister(std::uint32_t ticket) { FLive.erase(ticket); }
 
 private:
   TThreadEndWindow() {
@@ -27,20 +40,32 @@ private:
   }
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message != WM_THREAD_END) return TWindow::WndProc(message, wParam, lParam);
-    reinterpret_cast<TThread*>(lParam)->Finished();
+    const auto live = FLive.find(static_cast<std::uint32_t>(wParam));
+    if (live == FLive.end()) return 0;
+    TThread* thread = live->second;
+    FLive.erase(live);
+    thread->FTicket = 0;
+    thread->Finished();
     return 0;
   }
+
+  std::unordered_map<std::uint32_t, TThread*> FLive;
+  std::uint32_t FLastTicket = 0;
 };
 
 TThread::~TThread() {
   if (FThread.joinable()) FThread.join();
+  if (FTicket != 0) TThreadEndWindow::Instance().Unregister(FTicket);
 }
 
 void TThread::Start() {
-  const HWND endWindow = TThreadEndWindow::Instance().Window();
-  FThread = std::thread([this, endWindow] {
+  TThreadEndWindow& endWindow = TThreadEndWindow::Instance();
+  FTicket = endWindow.Register(*this);
+  const HWND window = endWindow.Window();
+  const std::uint32_t ticket = FTicket;
+  FThread = std::thread([this, window, ticket] {
     Run();
-    ::PostMessageW(endWindow, WM_THREAD_END, 0, reinterpret_cast<LPARAM>(this));
+    ::PostMessageW(window, WM_THREAD_END, ticket, 0);
   });
 }
 

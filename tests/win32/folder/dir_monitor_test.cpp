@@ -60,6 +60,25 @@ TEST_F(DirMonitorTest, ChangeInASubFolderIsSeenOnlyWithIncludeSubDir) {
   EXPECT_EQ(ChangesSeenFromSubFolder(false, seenAfterMs), 0);
 }
 
+TEST_F(DirMonitorTest, AFolderThatKeepsChangingIsRaisedOnceATick) {
+  TDirMonitor::SetInterval(1000);
+  int changes = 0;
+  auto monitor = Watch(folder.Path(), false, changes);
+  monitor->OnChange = [&](TComponent*) {
+    // Writes into the watched folder and waits until the re-armed handle has seen it, as a
+    // busy folder does while the launcher rebuilds. Bounded, so a loop would still end.
+    if (++changes > 20) return;
+    folder.WriteFile(L"busy.txt", std::string(static_cast<std::size_t>(changes), 'x'));
+    ::WaitForSingleObject(monitor->Handle(), 500);
+  };
+  folder.WriteFile(L"first.txt");
+  ASSERT_TRUE(PumpUntil([&] { return changes > 0; }, 2500));
+  PumpFor(400);  // less than one polling interval
+  EXPECT_EQ(changes, 1);
+  PumpFor(1200);  // the change made during the handler comes with the next tick
+  EXPECT_EQ(changes, 2);
+}
+
 TEST_F(DirMonitorTest, AnEmptyDirectoryWatchesTheCurrentDirectory) {
   wchar_t saved[MAX_PATH];
   ::GetCurrentDirectoryW(MAX_PATH, saved);

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "support/message_pump.h"
+#include "support/test_forms.h"
 
 namespace {
 
@@ -32,6 +35,33 @@ TEST(Thread, EndNotificationRunsOnTheUserInterfaceThreadAndFreesTheWorker) {
   ASSERT_TRUE(PumpUntil([&] { return notifiedOn != 0; }, 3000));
   EXPECT_EQ(notifiedOn, ::GetCurrentThreadId());
   EXPECT_NE(workerThread, ::GetCurrentThreadId());
+}
+
+TEST(Thread, AThreadDestroyedBeforeItsEndMessageIsNotAnnounced) {
+  // The second thread is made where the first one lived, as the allocator may do: the first
+  // one's late end message must reach neither of them.
+  alignas(TSleeper) unsigned char place[sizeof(TSleeper)];
+  DWORD workerThread = 0;
+  bool firstAnnounced = false;
+  auto* first = new (place) TSleeper(workerThread);
+  first->OnTerminate = [&](TThread&) { firstAnnounced = true; };
+  first->Start();
+  // Destroyed once its body has returned (a body must not outlive its object), before the
+  // message loop has seen the end message.
+  while (workerThread == 0) ::Sleep(1);
+  ::Sleep(200);
+  first->~TSleeper();
+
+  TErrorBoxCapture errors;
+  bool secondAnnounced = false;
+  auto* second = new (place) TSleeper(workerThread);
+  second->OnTerminate = [&](TThread&) { secondAnnounced = true; };
+  PumpFor(200);
+  second->~TSleeper();
+
+  EXPECT_FALSE(firstAnnounced);
+  EXPECT_FALSE(secondAnnounced);
+  EXPECT_TRUE(errors.Messages.empty());
 }
 
 }  // namespace
