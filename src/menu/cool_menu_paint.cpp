@@ -103,7 +103,8 @@ int TCoolMenu::BannerTop(const TMenuItem& item, const TRect& itemRect) const {
   return itemRect.Top + first.top - own.top;
 }
 
-void TCoolMenu::PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect, const TItemRects& rects) {
+void TCoolMenu::PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect,
+                                 const TItemRects& rects) {
   if (rects.BannerStrip.IsEmpty()) return;
   // Beside a later column there is no banner picture: show the plain menu background there.
   CopyClipped(canvas, FBanner->BannerImage(), {0, BannerTop(item, itemRect)}, rects.BannerStrip, FInActiveColor);
