@@ -1,0 +1,68 @@
+#include "app/pointer_wake.h"
+
+#include <gtest/gtest.h>
+
+#include "support/message_pump.h"
+
+namespace {
+
+void MovePointerBy(int dx, int dy) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = dx;
+  input.mi.dy = dy;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  ::SendInput(1, &input, sizeof(input));
+}
+
+POINT PointerNow() {
+  POINT at{};
+  ::GetCursorPos(&at);
+  return at;
+}
+
+TEST(PointerWake, TheHookProvesItselfAndEndsARestAtTheFirstMovement) {
+  ::SetCursorPos(300, 300);
+  int wakes = 0;
+  TPointerWake wake([&] { ++wakes; });
+  EXPECT_FALSE(wake.HookProven());
+  MovePointerBy(5, 5);
+  ASSERT_TRUE(PumpUntil([&] { return wake.HookProven(); }, 2000));
+  EXPECT_EQ(wakes, 0);  // not resting: nothing to end
+
+  wake.Rest(PointerNow());
+  PumpFor(100);
+  EXPECT_TRUE(wake.Resting());
+  const unsigned long long start = NowMs();
+  MovePointerBy(-5, 5);
+  ASSERT_TRUE(PumpUntil([&] { return wakes == 1; }, 2000));
+  EXPECT_LT(NowMs() - start, 500u);  // the hook, not the guard poll
+  EXPECT_FALSE(wake.Resting());
+  PumpFor(100);
+  EXPECT_EQ(wakes, 1);  // one wake for a burst of moves
+}
+
+TEST(PointerWake, TheGuardPollEndsARestTheHookDidNotSee) {
+  ::SetCursorPos(200, 200);
+  int wakes = 0;
+  TPointerWake wake([&] { ++wakes; });
+  wake.Rest(PointerNow());
+  PumpFor(TPointerWake::GuardIntervalMs + 300);
+  EXPECT_EQ(wakes, 0);  // still at rest
+  ::SetCursorPos(260, 240);  // moves the pointer without any mouse input
+  EXPECT_TRUE(PumpUntil([&] { return wakes == 1; }, 2 * TPointerWake::GuardIntervalMs + 500));
+}
+
+TEST(PointerWake, ACancelledRestRaisesNothing) {
+  ::SetCursorPos(100, 100);
+  int wakes = 0;
+  TPointerWake wake([&] { ++wakes; });
+  wake.Rest(PointerNow());
+  wake.Cancel();
+  ::SetCursorPos(150, 150);
+  MovePointerBy(3, 3);
+  PumpFor(TPointerWake::GuardIntervalMs + 300);
+  EXPECT_EQ(wakes, 0);
+}
+
+}  // namespace
