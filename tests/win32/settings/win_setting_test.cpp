@@ -15,6 +15,7 @@
 #include "framework/system_paths.h"
 #include "menu/cool_menu.h"
 #include "settings/whole_file.h"
+#include "controls/window_capture.h"
 #include "support/message_pump.h"
 #include "support/temp_folder.h"
 #include "support/test_forms.h"
@@ -59,13 +60,15 @@ private:
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     TModalDriver* self = Current();
-    if (!self || self->FDone) return;
+    if (!self || self->FDone || self->FRunning) return;  // a step may pump messages itself
+    self->FRunning = true;
     if (NowMs() > self->FDeadline) {
       self->FDone = self->FTimedOut = true;
       self->FGiveUp();
-      return;
+    } else {
+      self->FDone = self->FStep();
     }
-    self->FDone = self->FStep();
+    self->FRunning = false;
   }
 
   std::function<bool()> FStep;
@@ -73,6 +76,7 @@ private:
   unsigned long long FDeadline;
   UINT_PTR FTimer = 0;
   bool FDone = false;
+  bool FRunning = false;
   bool FTimedOut = false;
 };
 
@@ -355,6 +359,36 @@ TEST_F(WinSettingTest, KeyboardWorksInTheModalDialog) {
   EXPECT_EQ(d.ColumnLength(), 4);  // typed 3, one step up
   EXPECT_EQ(rebuilds, 2);          // OK applied
   EXPECT_NE(StoredIni().find(L"VertNum=4"), std::wstring::npos);
+}
+
+TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
+  TWinSetting& d = Create();
+  TModalDriver look(
+      [&] {
+        if (!::IsWindowVisible(d.Handle())) return false;
+        PumpFor(300);  // painted
+        RECT frame{};
+        ::GetWindowRect(d.Handle(), &frame);
+        EXPECT_EQ(frame.left, 205);
+        EXPECT_EQ(frame.top, 133);
+        EXPECT_EQ(d.ClientWidth(), 440);
+        EXPECT_EQ(d.ClientHeight(), 324);
+        wchar_t caption[32] = {};
+        ::GetWindowTextW(d.Handle(), caption, 32);
+        EXPECT_EQ(std::wstring(caption), L"表示の設定");
+        EXPECT_EQ(::GetWindowLongW(d.Handle(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+                  WS_SYSMENU);
+        const TWindowCapture shot(d.Handle());
+        shot.SavePng(L"settings_dialog.png");
+        // Dark caption text on the OK button (panel at the bottom, button at 216, 8).
+        const RECT ok{216 + 8, 324 - 41 + 8 + 4, 216 + 89 - 8, 324 - 41 + 8 + 21};
+        EXPECT_GT(shot.Count(ok, [](COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80; }), 10);
+        Click(d.BCancel());
+        return true;
+      },
+      [&] { d.SetModalResult(TModalResult{IDABORT}); });
+  EXPECT_EQ(d.ShowModal(), mrCancel);
+  EXPECT_FALSE(look.TimedOut());
 }
 
 }  // namespace
