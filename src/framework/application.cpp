@@ -1,5 +1,7 @@
 #include "framework/application.h"
 
+#include <algorithm>
+
 #include "framework/exception.h"
 #include "framework/form.h"
 #include "framework/utf8.h"
@@ -54,13 +56,7 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TApplication::Run() {
-  MSG msg;
-  while (!FTerminated) {
-    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) break;
-    HandleMessage(msg);
-  }
-  FTerminated = true;
+  while (!FTerminated) HandleMessage();
   // Forms go while the loop's world still exists: their destruction handlers may need it.
   while (!Components().empty()) {
     TComponentDeleter{}(Components().back());
@@ -71,10 +67,26 @@ void TApplication::Terminate() {
   if (!FTerminated) ::PostQuitMessage(0);
 }
 
-bool TApplication::HandleMessage(MSG& msg) {
+void TApplication::HandleMessage() {
+  MSG msg;
+  const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+  if (got == 0 || got == -1) {
+    FTerminated = true;
+    return;
+  }
+  ProcessMessage(msg);
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
   if (msg.message == WM_QUIT) {
     FTerminated = true;
     return false;
+  }
+  // A filter may remove itself (or another) while it runs.
+  const std::vector<TMessageFilter*> filters(FMessageFilters.rbegin(), FMessageFilters.rend());
+  for (TMessageFilter* filter : filters) {
+    if (std::find(FMessageFilters.begin(), FMessageFilters.end(), filter) == FMessageFilters.end()) continue;
+    if (filter->PreTranslateMessage(msg)) return true;
   }
   ::TranslateMessage(&msg);
   ::DispatchMessageW(&msg);
@@ -84,8 +96,14 @@ bool TApplication::HandleMessage(MSG& msg) {
 void TApplication::ProcessMessages() {
   MSG msg;
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (!HandleMessage(msg)) break;
+    if (!ProcessMessage(msg)) break;
   }
+}
+
+void TApplication::AddMessageFilter(TMessageFilter& filter) { FMessageFilters.push_back(&filter); }
+
+void TApplication::RemoveMessageFilter(TMessageFilter& filter) {
+  FMessageFilters.erase(std::remove(FMessageFilters.begin(), FMessageFilters.end(), &filter), FMessageFilters.end());
 }
 
 void TApplication::SetCursor(TScreenCursor cursor) {

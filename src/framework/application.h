@@ -6,11 +6,20 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/component.h"
 #include "framework/window.h"
 
 class TForm;
+
+// Sees each message the loop takes from the queue before it is translated and dispatched; a
+// filter that returns true has handled it (a dialog's keyboard navigation, say).
+class TMessageFilter {
+public:
+  virtual ~TMessageFilter() = default;
+  virtual bool PreTranslateMessage(MSG& msg) = 0;
+};
 
 enum class TScreenCursor { crDefault, crHourGlass };
 
@@ -43,8 +52,14 @@ public:
   void Run();
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // Waits for one message and handles it (a modal loop's step).
+  void HandleMessage();
   // Handles the messages that are waiting, then returns.
   void ProcessMessages();
+
+  // The filter most recently added sees a message first. A filter must be removed before it goes.
+  void AddMessageFilter(TMessageFilter& filter);
+  void RemoveMessageFilter(TMessageFilter& filter);
 
   TScreenCursor Cursor() const { return FCursor; }
   void SetCursor(TScreenCursor cursor);
@@ -61,13 +76,15 @@ protected:
 
 private:
   void FormCreated(TForm& form);
-  bool HandleMessage(MSG& msg);
+  // False for the quit message, which ends the loop.
+  bool ProcessMessage(MSG& msg);
 
   std::wstring FTitle;
   std::wstring FHint;
   TForm* FMainForm = nullptr;
   TScreenCursor FCursor = TScreenCursor::crDefault;
   bool FTerminated = false;
+  std::vector<TMessageFilter*> FMessageFilters;
 };
 
 // The one application object of the process.

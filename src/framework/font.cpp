@@ -70,17 +70,22 @@ void TFont::AdoptHandle(HFONT font) {
   }
   if (OnChanging) OnChanging();
   FHandle.Reset(font);
-  FDescription.Name = lf.lfFaceName;
-  FDescription.Height = lf.lfHeight;
-  TFontStyles style;
-  if (lf.lfWeight > FW_MEDIUM) style.Include(TFontStyle::fsBold);
-  if (lf.lfItalic) style.Include(TFontStyle::fsItalic);
-  if (lf.lfUnderline) style.Include(TFontStyle::fsUnderline);
-  if (lf.lfStrikeOut) style.Include(TFontStyle::fsStrikeOut);
-  FDescription.Style = style;
-  FDescription.Charset = lf.lfCharSet;
+  FDescription = FromLogFont(lf, FDescription.Color);
+}
+
+TFontDescription FromLogFont(const LOGFONTW& lf, TColor color) {
+  TFontDescription description;
+  description.Name = lf.lfFaceName;
+  description.Height = lf.lfHeight;
+  if (lf.lfWeight > FW_MEDIUM) description.Style.Include(TFontStyle::fsBold);
+  if (lf.lfItalic) description.Style.Include(TFontStyle::fsItalic);
+  if (lf.lfUnderline) description.Style.Include(TFontStyle::fsUnderline);
+  if (lf.lfStrikeOut) description.Style.Include(TFontStyle::fsStrikeOut);
+  description.Charset = lf.lfCharSet;
   const int pitch = lf.lfPitchAndFamily & 3;
-  FDescription.Pitch = pitch == FIXED_PITCH      ? TFontPitch::fpFixed
-                       : pitch == VARIABLE_PITCH ? TFontPitch::fpVariable
-                                                 : TFontPitch::fpDefault;
+  description.Pitch = pitch == FIXED_PITCH      ? TFontPitch::fpFixed
+                      : pitch == VARIABLE_PITCH ? TFontPitch::fpVariable
+                                                : TFontPitch::fpDefault;
+  description.Color = color;
+  return description;
 }

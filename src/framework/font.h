@@ -54,3 +54,5 @@ private:
 
 // The description as the system's font record (face names longer than 31 characters are cut).
 LOGFONTW ToLogFont(const TFontDescription& description);
+// The system's font record as a description drawn in `color`.
+TFontDescription FromLogFont(const LOGFONTW& record, TColor color);

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/button.h"
+#include "framework/exception.h"
 
 namespace {
 
@@ -19,6 +21,50 @@ DWORD StyleFor(TFormBorderStyle border) {
   }
   return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 }
+
+// The application's other visible windows, disabled while a modal form is up.
+class TDisabledWindows {
+public:
+  explicit TDisabledWindows(HWND keep) : FKeep(keep) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(this));
+  }
+  ~TDisabledWindows() {
+    for (HWND window : FWindows) ::EnableWindow(window, TRUE);
+  }
+  TDisabledWindows(const TDisabledWindows&) = delete;
+  TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+
+private:
+  static BOOL CALLBACK DisableOne(HWND window, LPARAM self) {
+    auto& disabled = *reinterpret_cast<TDisabledWindows*>(self);
+    if (window != disabled.FKeep && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+      ::EnableWindow(window, FALSE);
+      disabled.FWindows.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND FKeep;
+  std::vector<HWND> FWindows;
+};
+
+// Hands the keys of a dialog to the system's dialog manager while it lives.
+class TDialogKeys final : public TMessageFilter {
+public:
+  explicit TDialogKeys(HWND dialog) : FDialog(dialog) { Application().AddMessageFilter(*this); }
+  ~TDialogKeys() override { Application().RemoveMessageFilter(*this); }
+  TDialogKeys(const TDialogKeys&) = delete;
+  TDialogKeys& operator=(const TDialogKeys&) = delete;
+
+  bool PreTranslateMessage(MSG& msg) override {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (msg.hwnd != FDialog && !::IsChild(FDialog, msg.hwnd)) return false;
+    return ::IsDialogMessageW(FDialog, &msg) != FALSE;
+  }
+
+private:
+  HWND FDialog;
+};
 
 }  // namespace
 
@@ -44,14 +90,17 @@ TForm* TForm::FromHandle(HWND window) {
   return nullptr;
 }
 
-void TForm::DoCreate() {
-  if (OnCreate) {
-    try {
-      OnCreate(this);
-    } catch (...) {
-      Application().HandleException();
-    }
+void TForm::RunHandler(const TNotifyEvent& handler) {
+  if (!handler) return;
+  try {
+    handler(this);
+  } catch (...) {
+    Application().HandleException();
   }
+}
+
+void TForm::DoCreate() {
+  RunHandler(OnCreate);
   if (FVisible) Show();
 }
 
@@ -59,16 +108,15 @@ void TForm::Destroying() {
   std::erase(LiveForms(), this);
   if (!FDestroyHandled) {
     FDestroyHandled = true;
-    if (OnDestroy) {
-      try {
-        OnDestroy(this);
-      } catch (...) {
-        Application().HandleException();
-      }
-    }
+    RunHandler(OnDestroy);
     DestroyHandle();
   }
   TComponent::Destroying();
+}
+
+void TForm::RemovalNotice(TComponent& component) {
+  if (&component == FDefaultButton) FDefaultButton = nullptr;
+  TComponent::RemovalNotice(component);
 }
 
 RECT TForm::WindowRect() const {
@@ -86,9 +134,60 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   ::SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::Show() {
+int TForm::ClientWidth() const {
+  RECT r{};
+  ::GetClientRect(Handle(), &r);
+  return r.right;
+}
+
+int TForm::ClientHeight() const {
+  RECT r{};
+  ::GetClientRect(Handle(), &r);
+  return r.bottom;
+}
+
+void TForm::SetClientSize(int width, int height) {
+  RECT r{0, 0, width, height};
+  ::AdjustWindowRectEx(&r, static_cast<DWORD>(::GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongW(Handle(), GWL_EXSTYLE)));
+  SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+}
+
+void TForm::ShowWindowAs(int command) {
+  RunHandler(OnShow);
   FVisible = true;
-  ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  ::ShowWindow(Handle(), command);
+}
+
+void TForm::Show() { ShowWindowAs(SW_SHOWNOACTIVATE); }
+
+TModalResult TForm::ShowModal() {
+  if (FModal) throw Exception(L"表示中のダイアログをもう一度モーダルにはできません");
+  FModal = true;
+  FModalResult = mrNone;
+  {
+    const TDisabledWindows others(Handle());
+    const TDialogKeys keys(Handle());
+    ShowWindowAs(SW_SHOW);
+    ::SetForegroundWindow(Handle());
+    if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+    while (FModalResult == mrNone && !Application().Terminated()) Application().HandleMessage();
+    if (FModalResult == mrNone) FModalResult = mrCancel;
+  }  // the other windows come back before this one goes, so one of them takes the activation
+  Hide();
+  FModal = false;
+  return FModalResult;
+}
+
+void TForm::SetDefaultButton(TButton* button) {
+  if (FDefaultButton) {
+    FDefaultButton->SetDefault(false);
+    CancelRemovalNotice(*FDefaultButton);
+  }
+  FDefaultButton = button;
+  if (!button) return;
+  button->SetDefault(true);
+  RequestRemovalNotice(*button);
 }
 
 void TForm::Hide() {
@@ -110,10 +209,18 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_CLOSE:
-      if (Application().MainForm() == this)
+      RunHandler(OnClose);
+      if (FModal)
+        FModalResult = mrCancel;
+      else if (Application().MainForm() == this)
         Application().Terminate();
       else
         Hide();
+      return 0;
+    case DM_GETDEFID:
+      // The dialog manager asks which button Enter presses.
+      if (FDefaultButton && FDefaultButton->HandleAllocated())
+        return MAKELRESULT(::GetDlgCtrlID(FDefaultButton->Handle()), DC_HASDEFID);
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE && OnDeactivate) OnDeactivate(this);

@@ -6,6 +6,22 @@
 #include "framework/exception.h"
 #include "framework/system_colors.h"
 
+namespace {
+
+// Every control window gets an identifier of its own, as the dialog manager finds buttons by
+// identifier. They start above IDOK and IDCANCEL, which the dialog manager treats specially,
+// and stay within the 16 bits a command notification carries.
+HMENU NextControlId() {
+  constexpr UINT_PTR First = 0x100;
+  constexpr UINT_PTR Last = 0xFFFF;
+  static UINT_PTR next = First;
+  const UINT_PTR id = next;
+  next = next == Last ? First : next + 1;
+  return reinterpret_cast<HMENU>(id);
+}
+
+}  // namespace
+
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {
   FBrush.SetColor(clBtnFace);
   // The window must never draw with a font that is being deleted.
@@ -59,7 +75,7 @@ void TWinControl::CreateWnd() {
   CreateParams(params);
   const HWND window =
       ::CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style | WS_CHILD,
-                        FLeft, FTop, FWidth, FHeight, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                        FLeft, FTop, FWidth, FHeight, parent, NextControlId(), ::GetModuleHandleW(nullptr), nullptr);
   if (!window) throw Exception(L"コントロール " + params.ClassName + L" を作成できません");
   TControlSubclass::Attach(*this, window);
   FHandle = window;

@@ -1,7 +1,6 @@
 #include "settings/ini_file.h"
 
 #include "settings/ini_location.h"
-#include "settings/ini_text.h"
 #include "settings/integer_text.h"
 #include "settings/whole_file.h"
 
@@ -12,23 +11,37 @@ TIniFile::TIniFile(std::wstring fileName, std::wstring_view windowsDirectory)
 
 std::wstring TIniFile::ReadString(std::wstring_view section, std::wstring_view key,
                                   std::wstring_view defaultValue) const {
+  if (FPending) return FPending->Value(section, key).value_or(std::wstring(defaultValue));
   const TWholeFile file = ReadWholeFile(FLocation);
   if (file.Result != TFileReadResult::frRead) return std::wstring(defaultValue);
   return TIniText(file.Bytes).Value(section, key).value_or(std::wstring(defaultValue));
 }
 
 void TIniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-  const TWholeFile file = ReadWholeFile(FLocation);
-  // A file that exists but cannot be read must not be replaced by one holding just this key.
-  bool written = file.Result != TFileReadResult::frFailed;
-  if (written) {
-    TIniText text(file.Bytes);
-    text.SetValue(section, key, value);
-    // An unchanged file need not be touched.
-    const bool unchanged = file.Result == TFileReadResult::frRead && text.Bytes() == file.Bytes;
-    written = unchanged || ReplaceWholeFile(FLocation, text.Bytes());
+  if (FPending) {
+    FPending->SetValue(section, key, value);
+    return;
   }
-  if (!written) throw EIniFileException(FLocation + L" に書き込めません");
+  Update([&] { FPending->SetValue(section, key, value); });
+}
+
+void TIniFile::Update(const std::function<void()>& writes) {
+  const TWholeFile file = ReadWholeFile(FLocation);
+  // A file that exists but cannot be read must not be replaced by one holding just these keys.
+  if (file.Result == TFileReadResult::frFailed) throw EIniFileException(FLocation + L" に書き込めません");
+  FPending.emplace(file.Bytes);
+  try {
+    writes();
+  } catch (...) {
+    FPending.reset();
+    throw;
+  }
+  const TIniText text = std::move(*FPending);
+  FPending.reset();
+  // An unchanged file need not be touched.
+  const bool unchanged = file.Result == TFileReadResult::frRead && text.Bytes() == file.Bytes;
+  if (!unchanged && !ReplaceWholeFile(FLocation, text.Bytes()))
+    throw EIniFileException(FLocation + L" に書き込めません");
 }
 
 std::int32_t TIniFile::ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t defaultValue) const {

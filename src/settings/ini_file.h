@@ -2,10 +2,13 @@
 // The INI reader/writer under TIniGT, bound to one file. Nothing is cached: every read reads the
 // file and every write rewrites it, so two objects on the same file see each other's writes.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/exception.h"
+#include "settings/ini_text.h"
 
 // A write the file system refused.
 class EIniFileException : public Exception {
@@ -35,7 +38,13 @@ public:
   bool ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const;
   void WriteBool(std::wstring_view section, std::wstring_view key, bool value);
 
+  // Runs `writes` on the file's text in memory (reads see it too), then replaces the file once.
+  // When `writes` fails or the file cannot be read or replaced, the file stays as it was; the
+  // last two raise "<full path> に書き込めません".
+  void Update(const std::function<void()>& writes);
+
 private:
   std::wstring FFileName;
   std::wstring FLocation;  // where the file is looked for
+  std::optional<TIniText> FPending;  // the text being updated
 };

@@ -3,6 +3,7 @@
 // it: strings bare or fenced, Booleans, integers, hexadecimal values and colours, and fonts
 // spread over four keys. It also decides where the file lies.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,10 @@ public:
   // character set and pitch, which are not stored, become those of a new description.
   void ReadFont(std::wstring_view section, std::wstring_view key, TFontDescription& font) const;
   void WriteFont(std::wstring_view section, std::wstring_view key, const TFontDescription& font);
+
+  // Makes the writes of `writes` in memory and replaces the file once at the end; the file stays
+  // as it was when any of it fails (see TIniFile::Update).
+  void Update(const std::function<void()>& writes) { FIniFile.Update(writes); }
 
 protected:
   void LoadFinished() override;

@@ -320,3 +320,34 @@ TEST(IniGTDesigning, LeavingVer11ModeInADesignerWarns) {
 }
 
 }  // namespace
+
+TEST_F(IniGTTest, UpdateReplacesTheFileOnceWithEveryWrite) {
+  Store("[s]\r\nold=1\r\n");
+  ini->Update([&] {
+    ini->WriteInteger(L"s", L"a", 1);
+    ini->WriteColor(L"t", L"c", 0x80000004);
+    EXPECT_EQ(Stored(), "[s]\r\nold=1\r\n");           // nothing reaches the file meanwhile
+    EXPECT_EQ(ini->ReadInteger(L"s", L"a", 0), 1);  // but reads see the writes
+  });
+  EXPECT_EQ(Stored(), "[s]\r\nold=1\r\na=1\r\n\r\n[t]\r\nc=0x80000004\r\n");
+}
+
+TEST_F(IniGTTest, FailedUpdateLeavesTheFileAsItWas) {
+  Store("[s]\r\nk=old\r\n");
+  EXPECT_THROW(ini->Update([&] {
+    ini->WriteRawString(L"s", L"k", L"new");
+    throw EConvertError(L"broken");
+  }),
+               EConvertError);
+  EXPECT_EQ(Stored(), "[s]\r\nk=old\r\n");
+  EXPECT_EQ(ini->ReadRawString(L"s", L"k", L""), L"old");  // the half-made text is gone
+
+  std::filesystem::permissions(folder / "test.ini", std::filesystem::perms::owner_read);
+  try {
+    ini->Update([&] { ini->WriteRawString(L"s", L"k", L"new"); });
+    FAIL() << "a read-only file was replaced";
+  } catch (const EIniFileException& error) {
+    EXPECT_EQ(error.Message(), folder.Wide("test.ini") + L" に書き込めません");
+  }
+  EXPECT_EQ(Stored(), "[s]\r\nk=old\r\n");
+}

@@ -77,3 +77,40 @@ TEST(Application, DeactivationHandlerRunsWhenAnotherWindowIsActivated) {
 }
 
 }  // namespace
+
+namespace {
+
+class TSwallowingFilter final : public TMessageFilter {
+public:
+  explicit TSwallowingFilter(UINT message) : FMessage(message) {}
+  bool PreTranslateMessage(MSG& msg) override {
+    if (msg.message != FMessage) return false;
+    ++Seen;
+    return Swallow;
+  }
+  int Seen = 0;
+  bool Swallow = true;
+
+private:
+  UINT FMessage;
+};
+
+}  // namespace
+
+TEST(Application, MessageFiltersSeeQueuedMessagesFirstAndMayKeepThemFromTheWindow) {
+  auto form = MakeComponent<TForm>(ProbeDesign());
+  int reached = 0;
+  form->SetMessageHandler(WM_PROBE, [&](TMessage&) { ++reached; });
+  TSwallowingFilter filter(WM_PROBE);
+  Application().AddMessageFilter(filter);
+  ::PostMessageW(form->Handle(), WM_PROBE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return filter.Seen == 1; }, 2000));
+  EXPECT_EQ(reached, 0);
+  filter.Swallow = false;
+  ::PostMessageW(form->Handle(), WM_PROBE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return reached == 1; }, 2000));
+  Application().RemoveMessageFilter(filter);
+  ::PostMessageW(form->Handle(), WM_PROBE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return reached == 2; }, 2000));
+  EXPECT_EQ(filter.Seen, 2);
+}

@@ -1,0 +1,345 @@
+#include "settings/win_setting.h"
+
+#include <filesystem>
+
+#include "controls/ud_numeral_edit.h"
+#include "framework/application.h"
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/color_dialog.h"
+#include "framework/custom_edit.h"
+#include "framework/exception.h"
+#include "framework/font_dialog.h"
+#include "framework/group_box.h"
+#include "framework/label.h"
+#include "framework/open_dialog.h"
+#include "framework/panel.h"
+#include "menu/cool_menu.h"
+#include "settings/ini_gt.h"
+#include "settings/ini_location.h"
+
+namespace {
+
+constexpr int DialogClientWidth = 440;
+constexpr int DialogClientHeight = 324;
+constexpr int PanelHeight = 41;
+
+constexpr TColor DefaultItemColor = clMenu;
+constexpr TColor DefaultSelectedColor = clHighlight;
+constexpr TColor DefaultBannerTopColor = clWhite;
+constexpr TColor DefaultBannerBottomColor = clBlack;
+constexpr wchar_t DefaultCaption[] = L"Tamarind";
+constexpr wchar_t SampleText[] = L"ABCあいう";
+
+// Item texts are Japanese: a font whose character set has no double-byte characters would
+// show them as boxes. The double-byte sets are numbered 128 and up.
+constexpr std::uint8_t FirstDoubleByteCharset = 128;
+
+TFormDesign Design() {
+  TFormDesign design;
+  design.ClassName = L"TWinSetting";
+  design.Caption = L"表示の設定";
+  design.BorderStyle = TFormBorderStyle::bsDialog;
+  design.Left = 205;
+  design.Top = 133;
+  design.Width = DialogClientWidth;
+  design.Height = DialogClientHeight;
+  return design;
+}
+
+// The side banner is as wide as 1.2 character heights, rounded, within its one byte.
+std::uint8_t BannerWidthFor(const TFontDescription& font) {
+  const std::int32_t characterHeight = font.Height < 0 ? -font.Height : font.Height;
+  return static_cast<std::uint8_t>((characterHeight * 12 + 5) / 10);
+}
+
+std::wstring Joined(const std::vector<std::wstring>& lines) {
+  std::wstring text;
+  for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
+  return text;
+}
+
+}  // namespace
+
+TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, std::function<void()> rebuildMenu,
+                         const TIniGTHost& host)
+    : TForm(owner, Design()), FStyler(styler), FRebuildMenu(std::move(rebuildMenu)), FHost(host) {
+  SetClientSize(DialogClientWidth, DialogClientHeight);
+  MakeControls();
+
+  FIniGT = &Make<TIniGT>(host);
+  FIniGT->BeginLoading();
+  FIniGT->SetDefaultDir(TIniGTDefaultDir::ddApplication);
+  FIniGT->SetFence(TIniGTFence::fnNone);
+  FIniGT->EndLoading();
+
+  FFontDialog = &Make<TFontDialog>();
+  FColorDialog = &Make<TColorDialog>();
+  FOPDialog = &Make<TOpenDialog>();
+  FOPDialog->DefaultExt = L"BMP";
+  FOPDialog->Filter = L"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp";
+  FOPDialog->FileMustExist = true;
+  FOPDialog->Title = L"背景を選択して下さい";
+
+  OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+  OnShow = [this](TComponent* sender) { FormShow(sender); };
+  OnClose = [this](TComponent* sender) { FormClose(sender); };
+  OnDestroy = [this](TComponent* sender) { FormDestroy(sender); };
+}
+
+template <typename T>
+T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int height) {
+  T& control = Make<T>();
+  control.SetBounds(left, top, width, height);
+  // Windows are made in this order, which is the order Tab walks.
+  if (parent)
+    control.SetParent(parent);
+  else
+    control.SetParentWindow(Handle());
+  return control;
+}
+
+void TWinSetting::MakeControls() {
+  const auto button = [this](TWinControl* parent, int left, int top, int width, const wchar_t* caption,
+                             void (TWinSetting::*handler)(TComponent*)) {
+    TButton& made = Place<TButton>(parent, left, top, width, 25);
+    made.SetCaption(caption);
+    made.OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
+    return &made;
+  };
+  const auto sample = [this](TWinControl* parent, int top, const wchar_t* caption) {
+    TLabel& made = Place<TLabel>(parent, 104, top, 81, 25);
+    made.SetColor(clWhite);
+    made.SetCaption(caption);
+    return &made;
+  };
+  const auto swatch = [this](TWinControl* parent, int top) { return &Place<TLabel>(parent, 104, top, 81, 25); };
+  const auto group = [this](int left, int top, int height, const wchar_t* caption) {
+    TGroupBox& made = Place<TGroupBox>(nullptr, left, top, 201, height);
+    made.SetCaption(caption);
+    return &made;
+  };
+  const auto checkBox = [this](int left, int top, int width, const wchar_t* caption) {
+    TCheckBox& made = Place<TCheckBox>(nullptr, left, top, width, 17);
+    made.SetCaption(caption);
+    return &made;
+  };
+  const auto text = [this](TWinControl* parent, int left, int top, const wchar_t* caption) {
+    TLabel& made = Place<TLabel>(parent, left, top, 0, 0);
+    made.SetAutoSize(true);
+    made.SetCaption(caption);
+    return &made;
+  };
+
+  FGroupBox1 = group(8, 8, 105, L"項目の・・・");
+  FBFont1 = button(FGroupBox1, 16, 24, 75, L"フォント...", &TWinSetting::BFont1Click);
+  FLFont1 = sample(FGroupBox1, 24, SampleText);
+  FBColor1 = button(FGroupBox1, 16, 56, 75, L"色...", &TWinSetting::BColor1Click);
+  FLColor1 = swatch(FGroupBox1, 56);
+
+  FGroupBox2 = group(216, 8, 105, L"選択項目の・・・");
+  FBFont2 = button(FGroupBox2, 16, 24, 75, L"フォント...", &TWinSetting::BFont2Click);
+  FLFont2 = sample(FGroupBox2, 24, SampleText);
+  FBColor2 = button(FGroupBox2, 16, 56, 75, L"色...", &TWinSetting::BColor2Click);
+  FLColor2 = swatch(FGroupBox2, 56);
+
+  FGroupBox3 = group(8, 120, 161, L"サイドバナー");
+  FLabel1 = text(FGroupBox3, 16, 27, L"表示する文字：");
+  FEText = &Place<TCustomEdit>(FGroupBox3, 104, 24, 81, 20);
+  FEText->OnChange = [this](TComponent* sender) { ETextChange(sender); };
+  FBBFont = button(FGroupBox3, 16, 56, 75, L"フォント...", &TWinSetting::BBFontClick);
+  FLBFont = sample(FGroupBox3, 56, L"");
+  FBBColor1 = button(FGroupBox3, 16, 88, 75, L"上側の色...", &TWinSetting::BBColor1Click);
+  FLBColor1 = swatch(FGroupBox3, 88);
+  FBBColor2 = button(FGroupBox3, 16, 120, 75, L"下側の色...", &TWinSetting::BBColor2Click);
+  FLBColor2 = swatch(FGroupBox3, 120);
+
+  FCShowIcon = checkBox(224, 136, 193, L"ファイルのアイコンを表示する");
+  FCShowBanner = checkBox(224, 160, 201, L"サイドバナーを表示する");
+  FCSplit = checkBox(224, 208, 97, L"メニューの分割");
+  FLabel3 = text(nullptr, 256, 234, L"最大");
+  FUDVertNum = &Place<TUDNumeralEdit>(nullptr, 288, 230, 57, 20);
+  FUDVertNum->SetMin(MinColumnLength);
+  FUDVertNum->SetMax(MaxColumnLength);
+  FUDVertNum->SetNValue(MinColumnLength);
+  FUDVertNum->SetIncrement(1);
+  FUDVertNum->SetEditOptions(TEditOptions{TEditOption::eoRightAlign});
+  FUDVertNum->SetWrap(false);
+  FUDVertNum->SetKeyCheck(true);
+  FUDVertNum->SetBtnWidth(15);
+  FLabel4 = text(nullptr, 352, 234, L"個並べる");
+  FCVert = checkBox(256, 256, 161, L"縦方向の分割腺を入れる");
+
+  FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
+  FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
+  FBCancel = button(FPanel1, 320, 8, 89, L"キャンセル", &TWinSetting::BCancelClick);
+  SetDefaultButton(FBOK);
+}
+
+bool TWinSetting::ShowIcons() const { return FCShowIcon->Checked(); }
+bool TWinSetting::SplitColumns() const { return FCSplit->Checked(); }
+std::int32_t TWinSetting::ColumnLength() const { return BoundColumnLength(FUDVertNum->NValue()); }
+bool TWinSetting::VerticalBars() const { return FCVert->Checked(); }
+
+void TWinSetting::ReadFont(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key,
+                           TLabel& sample) {
+  TFontDescription font = sample.Font();
+  try {
+    FIniGT->ReadFont(section, key, font);
+  } catch (const Exception& error) {
+    problems.push_back(error.Message());
+    font = TFontDescription{};
+  }
+  sample.SetFont(font);
+}
+
+void TWinSetting::ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key,
+                            TLabel& swatch, TColor defaultValue) {
+  TColor color = defaultValue;
+  try {
+    color = FIniGT->ReadColor(section, key, defaultValue);
+  } catch (const Exception& error) {
+    problems.push_back(error.Message());
+  }
+  swatch.SetColor(color);
+}
+
+void TWinSetting::LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture) {
+  // A missing picture is no error: the picture stays as it was.
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(path), ignored)) return;
+  try {
+    picture.LoadFromFile(path);
+  } catch (const Exception& error) {
+    problems.push_back(error.Message());
+  }
+}
+
+void TWinSetting::LoadSettings() {
+  // A malformed value gives its setting the default and is reported once at the end, so it
+  // neither hides the settings after it nor keeps the look from being applied.
+  std::vector<std::wstring> problems;
+  ReadFont(problems, L"Menu", L"Font1", *FLFont1);
+  ReadFont(problems, L"Menu", L"Font2", *FLFont2);
+  ReadFont(problems, L"Banner", L"Font", *FLBFont);
+  ReadColor(problems, L"Menu", L"Color1", *FLColor1, DefaultItemColor);
+  ReadColor(problems, L"Menu", L"Color2", *FLColor2, DefaultSelectedColor);
+  ReadColor(problems, L"Banner", L"Color1", *FLBColor1, DefaultBannerTopColor);
+  ReadColor(problems, L"Banner", L"Color2", *FLBColor2, DefaultBannerBottomColor);
+  FCShowIcon->SetChecked(FIniGT->ReadBool(L"Icon", L"Show", true));
+  FCShowBanner->SetChecked(FIniGT->ReadBool(L"Banner", L"Show", true));
+  FCVert->SetChecked(FIniGT->ReadBool(L"Menu", L"Vert", true));
+  FCSplit->SetChecked(FIniGT->ReadBool(L"Menu", L"Split", true));
+  FUDVertNum->SetNValue(FIniGT->ReadInteger(L"Menu", L"VertNum", DefaultColumnLength));
+  FEText->SetText(FIniGT->ReadString(L"Banner", L"Caption", DefaultCaption));
+  const std::wstring executable = FHost.ExecutablePath();
+  const std::wstring windows = FHost.WindowsDirectory();
+  const auto besideExecutable = [&](const wchar_t* name) {
+    return IniFullPath(name, TIniGTDefaultDir::ddApplication, executable, windows);
+  };
+  FNormalBackPath = FIniGT->ReadString(L"Menu", L"BG1", besideExecutable(L"NormalBack.Bmp"));
+  FActiveBackPath = FIniGT->ReadString(L"Menu", L"BG2", besideExecutable(L"ActiveBack.Bmp"));
+  LoadPicture(problems, FNormalBackPath, FNormalBack);
+  LoadPicture(problems, FActiveBackPath, FActiveBack);
+  if (!problems.empty()) Application().ShowException(Exception(Joined(problems)));
+}
+
+void TWinSetting::SaveSettings() {
+  // All keys go into the file's text, which then replaces the file in one step.
+  FIniGT->Update([this] {
+    FIniGT->WriteFont(L"Menu", L"Font1", FLFont1->Font());
+    FIniGT->WriteFont(L"Menu", L"Font2", FLFont2->Font());
+    FIniGT->WriteFont(L"Banner", L"Font", FLBFont->Font());
+    FIniGT->WriteColor(L"Menu", L"Color1", FLColor1->Color());
+    FIniGT->WriteColor(L"Menu", L"Color2", FLColor2->Color());
+    FIniGT->WriteColor(L"Banner", L"Color1", FLBColor1->Color());
+    FIniGT->WriteColor(L"Banner", L"Color2", FLBColor2->Color());
+    FIniGT->WriteBool(L"Icon", L"Show", FCShowIcon->Checked());
+    FIniGT->WriteBool(L"Banner", L"Show", FCShowBanner->Checked());
+    FIniGT->WriteBool(L"Menu", L"Vert", FCVert->Checked());
+    FIniGT->WriteBool(L"Menu", L"Split", FCSplit->Checked());
+    FIniGT->WriteInteger(L"Menu", L"VertNum", FUDVertNum->NValue());
+    FIniGT->WriteString(L"Banner", L"Caption", FEText->Text());
+    FIniGT->WriteString(L"Menu", L"BG1", FNormalBackPath);
+    FIniGT->WriteString(L"Menu", L"BG2", FActiveBackPath);
+  });
+}
+
+void TWinSetting::ApplySettings() {
+  FStyler.SetInActiveFont(FLFont1->Font());
+  FStyler.SetInActiveColor(FLColor1->Color());
+  FStyler.SetActiveFont(FLFont2->Font());
+  FStyler.SetActiveColor(FLColor2->Color());
+  TBanner& banner = FStyler.Banner();
+  banner.SetFont(FLBFont->Font());
+  banner.SetTopColor(FLBColor1->Color());
+  banner.SetBottomColor(FLBColor2->Color());
+  banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
+  banner.SetCaption(FEText->Text());
+  banner.SetShowBanner(FCShowBanner->Checked());
+  FRebuildMenu();
+}
+
+void TWinSetting::FormCreate(TComponent*) {
+  LoadSettings();
+  ApplySettings();
+}
+
+void TWinSetting::FormShow(TComponent*) { LoadSettings(); }
+
+void TWinSetting::FormClose(TComponent* sender) {
+  // The close box discards the edits, as Cancel does.
+  if (ModalResult() == mrNone) BCancelClick(sender);
+}
+
+void TWinSetting::FormDestroy(TComponent*) { SaveSettings(); }
+
+void TWinSetting::BOKClick(TComponent*) {
+  SetModalResult(mrOk);
+  // A file that cannot be written is reported; the menu still takes the confirmed look.
+  try {
+    SaveSettings();
+  } catch (const Exception& error) {
+    Application().ShowException(error);
+  }
+  ApplySettings();
+}
+
+void TWinSetting::BCancelClick(TComponent*) {
+  SetModalResult(mrCancel);
+  LoadSettings();
+}
+
+void TWinSetting::ChooseFont(TLabel& sample, bool needsDoubleByteCharset) {
+  FFontDialog->SetFont(sample.Font());
+  if (!FFontDialog->Execute(Handle())) return;
+  if (needsDoubleByteCharset && FFontDialog->Font().Charset < FirstDoubleByteCharset) return;
+  sample.SetFont(FFontDialog->Font());
+}
+
+void TWinSetting::BFont1Click(TComponent*) { ChooseFont(*FLFont1, true); }
+void TWinSetting::BFont2Click(TComponent*) { ChooseFont(*FLFont2, true); }
+void TWinSetting::BBFontClick(TComponent*) { ChooseFont(*FLBFont, false); }
+
+void TWinSetting::ChooseColor(TLabel& swatch) {
+  FColorDialog->SetColor(swatch.Color());
+  if (FColorDialog->Execute(Handle())) swatch.SetColor(FColorDialog->Color());
+}
+
+void TWinSetting::BColor1Click(TComponent*) { ChooseColor(*FLColor1); }
+void TWinSetting::BColor2Click(TComponent*) { ChooseColor(*FLColor2); }
+void TWinSetting::BBColor1Click(TComponent*) { ChooseColor(*FLBColor1); }
+void TWinSetting::BBColor2Click(TComponent*) { ChooseColor(*FLBColor2); }
+
+void TWinSetting::ETextChange(TComponent*) { FLBFont->SetCaption(FEText->Text()); }
+
+void TWinSetting::ChooseBackground(std::wstring& path, TBitmap& picture) {
+  FOPDialog->SetFileName(path);
+  FOPDialog->InitialDir = std::filesystem::path(path).parent_path().wstring();
+  if (!FOPDialog->Execute(Handle())) return;
+  path = FOPDialog->FileName();
+  picture.LoadFromFile(path);
+}
+
+void TWinSetting::BBG1Click(TComponent*) { ChooseBackground(FNormalBackPath, FNormalBack); }
+void TWinSetting::BBG2Click(TComponent*) { ChooseBackground(FActiveBackPath, FActiveBack); }

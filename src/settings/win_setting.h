@@ -1,0 +1,142 @@
+#pragma once
+// TWinSetting: the dialog "表示の設定". Its controls are the display settings themselves; it
+// keeps them in the INI file beside the executable, hands the look to the launcher menu's
+// styler, and holds the four settings the menu builder reads.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/bitmap.h"
+#include "framework/form.h"
+#include "settings/ini_gt_host.h"
+#include "settings/menu_build_settings.h"
+
+class TButton;
+class TCheckBox;
+class TColorDialog;
+class TCoolMenu;
+class TCustomEdit;
+class TFontDialog;
+class TGroupBox;
+class TIniGT;
+class TLabel;
+class TOpenDialog;
+class TPanel;
+class TUDNumeralEdit;
+class TWinControl;
+
+class TWinSetting : public TForm, public TMenuBuildSettings {
+public:
+  // `styler` and `rebuildMenu` come from the main window, which outlives the dialog; `host`
+  // places the INI file and the background pictures beside the executable.
+  TWinSetting(TComponent* owner, TCoolMenu& styler, std::function<void()> rebuildMenu, const TIniGTHost& host);
+
+  void LoadSettings();
+  void SaveSettings();
+  void ApplySettings();
+
+  void FormCreate(TComponent* sender);
+  void FormShow(TComponent* sender);
+  void FormClose(TComponent* sender);
+  void FormDestroy(TComponent* sender);
+  void BOKClick(TComponent* sender);
+  void BCancelClick(TComponent* sender);
+  void BFont1Click(TComponent* sender);
+  void BFont2Click(TComponent* sender);
+  void BBFontClick(TComponent* sender);
+  void BColor1Click(TComponent* sender);
+  void BColor2Click(TComponent* sender);
+  void BBColor1Click(TComponent* sender);
+  void BBColor2Click(TComponent* sender);
+  void ETextChange(TComponent* sender);
+  void BBG1Click(TComponent* sender);
+  void BBG2Click(TComponent* sender);
+
+  bool ShowIcons() const override;
+  bool SplitColumns() const override;
+  std::int32_t ColumnLength() const override;
+  bool VerticalBars() const override;
+
+  TButton& BFont1() const { return *FBFont1; }
+  TLabel& LFont1() const { return *FLFont1; }
+  TButton& BColor1() const { return *FBColor1; }
+  TLabel& LColor1() const { return *FLColor1; }
+  TButton& BFont2() const { return *FBFont2; }
+  TLabel& LFont2() const { return *FLFont2; }
+  TButton& BColor2() const { return *FBColor2; }
+  TLabel& LColor2() const { return *FLColor2; }
+  TCustomEdit& EText() const { return *FEText; }
+  TButton& BBFont() const { return *FBBFont; }
+  TLabel& LBFont() const { return *FLBFont; }
+  TButton& BBColor1() const { return *FBBColor1; }
+  TLabel& LBColor1() const { return *FLBColor1; }
+  TButton& BBColor2() const { return *FBBColor2; }
+  TLabel& LBColor2() const { return *FLBColor2; }
+  TCheckBox& CShowIcon() const { return *FCShowIcon; }
+  TCheckBox& CShowBanner() const { return *FCShowBanner; }
+  TCheckBox& CSplit() const { return *FCSplit; }
+  TUDNumeralEdit& UDVertNum() const { return *FUDVertNum; }
+  TCheckBox& CVert() const { return *FCVert; }
+  TButton& BOK() const { return *FBOK; }
+  TButton& BCancel() const { return *FBCancel; }
+  TIniGT& IniGT() const { return *FIniGT; }
+  const std::wstring& NormalBackPath() const { return FNormalBackPath; }
+  const std::wstring& ActiveBackPath() const { return FActiveBackPath; }
+  const TBitmap& NormalBack() const { return FNormalBack; }
+  const TBitmap& ActiveBack() const { return FActiveBack; }
+
+private:
+  template <typename T>
+  T& Place(TWinControl* parent, int left, int top, int width, int height);
+  void MakeControls();
+  void ChooseFont(TLabel& sample, bool needsDoubleByteCharset);
+  void ChooseColor(TLabel& swatch);
+  void ChooseBackground(std::wstring& path, TBitmap& picture);
+  void ReadFont(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& sample);
+  void ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& swatch,
+                 TColor defaultValue);
+  void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
+
+  TCoolMenu& FStyler;
+  std::function<void()> FRebuildMenu;
+  const TIniGTHost& FHost;
+
+  TGroupBox* FGroupBox1;
+  TButton* FBFont1;
+  TLabel* FLFont1;
+  TButton* FBColor1;
+  TLabel* FLColor1;
+  TGroupBox* FGroupBox2;
+  TButton* FBFont2;
+  TLabel* FLFont2;
+  TButton* FBColor2;
+  TLabel* FLColor2;
+  TGroupBox* FGroupBox3;
+  TLabel* FLabel1;
+  TCustomEdit* FEText;
+  TButton* FBBFont;
+  TLabel* FLBFont;
+  TButton* FBBColor1;
+  TLabel* FLBColor1;
+  TButton* FBBColor2;
+  TLabel* FLBColor2;
+  TCheckBox* FCShowIcon;
+  TCheckBox* FCShowBanner;
+  TCheckBox* FCSplit;
+  TLabel* FLabel3;
+  TUDNumeralEdit* FUDVertNum;
+  TLabel* FLabel4;
+  TCheckBox* FCVert;
+  TPanel* FPanel1;
+  TButton* FBOK;
+  TButton* FBCancel;
+  TIniGT* FIniGT;
+  TFontDialog* FFontDialog;
+  TColorDialog* FColorDialog;
+  TOpenDialog* FOPDialog;
+
+  TBitmap FNormalBack;
+  TBitmap FActiveBack;
+  std::wstring FNormalBackPath;
+  std::wstring FActiveBackPath;
+};

@@ -1,0 +1,394 @@
+#include "settings/win_setting.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "controls/ud_numeral_edit.h"
+#include "framework/application.h"
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/code_page_932.h"
+#include "framework/custom_edit.h"
+#include "framework/label.h"
+#include "framework/system_colors.h"
+#include "framework/system_paths.h"
+#include "menu/cool_menu.h"
+#include "settings/whole_file.h"
+#include "controls/window_capture.h"
+#include "support/message_pump.h"
+#include "support/temp_folder.h"
+#include "support/test_forms.h"
+
+namespace {
+
+// The program seen as if it ran from a temporary folder, on a 96-dpi screen.
+class TTempHost final : public TIniGTHost {
+public:
+  explicit TTempHost(std::wstring executable) : FExecutable(std::move(executable)) {}
+  std::wstring ExecutablePath() const override { return FExecutable; }
+  std::wstring WindowsDirectory() const override { return ::WindowsDirectory(); }
+  std::int32_t ScreenPixelsPerInch() const override { return 96; }
+  void ShowWarning(const std::wstring&) const override {}
+
+private:
+  std::wstring FExecutable;
+};
+
+// Runs `step` from a timer inside whatever modal loop is running, until it returns true or
+// `timeoutMs` passed; then `giveUp` ends the loop so that no test hangs on an open window.
+class TModalDriver {
+public:
+  TModalDriver(std::function<bool()> step, std::function<void()> giveUp, unsigned timeoutMs = 5000)
+      : FStep(std::move(step)), FGiveUp(std::move(giveUp)), FDeadline(NowMs() + timeoutMs) {
+    Current() = this;
+    FTimer = ::SetTimer(nullptr, 0, 50, &Tick);
+  }
+  ~TModalDriver() {
+    ::KillTimer(nullptr, FTimer);
+    Current() = nullptr;
+  }
+  TModalDriver(const TModalDriver&) = delete;
+  TModalDriver& operator=(const TModalDriver&) = delete;
+
+  bool TimedOut() const { return FTimedOut; }
+
+private:
+  static TModalDriver*& Current() {
+    static TModalDriver* current = nullptr;
+    return current;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    TModalDriver* self = Current();
+    if (!self || self->FDone || self->FRunning) return;  // a step may pump messages itself
+    self->FRunning = true;
+    if (NowMs() > self->FDeadline) {
+      self->FDone = self->FTimedOut = true;
+      self->FGiveUp();
+    } else {
+      self->FDone = self->FStep();
+    }
+    self->FRunning = false;
+  }
+
+  std::function<bool()> FStep;
+  std::function<void()> FGiveUp;
+  unsigned long long FDeadline;
+  UINT_PTR FTimer = 0;
+  bool FDone = false;
+  bool FRunning = false;
+  bool FTimedOut = false;
+};
+
+BOOL CALLBACK FindSystemDialog(HWND window, LPARAM result) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
+// The system's dialog (font, colour) that our thread shows now, if any.
+HWND SystemDialog() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindSystemDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void PressDialogButton(HWND dialog, int id) {
+  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+class WinSettingTest : public ::testing::Test {
+protected:
+  WinSettingTest()
+      : host(folder / L"tamarind.exe"),
+        owner(MakeComponent<TForm>(TestFormDesign(L"TSettingOwner", 20, 20, TFormBorderStyle::bsSingle))),
+        styler(owner->Make<TCoolMenu>()) {}
+
+  // The dialog as the program makes it: created, loaded, applied.
+  TWinSetting& Create() {
+    dialog = MakeComponent<TWinSetting>(styler, [this] { ++rebuilds; }, host);
+    dialog->DoCreate();
+    return *dialog;
+  }
+  std::wstring IniPath() const { return folder / L"Tamarind.ini"; }
+  void StoreIni(const std::wstring& text) const { folder.WriteFile(L"Tamarind.ini", ToCp932(text)); }
+  std::wstring StoredIni() const { return FromCp932(ReadWholeFile(IniPath()).Bytes); }
+  static void Click(TWinControl& control) { ::SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
+
+  TTempFolder folder;
+  TTempHost host;
+  TComponentPtr<TForm> owner;
+  TCoolMenu& styler;
+  TComponentPtr<TWinSetting> dialog;
+  int rebuilds = 0;
+};
+
+TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWritesEveryKeyInOrder) {
+  TWinSetting& d = Create();
+  EXPECT_EQ(rebuilds, 1);  // the first build of the launcher menu
+  EXPECT_EQ(d.LFont1().Font(), TFontDescription{});
+  EXPECT_EQ(d.LFont2().Font(), TFontDescription{});
+  EXPECT_EQ(d.LBFont().Font(), TFontDescription{});
+  EXPECT_EQ(d.LColor1().Color(), clMenu);
+  EXPECT_EQ(d.LColor2().Color(), clHighlight);
+  EXPECT_EQ(d.LBColor1().Color(), clWhite);
+  EXPECT_EQ(d.LBColor2().Color(), clBlack);
+  EXPECT_TRUE(d.CShowIcon().Checked() && d.CShowBanner().Checked() && d.CSplit().Checked() && d.CVert().Checked());
+  EXPECT_TRUE(d.ShowIcons() && d.SplitColumns() && d.VerticalBars());
+  EXPECT_EQ(d.ColumnLength(), 20);
+  EXPECT_EQ(d.EText().Text(), L"Tamarind");
+  EXPECT_EQ(d.LBFont().Caption(), L"Tamarind");
+  EXPECT_EQ(styler.Banner().Caption(), L"Tamarind");
+  EXPECT_EQ(styler.Banner().BannerWidth(), 14);  // 12-pixel font
+  EXPECT_TRUE(styler.Banner().ShowBanner());
+  EXPECT_EQ(styler.InActiveColor(), clMenu);
+  EXPECT_FALSE(::IsWindowVisible(d.Handle()));
+
+  // Missing pictures are no error; their paths are written back.
+  dialog.reset();  // the program's end saves
+  const std::wstring font = L".Name=ＭＳ Ｐゴシック\r\n{0}.Size=9\r\n{0}.Style=0\r\n{0}.Color=0x80000008\r\n";
+  const auto fontKeys = [&](const std::wstring& key) {
+    std::wstring text = key + font;
+    for (std::size_t at; (at = text.find(L"{0}")) != std::wstring::npos;) text.replace(at, 3, key);
+    return text;
+  };
+  EXPECT_EQ(StoredIni(), L"[Menu]\r\n" + fontKeys(L"Font1") + fontKeys(L"Font2") +
+                             L"Color1=0x80000004\r\nColor2=0x8000000D\r\nVert=1\r\nSplit=1\r\nVertNum=20\r\n"
+                             L"BG1=" + folder.Path() + L"\\NormalBack.Bmp\r\nBG2=" + folder.Path() +
+                             L"\\ActiveBack.Bmp\r\n\r\n[Banner]\r\n" + fontKeys(L"Font") +
+                             L"Color1=0x00FFFFFF\r\nColor2=0x00000000\r\nShow=1\r\nCaption=Tamarind\r\n\r\n"
+                             L"[Icon]\r\nShow=1\r\n");
+}
+
+TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
+  TWinSetting& d = Create();
+  d.CShowIcon().SetChecked(false);
+  d.CShowBanner().SetChecked(false);
+  TFontDescription large;
+  large.SetSize(100, 96);
+  d.LBFont().SetFont(large);
+  d.LColor2().SetColor(RgbColor(1, 2, 3));
+  d.EText().SetText(L"Launch");
+  Click(d.BOK());
+  EXPECT_EQ(d.ModalResult(), mrOk);
+  EXPECT_EQ(rebuilds, 2);
+  EXPECT_EQ(styler.Banner().BannerWidth(), 160);  // 100 points at 96 dpi
+  EXPECT_EQ(styler.Banner().Font().Height(), large.Height);
+  EXPECT_FALSE(styler.Banner().ShowBanner());
+  EXPECT_EQ(styler.Banner().Caption(), L"Launch");
+  EXPECT_EQ(styler.ActiveColor(), RgbColor(1, 2, 3));
+  EXPECT_FALSE(d.ShowIcons());
+  const std::wstring stored = StoredIni();
+  EXPECT_NE(stored.find(L"[Icon]\r\nShow=0"), std::wstring::npos);
+  EXPECT_NE(stored.find(L"Font.Size=100"), std::wstring::npos);
+  EXPECT_NE(stored.find(L"Caption=Launch"), std::wstring::npos);
+}
+
+TEST_F(WinSettingTest, CancelAndTheCloseBoxRestoreTheFileAndApplyNothing) {
+  StoreIni(L"[Menu]\r\nVertNum=7\r\n[Banner]\r\nCaption=Kept\r\n");
+  TWinSetting& d = Create();
+  const auto edit = [&] {
+    d.EText().SetText(L"Edited");
+    d.CVert().SetChecked(false);
+    d.UDVertNum().SetNValue(50);
+  };
+  const auto expectFileValues = [&] {
+    EXPECT_EQ(d.EText().Text(), L"Kept");
+    EXPECT_TRUE(d.CVert().Checked());
+    EXPECT_EQ(d.ColumnLength(), 7);
+    EXPECT_EQ(styler.Banner().Caption(), L"Kept");
+    EXPECT_EQ(rebuilds, 1);
+  };
+  edit();
+  Click(d.BCancel());
+  EXPECT_EQ(d.ModalResult(), mrCancel);
+  expectFileValues();
+
+  TModalDriver closeBox(
+      [&] {
+        if (!::IsWindowVisible(d.Handle())) return false;
+        edit();
+        ::SendMessageW(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+      },
+      [&] { d.SetModalResult(TModalResult{IDABORT}); });
+  EXPECT_EQ(d.ShowModal(), mrCancel);
+  EXPECT_FALSE(closeBox.TimedOut());
+  EXPECT_FALSE(::IsWindowVisible(d.Handle()));
+  expectFileValues();
+}
+
+TEST_F(WinSettingTest, StoredValuesAreTrimmedAndBounded) {
+  StoreIni(L"[Banner]\r\nCaption=   blanks   \r\n[Menu]\r\nVertNum=0\r\n");
+  TWinSetting& d = Create();
+  EXPECT_EQ(d.EText().Text(), L"blanks");
+  EXPECT_EQ(d.ColumnLength(), 2);
+  StoreIni(L"[Banner]\r\nCaption=\"quoted\"\r\n[Menu]\r\nVertNum=500\r\n");
+  d.LoadSettings();
+  EXPECT_EQ(d.EText().Text(), L"quoted");
+  EXPECT_EQ(d.ColumnLength(), 100);
+}
+
+TEST_F(WinSettingTest, AMalformedValueIsReportedOnceAndTheOthersAreStillReadAndApplied) {
+  folder.WriteFile(L"NormalBack.Bmp", "not a picture");
+  StoreIni(L"[Menu]\r\nColor1=0xZZ\r\nColor2=0x000000FF\r\n[Banner]\r\nCaption=After\r\nFont.Color=oops\r\n");
+  TErrorBoxCapture errors;
+  TWinSetting& d = Create();
+  ASSERT_EQ(errors.Messages.size(), 1u);
+  EXPECT_NE(errors.Messages[0].find(L"'$ZZ' は整数ではありません"), std::wstring::npos);
+  EXPECT_NE(errors.Messages[0].find(L"NormalBack.Bmp"), std::wstring::npos);
+  EXPECT_EQ(d.LColor1().Color(), clMenu);               // the setting's default
+  EXPECT_EQ(d.LColor2().Color(), TColor{0x000000FF});   // read after the bad one
+  EXPECT_EQ(d.LBFont().Font(), TFontDescription{});
+  EXPECT_EQ(d.EText().Text(), L"After");
+  EXPECT_TRUE(d.NormalBack().Empty());
+  EXPECT_EQ(rebuilds, 1);  // the launcher menu is built all the same
+  EXPECT_EQ(styler.Banner().Caption(), L"After");
+}
+
+TEST_F(WinSettingTest, AFailedSaveKeepsTheOldFileAndOkStillApplies) {
+  StoreIni(L"[Banner]\r\nCaption=Old\r\n");
+  TWinSetting& d = Create();
+  ::SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+  d.EText().SetText(L"New");
+  {
+    TErrorBoxCapture errors;
+    Click(d.BOK());
+    ASSERT_EQ(errors.Messages.size(), 1u);
+    EXPECT_EQ(errors.Messages[0], IniPath() + L" に書き込めません");
+  }
+  EXPECT_EQ(styler.Banner().Caption(), L"New");
+  EXPECT_EQ(rebuilds, 2);
+  EXPECT_EQ(StoredIni(), L"[Banner]\r\nCaption=Old\r\n");
+  ::SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Chooses, in the open font dialog, the first script whose character set `accept` likes.
+bool ChooseScript(const std::function<bool(LRESULT)>& accept) {
+  const HWND fontDialog = SystemDialog();
+  if (!fontDialog) return false;
+  constexpr int ScriptList = 0x474;
+  const HWND scripts = ::GetDlgItem(fontDialog, ScriptList);
+  const LRESULT count = ::SendMessageW(scripts, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    if (!accept(::SendMessageW(scripts, CB_GETITEMDATA, i, 0))) continue;
+    ::SendMessageW(scripts, CB_SETCURSEL, i, 0);
+    ::SendMessageW(fontDialog, WM_COMMAND, MAKEWPARAM(ScriptList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(scripts));
+    break;
+  }
+  PressDialogButton(fontDialog, IDOK);
+  return true;
+}
+
+TEST_F(WinSettingTest, ItemFontsNeedADoubleByteCharacterSetTheBannerFontDoesNot) {
+  TWinSetting& d = Create();
+  const auto western = [](LRESULT charset) { return charset == ANSI_CHARSET; };
+  const auto give_up = [] {
+    if (HWND open = SystemDialog()) PressDialogButton(open, IDCANCEL);
+  };
+  {
+    TModalDriver driver([&] { return ChooseScript(western); }, give_up);
+    Click(d.BFont1());
+    ASSERT_FALSE(driver.TimedOut());
+  }
+  EXPECT_EQ(d.LFont1().Font(), TFontDescription{});  // refused without a word
+  {
+    TModalDriver driver([&] { return ChooseScript(western); }, give_up);
+    Click(d.BBFont());
+    ASSERT_FALSE(driver.TimedOut());
+  }
+  EXPECT_EQ(d.LBFont().Font().Charset, ANSI_CHARSET);
+}
+
+TEST_F(WinSettingTest, AConfirmedColourGoesToTheSwatch) {
+  TWinSetting& d = Create();
+  const auto pressInColourDialog = [](int button) {
+    return [button] {
+      const HWND colourDialog = SystemDialog();
+      if (colourDialog) PressDialogButton(colourDialog, button);
+      return colourDialog != nullptr;
+    };
+  };
+  {
+    TModalDriver driver(pressInColourDialog(IDCANCEL), [] {});
+    Click(d.BColor1());
+  }
+  EXPECT_EQ(d.LColor1().Color(), clMenu);
+  {
+    TModalDriver driver(pressInColourDialog(IDOK), [] {});
+    Click(d.BColor1());
+  }
+  EXPECT_EQ(d.LColor1().Color(), ColorToRGB(clMenu));  // the dialog's choice, as RGB
+}
+
+TEST_F(WinSettingTest, KeyboardWorksInTheModalDialog) {
+  TWinSetting& d = Create();
+  int step = 0;
+  HWND firstFocus = nullptr;
+  TModalDriver keys(
+      [&] {
+        if (!::IsWindowVisible(d.Handle())) return false;
+        const HWND focus = ::GetFocus();
+        switch (step++) {
+          case 0:
+            firstFocus = focus;
+            ::PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0);
+            return false;
+          case 1:
+            EXPECT_NE(focus, firstFocus);
+            EXPECT_TRUE(::IsChild(d.Handle(), focus));
+            d.UDVertNum().SetFocus();
+            return false;
+          case 2:
+            ::PostMessageW(focus, WM_CHAR, L'3', 0);  // selected on entry: replaces the value
+            ::PostMessageW(focus, WM_KEYDOWN, VK_UP, 0);
+            return false;
+          case 3:
+            d.CSplit().SetFocus();
+            return false;
+          default:
+            ::PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 0);
+            return true;
+        }
+      },
+      [&] { d.SetModalResult(TModalResult{IDABORT}); });
+  EXPECT_EQ(d.ShowModal(), mrOk);
+  EXPECT_FALSE(keys.TimedOut());
+  EXPECT_EQ(d.ColumnLength(), 4);  // typed 3, one step up
+  EXPECT_EQ(rebuilds, 2);          // OK applied
+  EXPECT_NE(StoredIni().find(L"VertNum=4"), std::wstring::npos);
+}
+
+TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
+  TWinSetting& d = Create();
+  TModalDriver look(
+      [&] {
+        if (!::IsWindowVisible(d.Handle())) return false;
+        PumpFor(300);  // painted
+        RECT frame{};
+        ::GetWindowRect(d.Handle(), &frame);
+        EXPECT_EQ(frame.left, 205);
+        EXPECT_EQ(frame.top, 133);
+        EXPECT_EQ(d.ClientWidth(), 440);
+        EXPECT_EQ(d.ClientHeight(), 324);
+        wchar_t caption[32] = {};
+        ::GetWindowTextW(d.Handle(), caption, 32);
+        EXPECT_EQ(std::wstring(caption), L"表示の設定");
+        EXPECT_EQ(::GetWindowLongW(d.Handle(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+                  WS_SYSMENU);
+        const TWindowCapture shot(d.Handle());
+        shot.SavePng(L"settings_dialog.png");
+        // Dark caption text on the OK button (panel at the bottom, button at 216, 8).
+        const RECT ok{216 + 8, 324 - 41 + 8 + 4, 216 + 89 - 8, 324 - 41 + 8 + 21};
+        EXPECT_GT(shot.Count(ok, [](COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80; }), 10);
+        Click(d.BCancel());
+        return true;
+      },
+      [&] { d.SetModalResult(TModalResult{IDABORT}); });
+  EXPECT_EQ(d.ShowModal(), mrCancel);
+  EXPECT_FALSE(look.TimedOut());
+}
+
+}  // namespace
