@@ -3,6 +3,7 @@
 // recognising its items, carrying out a command.
 #include <shlobj.h>
 
+#include <cstddef>
 #include <string_view>
 
 #include "shell/id_list.h"
