@@ -16,3 +16,10 @@ TEST(MenuFolder, DriveRelativeAndBareNames) {
   EXPECT_EQ(FolderOf(L"C:tamarind.exe"), L"C:");
   EXPECT_EQ(FolderOf(L"tamarind.exe"), L"");
 }
+
+TEST(MenuFolder, FolderPathOfDropsTheBrackets) {
+  EXPECT_EQ(FolderPathOf(L"C:\\x\\Menu\\<Tools>"), L"C:\\x\\Menu\\Tools");
+  EXPECT_EQ(FolderPathOf(L"C:\\x\\Menu\\<.>"), L"C:\\x\\Menu\\.");
+  EXPECT_EQ(FolderPathOf(L"C:\\<Tools>"), L"C:\\\\Tools");
+  EXPECT_EQ(FolderPathOf(L"C:\\x\\<道具 ★>"), L"C:\\x\\道具 ★");
+}
