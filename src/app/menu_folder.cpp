@@ -19,3 +19,10 @@ std::wstring FolderPathOf(std::wstring_view listedPath) {
   const std::wstring_view unbracketed = name.size() >= 2 ? name.substr(1, name.size() - 2) : std::wstring_view();
   return FolderOf(listedPath) + L"\\" + std::wstring(unbracketed);
 }
+
+std::wstring FolderCaptionOf(std::wstring_view folder) {
+  while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/')) folder.remove_suffix(1);
+  const size_t lastSeparator = folder.find_last_of(L"\\/");
+  const std::wstring_view name = lastSeparator == std::wstring_view::npos ? folder : folder.substr(lastSeparator + 1);
+  return L"<" + std::wstring(name) + L">";
+}

@@ -63,5 +63,14 @@ private:
   bool FTerminated = false;
 };
 
+// Shows the hourglass while it lives and the normal cursor afterwards, however the scope ends.
+class THourGlassCursor {
+public:
+  THourGlassCursor();
+  ~THourGlassCursor();
+  THourGlassCursor(const THourGlassCursor&) = delete;
+  THourGlassCursor& operator=(const THourGlassCursor&) = delete;
+};
+
 // The one application object of the process.
 TApplication& Application();
