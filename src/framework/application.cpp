@@ -34,6 +34,8 @@ void TApplication::FormCreated(TForm& form) {
   form.DoCreate();
 }
 
+TForm* TApplication::ActiveForm() const { return TForm::FromHandle(::GetActiveWindow()); }
+
 void TApplication::RemovalNotice(TComponent& component) {
   if (&component == FMainForm) FMainForm = nullptr;
 }

@@ -32,6 +32,12 @@ public:
     return form;
   }
   TForm* MainForm() const { return FMainForm; }
+  // The form whose window is this thread's active window, or null.
+  TForm* ActiveForm() const;
+
+  // The hint of what the user points at or highlights, for whoever shows hints.
+  const std::wstring& Hint() const { return FHint; }
+  void SetHint(std::wstring hint) { FHint = std::move(hint); }
 
   // Runs the message loop until Terminate; then frees the forms.
   void Run();
@@ -58,6 +64,7 @@ private:
   bool HandleMessage(MSG& msg);
 
   std::wstring FTitle;
+  std::wstring FHint;
   TForm* FMainForm = nullptr;
   TScreenCursor FCursor = TScreenCursor::crDefault;
   bool FTerminated = false;

@@ -82,8 +82,12 @@ void TCanvas::FillRect(const TRect& rect) {
 void TCanvas::FillRectWith(const TRect& rect, TColor color) {
   TBrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
   if (!brush) throw Exception(L"ブラシを作成できません");
+  FillRectWith(rect, brush.Get());
+}
+
+void TCanvas::FillRectWith(const TRect& rect, HBRUSH brush) {
   const RECT r = ToWinRect(rect);
-  ::FillRect(Handle(), &r, brush.Get());
+  ::FillRect(Handle(), &r, brush);
 }
 
 void TCanvas::CopyRect(const TRect& to, TCanvas& source, const TRect& from) {

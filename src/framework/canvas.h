@@ -30,8 +30,9 @@ public:
   TFont& Font() { return FFont; }
 
   void FillRect(const TRect& rect);
-  // Fills with a colour of its own, leaving the brush as it is.
+  // Fills with a colour or a brush of its own, leaving the canvas's brush as it is.
   void FillRectWith(const TRect& rect, TColor color);
+  void FillRectWith(const TRect& rect, HBRUSH brush);
   // Copies `from` of `source` onto `to`, stretching when the sizes differ.
   void CopyRect(const TRect& to, TCanvas& source, const TRect& from);
   // Copies the whole of `source` to (x, y) with a raster operation that may use the brush;

@@ -1,8 +1,15 @@
 #include "framework/form.h"
 
+#include <vector>
+
 #include "framework/application.h"
 
 namespace {
+
+std::vector<TForm*>& LiveForms() {
+  static std::vector<TForm*> forms;
+  return forms;
+}
 
 DWORD StyleFor(TFormBorderStyle border) {
   switch (border) {
@@ -24,9 +31,18 @@ TForm::TForm(TComponent* owner, const TFormDesign& design) : TComponent(owner), 
   params.Bounds = RECT{design.Left, design.Top, design.Left + design.Width, design.Top + design.Height};
   params.Parent = Application().Handle();
   CreateHandle(params);
+  LiveForms().push_back(this);
 }
 
 TForm::~TForm() { Destroying(); }
+
+TForm* TForm::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  for (TForm* form : LiveForms()) {
+    if (form->Handle() == window) return form;
+  }
+  return nullptr;
+}
 
 void TForm::DoCreate() {
   if (OnCreate) {
@@ -40,6 +56,7 @@ void TForm::DoCreate() {
 }
 
 void TForm::Destroying() {
+  std::erase(LiveForms(), this);
   if (!FDestroyHandled) {
     FDestroyHandled = true;
     if (OnDestroy) {

@@ -39,6 +39,8 @@ public:
   ~TForm() override;
 
   using TWindow::Handle;
+  // The live form whose window is `window`, or null.
+  static TForm* FromHandle(HWND window);
 
   int Left() const;
   int Top() const;

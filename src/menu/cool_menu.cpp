@@ -1,12 +1,21 @@
 #include "menu/cool_menu.h"
 
+#include "framework/application.h"
+#include "framework/cursor_image.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/attach_flags.h"
+#include "menu/item_hint.h"
 #include "menu/item_measure.h"
 #include "menu/shared_glyphs.h"
 
 namespace {
+
+// Owner-drawn items name their styler in their item data; only a live one may be reached.
+std::vector<TCoolMenu*>& LiveStylers() {
+  static std::vector<TCoolMenu*> stylers;
+  return stylers;
+}
 
 TForm& RequireForm(TComponent* owner) {
   auto* form = dynamic_cast<TForm*>(owner);
@@ -33,11 +42,20 @@ TCoolMenu::TCoolMenu(TComponent* owner) : TComponent(owner), FOwnerForm(RequireF
   FInActiveFont.SetColor(clMenuText);
   FImageChangeLink.OnChange = [this] { ImagesChanged(); };
   FSysMenu = std::make_unique<TSysMenu>(*this);
+  LiveStylers().push_back(this);
 }
 
 TCoolMenu::~TCoolMenu() { Destroying(); }
 
+TCoolMenu* TCoolMenu::FromItemData(ULONG_PTR itemData) {
+  for (TCoolMenu* styler : LiveStylers()) {
+    if (reinterpret_cast<ULONG_PTR>(styler) == itemData) return styler;
+  }
+  return nullptr;
+}
+
 void TCoolMenu::Destroying() {
+  std::erase(LiveStylers(), this);
   menu_glyphs::FreeAll();
   FActiveCache.Free();
   FInActiveCache.Free();
@@ -191,6 +209,7 @@ bool TCoolMenu::IsBannerItem(const TMenuItem& item) const {
 
 void TCoolMenu::LoadFinished() {
   FImageSize = FLargeImage ? LargeImageSize : SmallImageSize;
+  FSavedCursor = CursorOf(Application().Cursor());
   AttachMenu();
   FSysMenu->ApplyDrawing();
   RebuildTileCaches();
@@ -241,5 +260,19 @@ void TCoolMenu::SettingsChanged() {
     AttachItems(FMenu->Items());
     ::DrawMenuBar(FOwnerForm.Handle());
   }
-  menu_glyphs::FreeCheckerPattern();
+  menu_glyphs::FreeCheckerBrush();
 }
+
+void TCoolMenu::DoMenuSelect(TMenuItem* Item, const std::wstring& Hint) {
+  if (OnMenuSelect) OnMenuSelect(Item, Hint);
+}
+
+void TCoolMenu::ShowItemHint(const std::wstring& Text) {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  TRect text{0, 0, ::GetSystemMetrics(SM_CXSCREEN), 0};
+  FHintWindow.MeasureText(text, Text, DT_CALCRECT | DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
+  FHintWindow.ActivateHint(HintBounds(text, {cursor.x, cursor.y}, ::GetSystemMetrics(SM_CYCAPTION)), Text);
+}
+
+void TCoolMenu::HideItemHint() { FHintWindow.HideHint(); }

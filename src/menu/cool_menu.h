@@ -110,6 +110,9 @@ public:
 
   // Handles the draw, measure and settings-change messages handed to the styler.
   void Dispatch(TMessage& message);
+  // The live styler an owner-drawn item's data names, or null: items stay owner-drawn after
+  // their styler is gone.
+  static TCoolMenu* FromItemData(ULONG_PTR itemData);
 
   virtual void DrawSeparator(TCanvas& canvas, const TRect& rect);
 
@@ -117,8 +120,16 @@ protected:
   void LoadFinished() override;
   void RemovalNotice(TComponent& component) override;
 
-  virtual void DrawItem(HMENU menuHandle, int itemID, unsigned state, const TRect& rect);
+  // Paints into `canvas`, a drawing state of this one request.
+  virtual void DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned state, const TRect& rect);
   virtual void DoMeasureItem(UINT itemID, int& height);
+  // An item of Menu was highlighted; raises OnMenuSelect.
+  virtual void DoMenuSelect(TMenuItem* Item, const std::wstring& Hint);
+  // Shows `Text` in the hint window below the cursor.
+  virtual void ShowItemHint(const std::wstring& Text);
+  void HideItemHint();
+  // The cursor in effect when loading finished, shown off the highlighted item.
+  std::int16_t SavedCursor() const { return FSavedCursor; }
   virtual void DrawGrayImage(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
   virtual void DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
   virtual void DrawImageFrame(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect);
@@ -132,11 +143,11 @@ private:
   void ImagesChanged();
   void RebuildTileCaches();
 
-  void PaintBackground(TMenuItem& item, unsigned state, const TItemRects& rects);
-  void PaintStateBackground(bool active, const TRect& rect);
-  void RunBackground(const std::vector<TBackgroundStep>& steps);
+  void PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state, const TItemRects& rects);
+  void PaintStateBackground(TCanvas& canvas, bool active, const TRect& rect);
+  void RunBackground(TCanvas& canvas, const std::vector<TBackgroundStep>& steps);
   int BannerTop(const TMenuItem& item, const TRect& itemRect) const;
-  void PaintBannerSlice(const TMenuItem& item, const TRect& itemRect, const TItemRects& rects);
+  void PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect, const TItemRects& rects);
   void DrawItemImage(TCanvas& canvas, int x, int y, int index);
   void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled);
   void DrawSunkenFrame(TCanvas& canvas, const TRect& rect);
@@ -147,8 +158,8 @@ private:
   TColor FActiveColor = clHighlight;
   std::unique_ptr<TBanner> FBanner;
   std::unique_ptr<TSysMenu> FSysMenu;
-  TCanvas FCanvas;
   std::int16_t FCursor = 0;
+  std::int16_t FSavedCursor = 0;
   bool FDefaultFont = false;
   TImageList* FImages = nullptr;
   TBitmap FInActiveBitmap;

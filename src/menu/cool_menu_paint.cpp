@@ -11,37 +11,39 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   const TRect itemRect = FromWinRect(request.rcItem);
   const int itemID = static_cast<int>(request.itemID);
   const unsigned state = request.itemState & 0xFF;
-  FCanvas.Bind(request.hDC);
-  const int saved = FCanvas.SaveState();
+  // Every request starts from a clean drawing state and leaves nothing selected behind, even
+  // when a painter fails half-way.
+  TCanvas canvas;
+  canvas.Bind(request.hDC);
+  const int saved = canvas.SaveState();
   try {
     // Nothing spills into neighbouring items or columns, whatever the painters reach for.
     ::IntersectClipRect(request.hDC, itemRect.Left, itemRect.Top, itemRect.Right, itemRect.Bottom);
     if (itemID >= 0) {
       const bool selected = state & odsSelected;
-      FCanvas.Brush().SetColor(selected ? FActiveColor : FInActiveColor);
+      canvas.Brush().SetColor(selected ? FActiveColor : FInActiveColor);
       if (FDefaultFont) {
-        LoadSystemMenuFont(FCanvas.Font());
-        if (selected) FCanvas.Font().SetColor(clHighlightText);
+        LoadSystemMenuFont(canvas.Font());
+        if (selected) canvas.Font().SetColor(clHighlightText);
       } else {
-        FCanvas.Font().Assign(selected ? FActiveFont : FInActiveFont);
+        canvas.Font().Assign(selected ? FActiveFont : FInActiveFont);
       }
-      DrawItem(reinterpret_cast<HMENU>(request.hwndItem), itemID, state, itemRect);
+      DrawItem(canvas, reinterpret_cast<HMENU>(request.hwndItem), itemID, state, itemRect);
     } else {
-      FCanvas.FillRect(itemRect);
+      canvas.FillRect(itemRect);
     }
-    if (state & odsFocus) FCanvas.FocusRect(itemRect);
+    if (state & odsFocus) canvas.FocusRect(itemRect);
   } catch (...) {
     Application().HandleException();
   }
-  FCanvas.RestoreState(saved);
-  FCanvas.Unbind();
+  canvas.RestoreState(saved);
 }
 
-void TCoolMenu::DrawItem(HMENU menuHandle, int itemID, unsigned state, const TRect& rect) {
+void TCoolMenu::DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned state, const TRect& rect) {
   TItemRects rects = ComputeItemRects(rect, FItemHeight, FBanner->BannerWidth(), false);
   TMenuItem* item = FindItem(static_cast<UINT>(itemID));
   if (!item) {
-    FSysMenu->DrawSysItem(menuHandle, FCanvas, state, rects.Item, static_cast<UINT>(itemID));
+    FSysMenu->DrawSysItem(menuHandle, canvas, state, rects.Item, static_cast<UINT>(itemID));
     return;
   }
   if (OnDrawItem) {
@@ -50,19 +52,19 @@ void TCoolMenu::DrawItem(HMENU menuHandle, int itemID, unsigned state, const TRe
   }
   if (IsBannerItem(*item)) rects = ComputeItemRects(rect, FItemHeight, FBanner->BannerWidth(), true);
   if (item->IsLine()) {
-    PaintStateBackground(false, rects.Item);
-    PaintBannerSlice(*item, rect, rects);
-    DrawSeparator(FCanvas, rects.Item);
+    PaintStateBackground(canvas, false, rects.Item);
+    PaintBannerSlice(canvas, *item, rect, rects);
+    DrawSeparator(canvas, rects.Item);
     return;
   }
-  PaintBackground(*item, state, rects);
-  PaintBannerSlice(*item, rect, rects);
-  DrawImageFrame(*item, FCanvas, state, rects.Item);
-  DrawCheckOrImage(*item, FCanvas, state, rects.Item);
-  DrawItemText(*item, FCanvas, state, rects.Item);
+  PaintBackground(canvas, *item, state, rects);
+  PaintBannerSlice(canvas, *item, rect, rects);
+  DrawImageFrame(*item, canvas, state, rects.Item);
+  DrawCheckOrImage(*item, canvas, state, rects.Item);
+  DrawItemText(*item, canvas, state, rects.Item);
 }
 
-void TCoolMenu::PaintBackground(TMenuItem& item, unsigned state, const TItemRects& rects) {
+void TCoolMenu::PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state, const TItemRects& rects) {
   TItemBackgroundCase background;
   background.Style = FMenuStyle;
   background.Selected = state & odsSelected;
@@ -73,20 +75,20 @@ void TCoolMenu::PaintBackground(TMenuItem& item, unsigned state, const TItemRect
   background.HasInactiveBitmap = FInActiveBitmap.Height() > 0;
   background.ActiveColor = FActiveColor;
   background.InActiveColor = FInActiveColor;
-  RunBackground(PlanItemBackground(background, rects));
+  RunBackground(canvas, PlanItemBackground(background, rects));
 }
 
-void TCoolMenu::PaintStateBackground(bool active, const TRect& rect) {
-  RunBackground(PlanStateBackground(active, (active ? FActiveBitmap : FInActiveBitmap).Height() > 0, rect));
+void TCoolMenu::PaintStateBackground(TCanvas& canvas, bool active, const TRect& rect) {
+  RunBackground(canvas, PlanStateBackground(active, (active ? FActiveBitmap : FInActiveBitmap).Height() > 0, rect));
 }
 
-void TCoolMenu::RunBackground(const std::vector<TBackgroundStep>& steps) {
+void TCoolMenu::RunBackground(TCanvas& canvas, const std::vector<TBackgroundStep>& steps) {
   for (const TBackgroundStep& step : steps) {
     switch (step.Kind) {
-      case TBackgroundStepKind::SetBrushColor: FCanvas.Brush().SetColor(step.Color); break;
-      case TBackgroundStepKind::Fill: FCanvas.FillRect(step.Rect); break;
-      case TBackgroundStepKind::CopyActiveCache: FActiveCache.Paint(FCanvas, step.Rect, FActiveColor); break;
-      case TBackgroundStepKind::CopyInactiveCache: FInActiveCache.Paint(FCanvas, step.Rect, FInActiveColor); break;
+      case TBackgroundStepKind::SetBrushColor: canvas.Brush().SetColor(step.Color); break;
+      case TBackgroundStepKind::Fill: canvas.FillRect(step.Rect); break;
+      case TBackgroundStepKind::CopyActiveCache: FActiveCache.Paint(canvas, step.Rect, FActiveColor); break;
+      case TBackgroundStepKind::CopyInactiveCache: FInActiveCache.Paint(canvas, step.Rect, FInActiveColor); break;
     }
   }
 }
@@ -101,8 +103,9 @@ int TCoolMenu::BannerTop(const TMenuItem& item, const TRect& itemRect) const {
   return itemRect.Top + first.top - own.top;
 }
 
-void TCoolMenu::PaintBannerSlice(const TMenuItem& item, const TRect& itemRect, const TItemRects& rects) {
+void TCoolMenu::PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect,
+                                 const TItemRects& rects) {
   if (rects.BannerStrip.IsEmpty()) return;
   // Beside a later column there is no banner picture: show the plain menu background there.
-  CopyClipped(FCanvas, FBanner->BannerImage(), {0, BannerTop(item, itemRect)}, rects.BannerStrip, FInActiveColor);
+  CopyClipped(canvas, FBanner->BannerImage(), {0, BannerTop(item, itemRect)}, rects.BannerStrip, FInActiveColor);
 }

@@ -39,7 +39,6 @@ void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned stat
   const int index = ItemImageIndex(item);
   const bool enabled = item.Enabled();
   if (!item.Checked()) {
-    canvas.Brush().SetBitmap(nullptr);
     if (!FImages) return;
     if (!enabled) {
       DrawGrayImage(item, canvas, state, image);
@@ -49,19 +48,16 @@ void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned stat
     return;
   }
   if (FMenuStyle == msWindows) {
-    canvas.Brush().SetBitmap(nullptr);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     DrawCheckGlyph(canvas, image, enabled);
     return;
   }
   if (FMenuStyle != msOffice) return;
   if (state & odsSelected) {
-    canvas.Brush().SetBitmap(nullptr);
-    canvas.Brush().SetColor(FInActiveColor);
-  } else if (!canvas.Brush().Bitmap()) {
-    canvas.Brush().SetBitmap(&menu_glyphs::CheckerPattern());
+    canvas.FillRectWith(column, FInActiveColor);
+  } else {
+    canvas.FillRectWith(column, menu_glyphs::CheckerBrush());
   }
-  canvas.FillRect(column);
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   if (index == -1) {
     DrawCheckGlyph(canvas, image, enabled);
@@ -74,7 +70,6 @@ void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned stat
 }
 
 void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect) {
-  canvas.Brush().SetBitmap(nullptr);
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   if (item.Default()) canvas.Font().SetStyle(canvas.Font().Style().Include(TFontStyle::fsBold));
   const bool banner = IsBannerItem(item), selected = state & odsSelected;

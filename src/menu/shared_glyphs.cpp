@@ -2,10 +2,19 @@
 
 #include <memory>
 
+#include "framework/exception.h"
+#include "framework/gdi_handle.h"
+
 namespace menu_glyphs {
 namespace {
 
-std::unique_ptr<TBitmap> check, checkMono, checker;
+std::unique_ptr<TBitmap> check, checkMono;
+
+struct TCheckerBrush {
+  TBitmap Pattern;
+  TBrushHandle Brush;
+};
+std::unique_ptr<TCheckerBrush> checker;
 
 TBitmap& Loaded(std::unique_ptr<TBitmap>& glyph, const wchar_t* name) {
   if (!glyph) {
@@ -22,19 +31,20 @@ TBitmap& CheckGlyph() { return Loaded(check, L"CHECK"); }
 
 TBitmap& CheckMonoGlyph() { return Loaded(checkMono, L"CHECKMONO"); }
 
-TBitmap& CheckerPattern() {
+HBRUSH CheckerBrush() {
   if (!checker) {
-    auto pattern = std::make_unique<TBitmap>();
-    pattern->SetSize(8, 8);
-    TCanvas& canvas = pattern->Canvas();
-    canvas.Brush().SetColor(clMenu);
-    canvas.FillRect({0, 0, 8, 8});
+    auto made = std::make_unique<TCheckerBrush>();
+    made->Pattern.SetSize(8, 8);
+    TCanvas& canvas = made->Pattern.Canvas();
+    canvas.FillRectWith({0, 0, 8, 8}, clMenu);
     for (int y = 0; y < 8; ++y) {
       for (int x = y % 2; x < 8; x += 2) canvas.FillRectWith({x, y, x + 1, y + 1}, clWhite);
     }
-    checker = std::move(pattern);
+    made->Brush.Reset(::CreatePatternBrush(made->Pattern.Handle()));
+    if (!made->Brush) throw Exception(L"ブラシを作成できません");
+    checker = std::move(made);
   }
-  return *checker;
+  return checker->Brush.Get();
 }
 
 void FreeAll() {
@@ -43,6 +53,6 @@ void FreeAll() {
   checker.reset();
 }
 
-void FreeCheckerPattern() { checker.reset(); }
+void FreeCheckerBrush() { checker.reset(); }
 
 }  // namespace menu_glyphs

@@ -8,11 +8,13 @@ TFormDesign StylerFormDesign() {
   return TestFormDesign(L"TStylerTestForm", 200, 100, TFormBorderStyle::bsSingle);
 }
 
-StylerFixture::StylerFixture()
+StylerFixture::StylerFixture() : StylerFixture([](TForm& owner) -> TCoolMenu& { return owner.Make<TCoolMenu>(); }) {}
+
+StylerFixture::StylerFixture(const std::function<TCoolMenu&(TForm&)>& makeStyler)
     : form(MakeComponent<TForm>(StylerFormDesign())),
       menu(form->Make<TPopupMenu>()),
       images(form->Make<TImageList>()),
-      styler(form->Make<TCoolMenu>()) {
+      styler(makeStyler(*form)) {
   styler.SetImages(&images);
   styler.SetMenu(&menu);
   SetStateColors(TestActive, TestActiveText, TestInactive, TestInactiveText);

@@ -23,6 +23,8 @@ TFormDesign StylerFormDesign();
 class StylerFixture : public ::testing::Test {
 protected:
   StylerFixture();
+  // With a styler of the test's own kind, made on the fixture's form.
+  explicit StylerFixture(const std::function<TCoolMenu&(TForm&)>& makeStyler);
   ~StylerFixture() override;
 
   TMenuItem& AddItem(const std::wstring& caption, TMenuItem* parent = nullptr);

@@ -1,0 +1,62 @@
+#pragma once
+// The menu styler as programs use it: besides styling its menu it takes over the window
+// procedure of the process's popup utility window, so that the platform's measure, draw and
+// menu-loop messages reach the styler while the menu is shown with the framework's popup call.
+// One hook serves the whole process, however many stylers live; item clicks keep reaching the
+// framework through the window's previous procedure.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "framework/geometry.h"
+#include "menu/cool_menu.h"
+
+class TMenuItem;
+
+class TPopupCool : public TCoolMenu {
+public:
+  // The owner must be a form; the styler of that form is found while its menu is open.
+  explicit TPopupCool(TComponent* owner);
+  ~TPopupCool() override;
+  void Destroying() override;
+
+  // Live stylers sharing the hook.
+  static std::int32_t HookCount();
+  // The hooked utility window, when this styler is the one holding the hook.
+  HWND UtilWindow() const { return FUtilWindow; }
+
+  // The action for a key typed in the menu whose items are `Parent`'s sub-items: the platform
+  // position of the first visible item whose mnemonic is `Key` in the low word and MNC_EXECUTE
+  // in the high word, or MNC_IGNORE when none has it.
+  static LRESULT FindMnemonicItem(TMenuItem& Parent, wchar_t Key);
+  // Whether the character after the first "&" of `Caption` is `Key`, letter case ignored.
+  static bool MatchesMnemonic(wchar_t Key, const std::wstring& Caption);
+
+private:
+  static LRESULT CALLBACK HookedWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void InstallHook();
+  void ReleaseHook();
+  LRESULT UtilWindowProc(TMessage& message);
+  LRESULT PassOn(const TMessage& message) const;
+  static TPopupCool* FindReceiver(HMENU menu);
+  bool Styles(HMENU menu) const;
+  TMenuItem* ItemWithSubmenu(HMENU submenu) const;
+  void HandleMenuMessage(TMessage& message);
+
+  void InitMenuPopup(TMessage& message);
+  void MenuSelect(TMessage& message);
+  void MenuChar(TMessage& message);
+  void EnterIdle(TMessage& message);
+  void ExitMenuLoop(TMessage& message);
+  // The screen rectangle of the highlighted item, empty when it is not on the screen.
+  TRect SelectedItemRect() const;
+
+  HWND FUtilWindow = nullptr;
+  WNDPROC FOldWndProc = nullptr;
+  HMENU FLastPopup = nullptr;
+  HMENU FSelMenu = nullptr;
+  // The highlighted item by command, so that an item freed since is never touched.
+  UINT FSelCommand = 0;
+  TRect FSelRect;
+};
