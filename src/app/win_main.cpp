@@ -12,7 +12,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "framework/timer.h"
-#include "menu/cool_menu.h"
+#include "menu/popup_cool.h"
 #include "resource_ids.h"
 #include "tray/tray_icon.h"
 
@@ -62,7 +62,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
 
   FImageList = &Make<TImageList>();
   FImageList->SetName(L"ImageList");
-  FPCMain = &Make<TCoolMenu>();
+  FPCMain = &Make<TPopupCool>();
   FPCMain->SetName(L"PCMain");
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);

@@ -12,7 +12,7 @@
 #include "app/link_target.h"
 #include "framework/form.h"
 
-class TCoolMenu;
+class TPopupCool;
 class TDirMonitor;
 class TFileList;
 class TImageList;
@@ -89,7 +89,7 @@ public:
   TDirMonitor& DirMon() const { return *FDirMon; }
   TFileList& FileList() const { return *FFileList; }
   TTimer& HiTimer() const { return *FHiTimer; }
-  TCoolMenu& PCMain() const { return *FPCMain; }
+  TPopupCool& PCMain() const { return *FPCMain; }
   TImageList& ImageList() const { return *FImageList; }
   int IconCacheCount() const { return FIconCacheCount; }
   bool Ready() const { return FReady; }
@@ -120,7 +120,7 @@ private:
   TFileList* FFileList;
   TTimer* FHiTimer;
   TImageList* FImageList;
-  TCoolMenu* FPCMain;
+  TPopupCool* FPCMain;
   TTimer* FRebuildTimer;  // retries a rebuild that had to wait
 
   std::int32_t FTurnSpan = 0;

@@ -13,7 +13,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "framework/timer.h"
-#include "menu/cool_menu.h"
+#include "menu/popup_cool.h"
 #include "settings/menu_build_settings.h"
 
 namespace {

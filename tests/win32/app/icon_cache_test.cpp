@@ -9,7 +9,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "launcher_fixture.h"
-#include "menu/cool_menu.h"
+#include "menu/popup_cool.h"
 #include "tray/tray_icon.h"
 
 namespace {

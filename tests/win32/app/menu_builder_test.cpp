@@ -6,7 +6,7 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "launcher_fixture.h"
-#include "menu/cool_menu.h"
+#include "menu/popup_cool.h"
 #include "support/test_forms.h"
 
 namespace {
