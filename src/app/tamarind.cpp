@@ -5,6 +5,7 @@
 #include "app/win_main.h"
 #include "framework/application.h"
 #include "framework/win_handle.h"
+#include "settings/menu_build_settings.h"
 
 namespace {
 
@@ -43,7 +44,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   HWND applicationWindow = application.Handle();
   ::SetWindowLongW(applicationWindow, GWL_EXSTYLE, ::GetWindowLongW(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   application.SetTitle(L"Tamarind");
-  application.CreateForm<TWinMain>();
+  TWinMain& winMain = application.CreateForm<TWinMain>();
+  // The menu build settings' holder, until the settings dialog holds them; handing them over
+  // makes the first build of the launcher menu.
+  TMenuBuildValues menuBuildValues;
+  winMain.SetMenuBuildSettings(&menuBuildValues);
+  try {
+    winMain.RebuildMenu();
+  } catch (...) {
+    application.HandleException();  // the next change in the menu folder builds it again
+  }
   application.Run();
   return 0;
 }

@@ -7,10 +7,12 @@
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
+#include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "framework/timer.h"
+#include "menu/popup_cool.h"
 #include "resource_ids.h"
 #include "tray/tray_icon.h"
 
@@ -56,6 +58,15 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FDirMon->SetFilter({dmfFileName, dmfDirName, dmfAttributes, dmfSize, dmfLastWrite});
   FDirMon->SetIncludeSubDir(true);
   TDirMonitor::SetInterval(1000);
+  FDirMon->OnChange = [this](TComponent* sender) { DirMonChange(sender); };
+
+  FImageList = &Make<TImageList>();
+  FImageList->SetName(L"ImageList");
+  FPCMain = &Make<TPopupCool>();
+  FPCMain->SetName(L"PCMain");
+  FPCMain->SetImages(FImageList);
+  FPCMain->SetMenuStyle(msWindows);
+  FPCMain->SetMenu(FMainMenu);
 
   FFileList = &Make<TFileList>();
   FFileList->SetName(L"FileList");
@@ -67,6 +78,13 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FHiTimer->SetName(L"HiTimer");
   FHiTimer->SetEnabled(false);
   FHiTimer->SetInterval(60);
+
+  FRebuildTimer = &Make<TTimer>();
+  FRebuildTimer->SetEnabled(false);
+  FRebuildTimer->SetInterval(200);
+  FRebuildTimer->OnTimer = [this](TComponent*) {
+    if (!RebuildMustWait()) RebuildMenu();
+  };
   try {
     EndLoading();  // adds the tray icon
   } catch (...) {
@@ -126,8 +144,28 @@ void TWinMain::FormDeactivate(TComponent*) {
 
 void TWinMain::MExitClick(TComponent*) { Close(); }
 
-void TWinMain::N2Click(TComponent*) {
-  const std::wstring menuFolder = MenuFolderPath(ExecutablePath());
-  const std::wstring workingFolder = FolderOf(menuFolder);
-  ::ShellExecuteW(nullptr, L"open", menuFolder.c_str(), L"", workingFolder.c_str(), SW_SHOW);
+namespace {
+
+// Opens a file or folder as a double click in Explorer would; a failure stays silent.
+void OpenWithShell(const std::wstring& path) {
+  const std::wstring workingFolder = FolderOf(path);
+  ::ShellExecuteW(nullptr, L"open", path.c_str(), L"", workingFolder.c_str(), SW_SHOW);
 }
+
+const TMenuItem* ItemOf(TComponent* sender) { return dynamic_cast<const TMenuItem*>(sender); }
+
+}  // namespace
+
+void TWinMain::N2Click(TComponent*) { OpenWithShell(MenuFolderPath(ExecutablePath())); }
+
+void TWinMain::ItemClick(TComponent* sender) {
+  if (const TMenuItem* item = ItemOf(sender)) OpenWithShell(item->Hint());
+}
+
+void TWinMain::OpenFolderClick(TComponent* sender) {
+  if (const TMenuItem* item = ItemOf(sender)) OpenWithShell(item->Hint());
+}
+
+void TWinMain::CancelClick(TComponent* sender) { FormDeactivate(sender); }
+
+void TWinMain::DirMonChange(TComponent*) { RebuildMenu(); }

@@ -3,20 +3,29 @@
 // the state the launcher's handlers share.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "app/file_icons.h"
 #include "app/gesture_detector.h"
+#include "app/icon_key.h"
+#include "app/link_target.h"
 #include "framework/form.h"
 
+class TPopupCool;
 class TDirMonitor;
 class TFileList;
+class TImageList;
+class TMenuBuildSettings;
 class TMenuItem;
 class TPopupMenu;
 class TTimer;
 class TTrayIcon;
+struct TFileEntry;
 
 struct TIconCacheEntry {
-  std::array<char, 3> Key;  // extension, three single-byte characters
+  TIconKey Key;             // first three characters of the extension
   std::int32_t ImageIndex;  // into ImageList
 };
 
@@ -32,6 +41,37 @@ public:
   void FormDeactivate(TComponent* sender);
   void MExitClick(TComponent* sender);
   void N2Click(TComponent* sender);
+  void ItemClick(TComponent* sender);
+  void OpenFolderClick(TComponent* sender);
+  void CancelClick(TComponent* sender);
+  void DirMonChange(TComponent* sender);
+
+  // The holder of the four menu build settings (not owned); the builder reads through it and
+  // builds nothing while there is none.
+  void SetMenuBuildSettings(TMenuBuildSettings* holder) { FMenuBuildSettings = holder; }
+
+  // Builds the launcher menu afresh from the menu folder. A rebuild asked for while a fill pass
+  // runs or a menu is open waits until both are over.
+  void RebuildMenu();
+  // Adds the entries of folder `Path` to `Parent` (the root when `IsRoot`), resuming where a
+  // cancelled pass stopped; pumps messages after each item, and FReady cancels it.
+  void FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRoot);
+  // Makes the item for one listed entry and places it in `Parent`.
+  void AddEntry(const TFileEntry& Entry, TMenuItem& Parent);
+  // Frees every item below `Item`, with the styler's image assignments for them.
+  void ClearItems(TMenuItem& Item);
+  // Index in ImageList of the icon for a file item, -1 when the file has none.
+  int IconIndexOf(const std::wstring& Path);
+  // The cached image index for an extension key, or -1.
+  int FindIconKey(const TIconKey& Key) const;
+  // Caches an extension's image index; does nothing once the cache is full.
+  void AddIconKey(const TIconKey& Key, int ImageIndex);
+  static std::wstring FolderPathOf(const std::wstring& ListedPath);
+  static TLinkTarget ReadLinkTarget(std::wstring& Path);
+
+  // Icon lookups and extension cache hits of the process, shown in the tray tip.
+  static inline std::int32_t IconLookups = 0;
+  static inline std::int32_t IconHits = 0;
 
   TTrayIcon& TrayIcon1() const { return *FTrayIcon1; }
   TPopupMenu& PopupMenu1() const { return *FPopupMenu1; }
@@ -39,12 +79,25 @@ public:
   TDirMonitor& DirMon() const { return *FDirMon; }
   TFileList& FileList() const { return *FFileList; }
   TTimer& HiTimer() const { return *FHiTimer; }
+  TPopupCool& PCMain() const { return *FPCMain; }
+  TImageList& ImageList() const { return *FImageList; }
+  int IconCacheCount() const { return FIconCacheCount; }
   bool Ready() const { return FReady; }
   bool MenuShown() const { return FMenuShown; }
 
 private:
   void MakeCommandMenu();
   TMenuItem& MakeMenuItem(const wchar_t* name, const wchar_t* caption);
+  TMenuItem& MakeItem(const std::wstring& caption, const std::wstring& hint);
+  TMenuItem& MakeFolderItem(const std::wstring& caption, const std::wstring& folder);
+  // Folders that exist go after the folders placed so far; everything else to the end.
+  void PlaceItem(TMenuItem& item, TMenuItem& parent, bool existingFolder);
+  void ShowIconCounters();
+  void SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& settings);
+  bool FetchIcons();
+  void AppendFixedItems(TMenuItem& root);
+  bool RebuildMustWait() const;
+  int FileImageIndex(const std::wstring& path, bool ownIcon);
 
   TTrayIcon* FTrayIcon1;
   TPopupMenu* FPopupMenu1;
@@ -56,6 +109,9 @@ private:
   TDirMonitor* FDirMon;
   TFileList* FFileList;
   TTimer* FHiTimer;
+  TImageList* FImageList;
+  TPopupCool* FPCMain;
+  TTimer* FRebuildTimer;  // retries a rebuild that had to wait
 
   std::int32_t FTurnSpan = 0;
   std::int32_t FMoveThreshold = 0;
@@ -70,4 +126,10 @@ private:
   std::int32_t FIconCacheCount = 0;
   bool FMenuShown = false;
   std::vector<TMenuItem*> FPendingIcons;  // not owning
+
+  TMenuBuildSettings* FMenuBuildSettings = nullptr;
+  int FPassDepth = 0;  // fill passes running (one, or none)
+  bool FRebuildPending = false;
+  // Images of files whose icon is not shared by extension, by full path: a rebuild reuses them.
+  std::unordered_map<std::wstring, TFileImage> FFileImages;
 };

@@ -112,6 +112,10 @@ void TApplication::SetCursor(TScreenCursor cursor) {
   ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(id)));
 }
 
+THourGlassCursor::THourGlassCursor() { Application().SetCursor(TScreenCursor::crHourGlass); }
+
+THourGlassCursor::~THourGlassCursor() { Application().SetCursor(TScreenCursor::crDefault); }
+
 void TApplication::HandleException() noexcept {
   try {
     throw;

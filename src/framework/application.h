@@ -87,5 +87,14 @@ private:
   std::vector<TMessageFilter*> FMessageFilters;
 };
 
+// Shows the hourglass while it lives and the normal cursor afterwards, however the scope ends.
+class THourGlassCursor {
+public:
+  THourGlassCursor();
+  ~THourGlassCursor();
+  THourGlassCursor(const THourGlassCursor&) = delete;
+  THourGlassCursor& operator=(const THourGlassCursor&) = delete;
+};
+
 // The one application object of the process.
 TApplication& Application();

@@ -30,6 +30,12 @@ int TImageList::AddIcon(HICON icon) {
   return index;
 }
 
+void TImageList::ReplaceIcon(int index, HICON icon) {
+  CheckIndex(index);
+  if (::ImageList_ReplaceIcon(FHandle.Get(), index, icon) < 0) throw Exception(L"イメージリストのアイコンを置き換えられません");
+  Changed();
+}
+
 int TImageList::AddMasked(TBitmap& bitmap, TColor maskColor) {
   // The list blackens the masked pixels of what it is given, and selects it itself.
   TBitmap copy;

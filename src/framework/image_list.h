@@ -43,6 +43,8 @@ public:
   // Each returns the new image's index.
   int AddIcon(HICON icon);
   int AddMasked(TBitmap& bitmap, TColor maskColor);
+  // Puts a copy of `icon` in place of image `index`.
+  void ReplaceIcon(int index, HICON icon);
   void Delete(int index);
   void Clear();
 

@@ -1,0 +1,30 @@
+#include "app/file_icons.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace {
+
+std::uint64_t Join(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
+
+}  // namespace
+
+TIconHandle ExtractFirstIcon(const std::wstring& path) {
+  HICON icon = ::ExtractIconW(::GetModuleHandleW(nullptr), path.c_str(), 0);
+  // 1 says the file is of a type that holds no icons; it is no handle.
+  if (icon == reinterpret_cast<HICON>(1)) return {};
+  return TIconHandle(icon);
+}
+
+TIconHandle ShellSmallIcon(const std::wstring& path) {
+  SHFILEINFOW info{};
+  if (!::SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON)) return {};
+  return TIconHandle(info.hIcon);
+}
+
+TFileStamp FileStampOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {Join(data.nFileSizeHigh, data.nFileSizeLow),
+          Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}

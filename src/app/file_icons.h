@@ -1,0 +1,26 @@
+#pragma once
+// Small icons of single files for the launcher menu, and what tells whether a file changed
+// since its icon was taken.
+#include <cstdint>
+#include <string>
+
+#include "framework/win_handle.h"
+
+// The file's first own icon (programs, icon files, control-panel items), or none.
+TIconHandle ExtractFirstIcon(const std::wstring& path);
+// The small icon the shell shows for the file, or none.
+TIconHandle ShellSmallIcon(const std::wstring& path);
+
+// Size and last write time; zero for a file whose attributes cannot be read.
+struct TFileStamp {
+  std::uint64_t Size = 0;
+  std::uint64_t WriteTime = 0;
+  bool operator==(const TFileStamp&) const = default;
+};
+TFileStamp FileStampOf(const std::wstring& path);
+
+// The image made for a file that has no icon shared by extension.
+struct TFileImage {
+  TFileStamp Stamp;
+  int ImageIndex;
+};

@@ -1,0 +1,114 @@
+// File icons of the launcher menu: shared by extension up to 1000 extensions, one image per
+// file otherwise, reused while the file stays the same.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/image_list.h"
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "framework/system_paths.h"
+#include "launcher_fixture.h"
+#include "menu/popup_cool.h"
+#include "tray/tray_icon.h"
+
+namespace {
+
+std::wstring Extension(int n) {
+  // Three letters from a 26-letter alphabet: 17576 distinct extensions.
+  std::wstring text = L"aaa";
+  for (int i = 2; i >= 0; --i, n /= 26) text[static_cast<size_t>(i)] = static_cast<wchar_t>(L'a' + n % 26);
+  return text;
+}
+
+}  // namespace
+
+using IconCacheTest = LauncherTest;
+
+TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
+  const std::wstring first = WriteFile(L"a.txt");
+  const std::wstring second = WriteFile(L"b.TXT");
+  WriteFile(L"c.txt");
+  const int lookups = TWinMain::IconLookups;
+  const int hits = TWinMain::IconHits;
+  const int index = win->IconIndexOf(first);
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(win->IconIndexOf(second), index);
+  EXPECT_EQ(win->ImageList().Count(), 1);
+  EXPECT_EQ(win->IconCacheCount(), 1);
+  EXPECT_EQ(TWinMain::IconLookups, lookups + 2);
+  EXPECT_EQ(TWinMain::IconHits, hits + 1);
+
+  // A build's hits and lookups show in the tray tip.
+  win->RebuildMenu();
+  EXPECT_EQ(TWinMain::IconHits, hits + 4);
+  EXPECT_EQ(win->TrayIcon1().TipHelp(), std::to_wstring(hits + 4) + L"/" + std::to_wstring(lookups + 5));
+  EXPECT_EQ(win->ImageList().Count(), 1);
+}
+
+TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
+  const std::wstring program = MenuPath(L"tool.exe");
+  ASSERT_TRUE(::CopyFileW(ExecutablePath().c_str(), program.c_str(), FALSE));
+  const std::wstring other = MenuPath(L"other.exe");
+  ASSERT_TRUE(::CopyFileW(ExecutablePath().c_str(), other.c_str(), FALSE));
+  SaveShellLink(MenuPath(L"Tool.lnk"), program);
+
+  const int programImage = win->IconIndexOf(program);
+  const int otherImage = win->IconIndexOf(other);
+  const int shortcutImage = win->IconIndexOf(MenuPath(L"Tool.lnk"));
+  ASSERT_GE(programImage, 0);
+  EXPECT_NE(otherImage, programImage);
+  ASSERT_GE(shortcutImage, 0);
+  EXPECT_EQ(win->IconCacheCount(), 0);
+  const int images = win->ImageList().Count();
+
+  EXPECT_EQ(win->IconIndexOf(program), programImage);
+  EXPECT_EQ(win->IconIndexOf(MenuPath(L"Tool.lnk")), shortcutImage);
+  EXPECT_EQ(win->ImageList().Count(), images);
+
+  // A changed file gets its new picture in the same place.
+  HANDLE file = ::CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  FILETIME later{0x12345678, 0x01E00000};
+  ::SetFileTime(file, nullptr, nullptr, &later);
+  ::CloseHandle(file);
+  EXPECT_EQ(win->IconIndexOf(program), programImage);
+  EXPECT_EQ(win->ImageList().Count(), images);
+}
+
+TEST_F(IconCacheTest, TheThousandAndFirstExtensionIsNotCached) {
+  MakeFolder(L"many");
+  for (int i = 0; i < TWinMain::IconCacheCapacity; ++i) {
+    const int index = win->IconIndexOf(WriteFile(L"many\\f." + Extension(i)));
+    ASSERT_GE(index, 0) << i;
+  }
+  EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
+  const int images = win->ImageList().Count();
+
+  const std::wstring first = WriteFile(L"many\\one." + Extension(2000));
+  const std::wstring second = WriteFile(L"many\\two." + Extension(2000));
+  const int firstImage = win->IconIndexOf(first);
+  const int secondImage = win->IconIndexOf(second);
+  EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
+  EXPECT_EQ(win->ImageList().Count(), images + 2);  // fetched for each file
+  EXPECT_NE(firstImage, secondImage);
+  EXPECT_EQ(win->IconIndexOf(first), firstImage);  // and kept for the same file
+  EXPECT_EQ(win->ImageList().Count(), images + 2);
+}
+
+TEST_F(IconCacheTest, FileItemsGetTheirIconsFolderItemsNone) {
+  WriteFile(L"notes.txt");
+  MakeFolder(L"Tools");
+  win->RebuildMenu();
+  TMenuItem& root = Root();
+  for (int i = 0; i < root.Count(); ++i) {
+    TMenuItem& item = *root.Items(i);
+    const bool file = item.Caption() == L"notes.txt";
+    EXPECT_EQ(win->PCMain().ItemImageIndex(item) >= 0, file) << item.Caption();
+    if (file) {
+      EXPECT_EQ(win->PCMain().ItemHint(item), item.Hint());
+    }
+  }
+  settings.SetShowIcons(false);
+  win->RebuildMenu();
+  EXPECT_EQ(win->PCMain().ItemImageIndex(*FindCaption(Root(), L"notes.txt")), -1);
+}

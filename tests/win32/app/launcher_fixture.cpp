@@ -1,0 +1,105 @@
+#include "launcher_fixture.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <fstream>
+
+#include "app/menu_folder.h"
+#include "folder/dir_monitor.h"
+#include "framework/com_ptr.h"
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "framework/system_paths.h"
+
+namespace {
+
+constexpr UINT WM_TEST_CANCEL = WM_USER + 0x200;
+
+}  // namespace
+
+void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring child = path + L"\\" + name;
+      ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(child);
+      else
+        ::DeleteFileW(child.c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+  }
+  ::RemoveDirectoryW(path.c_str());
+}
+
+void SaveShellLink(const std::wstring& shortcut, const std::wstring& target) {
+  TComPtr<IShellLinkW> link;
+  ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid()));
+  ASSERT_HRESULT_SUCCEEDED(link->SetPath(target.c_str()));
+  const TComPtr<IPersistFile> file = link.As<IPersistFile>();
+  ASSERT_TRUE(file);
+  ASSERT_HRESULT_SUCCEEDED(file->Save(shortcut.c_str(), TRUE));
+}
+
+void LauncherTest::SetUpTestSuite() { ::OleInitialize(nullptr); }
+
+void LauncherTest::TearDownTestSuite() { ::OleUninitialize(); }
+
+void LauncherTest::SetUp() {
+  menuFolder = MenuFolderPath(ExecutablePath());
+  RemoveTree(menuFolder);
+  win.reset(new TWinMain(nullptr));
+  win->FormCreate(win.get());  // makes the menu folder
+  win->DirMon().SetActive(false);
+  win->SetMenuBuildSettings(&settings);
+  win->SetMessageHandler(WM_TEST_CANCEL, [this](TMessage&) { win->FormDeactivate(win.get()); });
+}
+
+void LauncherTest::TearDown() {
+  win.reset();
+  RemoveTree(menuFolder);
+}
+
+TMenuItem& LauncherTest::Root() const { return win->MainMenu().Items(); }
+
+std::vector<std::wstring> LauncherTest::VisibleCaptions(const TMenuItem& item) {
+  std::vector<std::wstring> captions;
+  for (int i = 0; i < item.Count(); ++i) {
+    if (item.Items(i)->Visible()) captions.push_back(item.Items(i)->Caption());
+  }
+  return captions;
+}
+
+TMenuItem* LauncherTest::FindCaption(const TMenuItem& item, const std::wstring& caption) {
+  for (int i = 0; i < item.Count(); ++i) {
+    if (item.Items(i)->Caption() == caption) return item.Items(i);
+  }
+  return nullptr;
+}
+
+void LauncherTest::PostCancel() const { ::PostMessageW(win->Handle(), WM_TEST_CANCEL, 0, 0); }
+
+std::wstring LauncherTest::MenuPath(const std::wstring& relative) const {
+  return relative.empty() ? menuFolder : menuFolder + L"\\" + relative;
+}
+
+std::wstring LauncherTest::WriteFile(const std::wstring& relative, const std::string& content) const {
+  const std::wstring path = MenuPath(relative);
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  ::CloseHandle(file);
+  return path;
+}
+
+std::wstring LauncherTest::MakeFolder(const std::wstring& relative) const {
+  const std::wstring path = MenuPath(relative);
+  ::CreateDirectoryW(path.c_str(), nullptr);
+  return path;
+}

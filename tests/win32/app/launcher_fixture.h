@@ -1,0 +1,42 @@
+#pragma once
+// The launcher's main window with its menu folder (the "Menu" folder beside the test program),
+// emptied before and after each test; the monitor stays off unless a test turns it on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/win_main.h"
+#include "framework/component.h"
+#include "settings/menu_build_settings.h"
+
+class TMenuItem;
+
+class LauncherTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+
+  TMenuItem& Root() const;
+  // Captions of the visible items below `item`.
+  static std::vector<std::wstring> VisibleCaptions(const TMenuItem& item);
+  static TMenuItem* FindCaption(const TMenuItem& item, const std::wstring& caption);
+  // A message whose handler cancels a running pass, as a deactivation of the window does.
+  void PostCancel() const;
+
+  // Paths below the menu folder.
+  std::wstring MenuPath(const std::wstring& relative = L"") const;
+  std::wstring WriteFile(const std::wstring& relative, const std::string& content = "x") const;
+  std::wstring MakeFolder(const std::wstring& relative) const;
+
+  TMenuBuildValues settings;
+  TComponentPtr<TWinMain> win;
+  std::wstring menuFolder;
+};
+
+// Saves a shortcut to `target` made by the shell's link object.
+void SaveShellLink(const std::wstring& shortcut, const std::wstring& target);
+// Removes a folder and everything in it.
+void RemoveTree(const std::wstring& path);

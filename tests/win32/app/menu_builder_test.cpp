@@ -1,0 +1,193 @@
+// The launcher menu built from a real menu folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "launcher_fixture.h"
+#include "menu/popup_cool.h"
+#include "support/test_forms.h"
+
+namespace {
+
+using Captions = std::vector<std::wstring>;
+
+std::string Bytes(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
+
+// A file shaped like an old shortcut: some header bytes, the pattern, the target path.
+std::string OldShortcutBytes(const std::wstring& target) {
+  return std::string("L\0\0\0junk", 8) + std::string("\0\0WINDOWS\x7f\x01\0", 12) + Bytes(target) + std::string("\0tail", 5);
+}
+
+}  // namespace
+
+using MenuBuilderTest = LauncherTest;
+
+TEST_F(MenuBuilderTest, EmptyFolderGivesTheFixedItemsOnly) {
+  win->RebuildMenu();
+  ASSERT_EQ(Root().Count(), 4);
+  for (int i : {0, 1}) {
+    const std::wstring caption = Root().Items(i)->Caption();
+    EXPECT_TRUE(caption == L"<.>" || caption == L"<..>") << i;
+    EXPECT_FALSE(Root().Items(i)->Visible()) << i;
+  }
+  EXPECT_NE(Root().Items(0)->Caption(), Root().Items(1)->Caption());
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"-", L"キャンセル"}));
+  EXPECT_EQ(Root().Tag(), -1);
+  EXPECT_TRUE(win->Ready());
+
+  Root().Items(3)->Click();  // Cancel: the launcher is idle again
+  EXPECT_TRUE(win->Ready());
+  EXPECT_FALSE(win->MenuShown());
+}
+
+TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
+  WriteFile(L"notes.txt");
+  SaveShellLink(MenuPath(L"Editor.lnk"), MenuPath(L"notes.txt"));
+  MakeFolder(L"Tools");
+  WriteFile(L"Tools\\b.txt");
+  WriteFile(L"Tools\\a.txt");
+  win->RebuildMenu();
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"<Tools>", L"Editor", L"notes.txt", L"-", L"キャンセル"}));
+  EXPECT_EQ(FindCaption(Root(), L"Editor")->Hint(), MenuPath(L"Editor.lnk"));
+  EXPECT_EQ(FindCaption(Root(), L"notes.txt")->Hint(), MenuPath(L"notes.txt"));
+
+  TMenuItem& tools = *FindCaption(Root(), L"<Tools>");
+  EXPECT_EQ(tools.Hint(), MenuPath(L"Tools"));
+  EXPECT_EQ(VisibleCaptions(tools), (Captions{L"このフォルダを開く"}));
+  EXPECT_NE(tools.Tag(), -1);
+  win->FillFolder(tools.Hint(), tools, false);
+  EXPECT_EQ(VisibleCaptions(tools), (Captions{L"このフォルダを開く", L"a.txt", L"b.txt"}));
+  EXPECT_EQ(tools.Tag(), -1);
+  TMenuItem& openFolder = *tools.Items(0);
+  EXPECT_TRUE(openFolder.Default());
+  EXPECT_EQ(openFolder.Hint(), MenuPath(L"Tools"));
+  // The bold item is bold in the platform menu too.
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STATE;
+  ASSERT_TRUE(::GetMenuItemInfoW(tools.Handle(), 0, TRUE, &info));
+  EXPECT_TRUE(info.fState & MFS_DEFAULT);
+}
+
+TEST_F(MenuBuilderTest, ShortcutsToFoldersAreSubmenus) {
+  const std::wstring target = MakeFolder(L"Target");
+  WriteFile(L"Target\\inside.txt");
+  SaveShellLink(MenuPath(L"Shell folder.lnk"), target);
+  WriteFile(L"Old folder.lnk", OldShortcutBytes(target));
+  WriteFile(L"Nothing.lnk", "no pattern in here at all");
+  win->FillFolder(MenuPath(), Root(), true);
+
+  // Both shortcuts and the folder itself: three submenus named after the target.
+  int submenus = 0;
+  for (int i = 0; i < Root().Count(); ++i) {
+    TMenuItem& item = *Root().Items(i);
+    if (item.Caption() != L"<Target>") continue;
+    ++submenus;
+    EXPECT_EQ(item.Hint(), target);
+    win->FillFolder(item.Hint(), item, false);
+    EXPECT_EQ(VisibleCaptions(item), (Captions{L"このフォルダを開く", L"inside.txt"}));
+    EXPECT_EQ(item.Items(0)->Hint(), target);
+  }
+  EXPECT_EQ(submenus, 3);
+  TMenuItem* nothing = FindCaption(Root(), L"Nothing");
+  ASSERT_NE(nothing, nullptr);
+  EXPECT_EQ(nothing->Count(), 0);
+  EXPECT_EQ(nothing->Hint(), MenuPath(L"Nothing.lnk"));
+}
+
+TEST_F(MenuBuilderTest, ShortcutThatCannotBeReadIsAnOrdinaryItem) {
+  const std::wstring path = WriteFile(L"Locked.lnk", OldShortcutBytes(MakeFolder(L"Target")));
+  WriteFile(L"after.txt");
+  HANDLE lock = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  TErrorBoxCapture errors;
+  win->RebuildMenu();
+  ::CloseHandle(lock);
+  EXPECT_TRUE(errors.Messages.empty());
+  EXPECT_TRUE(win->Ready());
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"<Target>", L"after.txt", L"Locked", L"-", L"キャンセル"}));
+}
+
+TEST_F(MenuBuilderTest, AnyUnicodeNameShowsAsItIs) {
+  const std::wstring file = L"Ελληνικά ★ 한국어.txt";
+  WriteFile(file);
+  MakeFolder(L"Ünïcødé 📁");
+  win->RebuildMenu();
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"<Ünïcødé 📁>", file, L"-", L"キャンセル"}));
+  EXPECT_EQ(FindCaption(Root(), file)->Hint(), MenuPath(file));
+  EXPECT_EQ(FindCaption(Root(), L"<Ünïcødé 📁>")->Hint(), MenuPath(L"Ünïcødé 📁"));
+}
+
+TEST_F(MenuBuilderTest, ColumnsStartAtEveryLthVisibleItem) {
+  for (int i = 1; i <= 7; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
+  settings.SetColumnLength(3);
+  win->FillFolder(MenuPath(), Root(), true);
+  std::vector<std::wstring> breaks;
+  for (int i = 0; i < Root().Count(); ++i) {
+    const TMenuItem& item = *Root().Items(i);
+    if (item.Visible() && item.Break() != TMenuBreak::mbNone) {
+      breaks.push_back(item.Caption());
+      EXPECT_EQ(item.Break(), TMenuBreak::mbBarBreak);
+    }
+  }
+  EXPECT_EQ(breaks, (Captions{L"file3.txt", L"file6.txt"}));
+
+  settings.SetVerticalBars(false);
+  win->RebuildMenu();
+  EXPECT_EQ(FindCaption(Root(), L"file3.txt")->Break(), TMenuBreak::mbBreak);
+  settings.SetSplitColumns(false);
+  win->RebuildMenu();
+  EXPECT_EQ(FindCaption(Root(), L"file3.txt")->Break(), TMenuBreak::mbNone);
+}
+
+TEST_F(MenuBuilderTest, NoSettingsHolderBuildsNothing) {
+  WriteFile(L"notes.txt");
+  win->SetMenuBuildSettings(nullptr);
+  win->FillFolder(MenuPath(), Root(), true);
+  EXPECT_EQ(Root().Count(), 0);
+  EXPECT_FALSE(win->Ready());
+}
+
+TEST_F(MenuBuilderTest, CancelledPassKeepsItsItemsAndResumes) {
+  for (int i = 1; i <= 5; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
+  PostCancel();
+  win->FillFolder(MenuPath(), Root(), true);
+  ASSERT_EQ(Root().Count(), 1);  // stopped after the first entry
+  EXPECT_NE(Root().Tag(), -1);
+  EXPECT_TRUE(win->Ready());
+
+  win->FillFolder(MenuPath(), Root(), true);
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"file1.txt", L"file2.txt", L"file3.txt", L"file4.txt", L"file5.txt"}));
+  EXPECT_EQ(Root().Count(), 7);  // with the hidden <.> and <..>, each once
+  EXPECT_EQ(Root().Tag(), -1);
+}
+
+// Cancels the pass as soon as its icon stage asks whether icons are wanted.
+class TCancelAtIcons final : public TMenuBuildSettings {
+public:
+  explicit TCancelAtIcons(std::function<void()> cancel) : FCancel(std::move(cancel)) {}
+  bool ShowIcons() const override {
+    FCancel();
+    return true;
+  }
+  bool SplitColumns() const override { return false; }
+  std::int32_t ColumnLength() const override { return 20; }
+  bool VerticalBars() const override { return false; }
+
+private:
+  std::function<void()> FCancel;
+};
+
+TEST_F(MenuBuilderTest, CancelledIconPassLeavesTheRestWithoutIcons) {
+  for (int i = 1; i <= 4; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
+  TCancelAtIcons cancelling([this] { PostCancel(); });
+  win->SetMenuBuildSettings(&cancelling);
+  win->FillFolder(MenuPath(), Root(), true);
+  EXPECT_EQ(Root().Tag(), -1);
+  EXPECT_GE(win->PCMain().ItemImageIndex(*FindCaption(Root(), L"file1.txt")), 0);
+  for (const wchar_t* name : {L"file2.txt", L"file3.txt", L"file4.txt"}) {
+    EXPECT_EQ(win->PCMain().ItemImageIndex(*FindCaption(Root(), name)), -1) << name;
+  }
+}
