@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "framework/win_handle.h"
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 #include "shell/send_to.h"
 #include "shell/shell_allocator.h"
 #include "shell/shell_commands.h"
@@ -34,7 +34,7 @@ bool ShowMenu(HWND wnd, IShellFolder& folder, POINT at, std::size_t count, const
 
   TComPtr<IContextMenu> contextMenu;
   if (FAILED(folder.GetUIObjectOf(wnd, static_cast<UINT>(count), itemArray.data(), IID_IContextMenu, nullptr,
-                                  contextMenu.OutVoid()))) {
+                                  contextMenu.PutVoid()))) {
     return false;
   }
   const TMenuHandle menu(::CreatePopupMenu());

@@ -20,7 +20,7 @@ public:
     FLocation = allocator.Adopt(location);
     if (FAILED(result) || !FLocation) return;
     if (const TComPtr<IShellFolder> desktop = DesktopFolder()) FFolder = BindFolder(*desktop.Get(), FLocation.Get());
-    if (FFolder && FFolder->EnumObjects(owner, SHCONTF_NONFOLDERS, FEntries.Out()) != S_OK) FEntries.Reset();
+    if (FFolder && FFolder->EnumObjects(owner, SHCONTF_NONFOLDERS, FEntries.Put()) != S_OK) FEntries.Reset();
   }
 
   bool Located() const { return static_cast<bool>(FLocation); }

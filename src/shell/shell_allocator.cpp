@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 TShellAllocator::TShellAllocator() {
-  if (FAILED(::SHGetMalloc(FMalloc.Out()))) FMalloc.Reset();
+  if (FAILED(::SHGetMalloc(FMalloc.Put()))) FMalloc.Reset();
 }
 
 void* TShellAllocator::Allocate(std::size_t bytes) noexcept {

@@ -4,7 +4,7 @@
 #include <objidl.h>
 #include <shtypes.h>
 
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 #include "shell/id_list.h"
 
 class TShellAllocator final : public TIdListAllocator {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "framework/win_handle.h"
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 #include "shell/menu_text_needle.h"
 #include "shell/shell_allocator.h"
 
@@ -84,7 +84,7 @@ bool InvokeStandardCommand(HWND owner, IShellFolder* folder, TShellCommand comma
   if (traits.RequiredAttribute != 0 && !(attributes & traits.RequiredAttribute)) return false;
 
   TComPtr<IContextMenu> contextMenu;
-  if (FAILED(folder->GetUIObjectOf(owner, 1, items, IID_IContextMenu, nullptr, contextMenu.OutVoid()))) return false;
+  if (FAILED(folder->GetUIObjectOf(owner, 1, items, IID_IContextMenu, nullptr, contextMenu.PutVoid()))) return false;
   const TMenuHandle menu(::CreatePopupMenu());
   if (!menu || !FillShellMenu(*contextMenu.Get(), menu.Get())) return false;
   if (command == TShellCommand::scPaste && FindMenuItem(menu.Get(), PasteNeedle, PasteNeedleByte) < 0) return false;

@@ -23,13 +23,13 @@ std::size_t BoundedLength(const char* text, std::size_t capacity) {
 
 TComPtr<IShellFolder> DesktopFolder() {
   TComPtr<IShellFolder> desktop;
-  if (FAILED(::SHGetDesktopFolder(desktop.Out()))) desktop.Reset();
+  if (FAILED(::SHGetDesktopFolder(desktop.Put()))) desktop.Reset();
   return desktop;
 }
 
 TComPtr<IShellFolder> BindFolder(IShellFolder& parent, const TIdByte* list) {
   TComPtr<IShellFolder> folder;
-  if (FAILED(parent.BindToObject(AsItemIdList(list), nullptr, IID_IShellFolder, folder.OutVoid()))) folder.Reset();
+  if (FAILED(parent.BindToObject(AsItemIdList(list), nullptr, IID_IShellFolder, folder.PutVoid()))) folder.Reset();
   return folder;
 }
 

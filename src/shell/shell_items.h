@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 #include "shell/id_list.h"
 #include "shell/shell_allocator.h"
 

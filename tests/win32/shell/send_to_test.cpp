@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 #include "shell/send_to.h"
 #include "shell/shell_test_support.h"
 
@@ -25,14 +25,14 @@ std::wstring SendToPath() {
 std::vector<std::wstring> SendToNamesByTheShell() {
   std::vector<std::wstring> names;
   TComPtr<IShellFolder> desktop;
-  ::SHGetDesktopFolder(desktop.Out());
+  ::SHGetDesktopFolder(desktop.Put());
   ITEMIDLIST* location = nullptr;
   ::SHGetSpecialFolderLocation(nullptr, CSIDL_SENDTO, &location);
   TComPtr<IShellFolder> sendTo;
-  desktop->BindToObject(location, nullptr, IID_IShellFolder, sendTo.OutVoid());
+  desktop->BindToObject(location, nullptr, IID_IShellFolder, sendTo.PutVoid());
   ::CoTaskMemFree(location);
   TComPtr<IEnumIDList> entries;
-  sendTo->EnumObjects(nullptr, SHCONTF_NONFOLDERS, entries.Out());
+  sendTo->EnumObjects(nullptr, SHCONTF_NONFOLDERS, entries.Put());
   ITEMIDLIST* entry = nullptr;
   while (entries && entries->Next(1, &entry, nullptr) == S_OK) {
     STRRET name{};

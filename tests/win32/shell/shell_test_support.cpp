@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "shell/com_ptr.h"
+#include "framework/com_ptr.h"
 
 namespace {
 
@@ -79,9 +79,9 @@ std::vector<std::wstring> ClipboardFiles() {
 void MakeShortcut(const std::wstring& linkPath, const std::wstring& target) {
   TComPtr<IShellLinkW> link;
   ASSERT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                           link.OutVoid())));
+                                           link.PutVoid())));
   link->SetPath(target.c_str());
   TComPtr<IPersistFile> file;
-  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid())));
+  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())));
   ASSERT_TRUE(SUCCEEDED(file->Save(linkPath.c_str(), TRUE)));
 }
