@@ -5,7 +5,7 @@
 #include "app/win_main.h"
 #include "framework/application.h"
 #include "framework/win_handle.h"
-#include "settings/menu_build_settings.h"
+#include "settings/ini_gt_system_host.h"
 
 namespace {
 
@@ -45,15 +45,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ::SetWindowLongW(applicationWindow, GWL_EXSTYLE, ::GetWindowLongW(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   application.SetTitle(L"Tamarind");
   TWinMain& winMain = application.CreateForm<TWinMain>();
-  // The menu build settings' holder, until the settings dialog holds them; handing them over
-  // makes the first build of the launcher menu.
-  TMenuBuildValues menuBuildValues;
-  winMain.SetMenuBuildSettings(&menuBuildValues);
-  try {
-    winMain.RebuildMenu();
-  } catch (...) {
-    application.HandleException();  // the next change in the menu folder builds it again
-  }
+  winMain.CreateSettingsDialog(SystemIniGTHost());
   application.Run();
   return 0;
 }

@@ -14,6 +14,7 @@
 #include "framework/timer.h"
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
+#include "settings/win_setting.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -106,6 +107,7 @@ TMenuItem& TWinMain::MakeMenuItem(const wchar_t* name, const wchar_t* caption) {
 
 void TWinMain::MakeCommandMenu() {
   FMSetting = &MakeMenuItem(L"MSetting", L"表示の設定(&V)...");
+  FMSetting->OnClick = [this](TComponent* sender) { MSettingClick(sender); };
   FN2 = &MakeMenuItem(L"N2", L"登録フォルダを開く(&R)...");
   FN2->OnClick = [this](TComponent* sender) { N2Click(sender); };
   FN1 = &MakeMenuItem(L"N1", L"-");
@@ -143,6 +145,38 @@ void TWinMain::FormDeactivate(TComponent*) {
 }
 
 void TWinMain::MExitClick(TComponent*) { Close(); }
+
+TWinSetting& TWinMain::CreateSettingsDialog(const TIniGTHost& host) {
+  auto rebuildWith = [this](TMenuBuildSettings& holder) {
+    FMenuBuildSettings = &holder;
+    RebuildMenu();
+  };
+  FWinSetting = &Application().CreateForm<TWinSetting>(*FPCMain, rebuildWith, host);
+  FWinSetting->RequestRemovalNotice(*this);
+  // Also when loading failed before the first build: the next rebuild then fills the menu.
+  FMenuBuildSettings = FWinSetting;
+  return *FWinSetting;
+}
+
+void TWinMain::RemovalNotice(TComponent& component) {
+  if (&component == FWinSetting) {
+    FWinSetting = nullptr;
+    FMenuBuildSettings = nullptr;
+  }
+  TForm::RemovalNotice(component);
+}
+
+void TWinMain::MSettingClick(TComponent*) {
+  if (!FWinSetting) return;
+  // No gesture while the dialog is open; ready again however the dialog ends.
+  FReady = false;
+  struct TReadyAgain {
+    bool& Ready;
+    ~TReadyAgain() { Ready = true; }
+  } readyAgain{FReady};
+  FWinSetting->ShowModal();
+  RebuildMenu();
+}
 
 namespace {
 

@@ -22,7 +22,9 @@ class TMenuItem;
 class TPopupMenu;
 class TTimer;
 class TTrayIcon;
+class TWinSetting;
 struct TFileEntry;
+struct TIniGTHost;
 
 struct TIconCacheEntry {
   TIconKey Key;             // first three characters of the extension
@@ -40,6 +42,7 @@ public:
   void FormDestroy(TComponent* sender);
   void FormDeactivate(TComponent* sender);
   void MExitClick(TComponent* sender);
+  void MSettingClick(TComponent* sender);
   void N2Click(TComponent* sender);
   void ItemClick(TComponent* sender);
   void OpenFolderClick(TComponent* sender);
@@ -49,6 +52,10 @@ public:
   // The holder of the four menu build settings (not owned); the builder reads through it and
   // builds nothing while there is none.
   void SetMenuBuildSettings(TMenuBuildSettings* holder) { FMenuBuildSettings = holder; }
+  // Creates the settings dialog, hidden and owned by the application. Its creation loads the
+  // display settings, applies them to PCMain and makes the first build of the launcher menu;
+  // from then on it holds the menu build settings.
+  TWinSetting& CreateSettingsDialog(const TIniGTHost& host);
 
   // Builds the launcher menu afresh from the menu folder. A rebuild asked for while a fill pass
   // runs or a menu is open waits until both are over.
@@ -85,6 +92,9 @@ public:
   bool Ready() const { return FReady; }
   bool MenuShown() const { return FMenuShown; }
 
+protected:
+  void RemovalNotice(TComponent& component) override;
+
 private:
   void MakeCommandMenu();
   TMenuItem& MakeMenuItem(const wchar_t* name, const wchar_t* caption);
@@ -112,6 +122,7 @@ private:
   TImageList* FImageList;
   TPopupCool* FPCMain;
   TTimer* FRebuildTimer;  // retries a rebuild that had to wait
+  TWinSetting* FWinSetting = nullptr;  // owned by the application
 
   std::int32_t FTurnSpan = 0;
   std::int32_t FMoveThreshold = 0;

@@ -61,8 +61,7 @@ std::wstring Joined(const std::vector<std::wstring>& lines) {
 
 }  // namespace
 
-TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, std::function<void()> rebuildMenu,
-                         const TIniGTHost& host)
+TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, const TIniGTHost& host)
     : TForm(owner, Design()), FStyler(styler), FRebuildMenu(std::move(rebuildMenu)), FHost(host) {
   SetClientSize(DialogClientWidth, DialogClientHeight);
   MakeControls();
@@ -277,7 +276,7 @@ void TWinSetting::ApplySettings() {
   banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
-  FRebuildMenu();
+  FRebuildMenu(*this);
 }
 
 void TWinSetting::FormCreate(TComponent*) {

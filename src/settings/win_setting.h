@@ -27,9 +27,13 @@ class TWinControl;
 
 class TWinSetting : public TForm, public TMenuBuildSettings {
 public:
+  // Rebuilds the launcher menu with the build settings this dialog holds; the dialog hands
+  // itself over, since its own creation makes the first build.
+  using TRebuildMenu = std::function<void(TMenuBuildSettings& holder)>;
+
   // `styler` and `rebuildMenu` come from the main window, which outlives the dialog; `host`
   // places the INI file and the background pictures beside the executable.
-  TWinSetting(TComponent* owner, TCoolMenu& styler, std::function<void()> rebuildMenu, const TIniGTHost& host);
+  TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, const TIniGTHost& host);
 
   void LoadSettings();
   void SaveSettings();
@@ -98,7 +102,7 @@ private:
   void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
 
   TCoolMenu& FStyler;
-  std::function<void()> FRebuildMenu;
+  TRebuildMenu FRebuildMenu;
   const TIniGTHost& FHost;
 
   TGroupBox* FGroupBox1;

@@ -108,7 +108,10 @@ protected:
 
   // The dialog as the program makes it: created, loaded, applied.
   TWinSetting& Create() {
-    dialog = MakeComponent<TWinSetting>(styler, [this] { ++rebuilds; }, host);
+    dialog = MakeComponent<TWinSetting>(styler, [this](TMenuBuildSettings& holder) {
+      EXPECT_EQ(&holder, static_cast<TMenuBuildSettings*>(dialog.get()));
+      ++rebuilds;
+    }, host);
     dialog->DoCreate();
     return *dialog;
   }
