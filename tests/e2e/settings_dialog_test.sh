@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The settings dialog: the command menu's first item opens "表示の設定" at its place and size;
+# switching the file icons off and confirming with OK changes the launcher menu at once; leaving
+# the program writes the INI file beside it.
+source "$(dirname "$0")/lib.sh" "$@"
+
+mkdir -p "$work/Menu"
+touch "$work/Menu/notes.txt" "$work/Menu/Report.html" "$work/Menu/table.csv"
+
+# Colours in the strip where the launcher menu draws its file icons: one or two without icons.
+icon_strip_colours() {
+  click_tray_icon_for_menu 3
+  sleep 0.5
+  local menu
+  menu=$(menu_windows | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  import -window root -crop "16x$((HEIGHT - 40))+$((X + 20))+$((Y + 4))" "$work/strip.png"
+  screenshot "settings-menu-$1"
+  xdotool key Escape
+  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
+  convert "$work/strip.png" -unique-colors -format '%w' info:
+}
+
+start_tamarind
+pid=$last_pid
+wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
+sleep 1
+with_icons=$(icon_strip_colours icons)
+[ "$with_icons" -gt 4 ] || fail "the launcher menu shows no file icons ($with_icons colours)"
+
+click_tray_icon_for_menu 1
+menu=$(menu_windows | head -1)
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 30)) $((Y + 12)) click 1
+wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
+dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | head -1)
+sleep 0.5
+screenshot settings-dialog
+# Without a window manager Wine's X window is the dialog's client area, inside a frame that
+# stands at 205, 133: a few pixels of border to the left, border and caption above.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 324 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
+[ $((X - 205)) -ge 1 ] && [ $((X - 205)) -le 10 ] && [ $((Y - 133)) -ge 15 ] && [ $((Y - 133)) -le 40 ] ||
+  fail "the dialog's client area starts at $X,$Y"
+# "ファイルのアイコンを表示する", then Enter presses the default button, OK.
+xdotool mousemove --window "$dialog" 236 144 click 1
+xdotool key Return
+# The dialog lives as long as the program: OK hides it.
+wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
+sleep 1
+
+without_icons=$(icon_strip_colours no-icons)
+[ "$without_icons" -le 2 ] || fail "the file icons stayed after switching them off ($without_icons colours)"
+
+# Named after the executable with its first letter upper-case. OK saved it; leaving saves again.
+ini="$work/Tamarind.ini"
+[ -f "$ini" ] || fail "OK wrote no INI file: $(ls "$work")"
+rm "$ini"
+exit_via_tray_menu "$pid"
+[ -f "$ini" ] || fail "leaving wrote no INI file: $(ls "$work")"
+grep -q $'^\\[Icon\\]\r$' "$ini" && grep -q $'^Show=0\r$' "$ini" || fail "the INI file lacks Icon/Show=0"
+echo "PASS"
