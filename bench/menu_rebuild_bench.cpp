@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/menu_folder.h"
+#include "support/temp_folder.h"
 #include "app/win_main.h"
 #include "framework/com_ptr.h"
 #include "framework/system_paths.h"
@@ -24,24 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void RemoveTree(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring child = path + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileW(child.c_str());
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
-  }
-  ::RemoveDirectoryW(path.c_str());
-}
 
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target) {
   TComPtr<IShellLinkW> link;

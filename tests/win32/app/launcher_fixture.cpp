@@ -19,25 +19,6 @@ constexpr UINT WM_TEST_CANCEL = WM_USER + 0x200;
 
 }  // namespace
 
-void RemoveTree(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring child = path + L"\\" + name;
-      ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileW(child.c_str());
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
-  }
-  ::RemoveDirectoryW(path.c_str());
-}
-
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target) {
   TComPtr<IShellLinkW> link;
   ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid()));

@@ -9,6 +9,7 @@
 #include "app/win_main.h"
 #include "framework/component.h"
 #include "settings/menu_build_settings.h"
+#include "support/temp_folder.h"
 
 class TMenuItem;
 
@@ -38,5 +39,3 @@ protected:
 
 // Saves a shortcut to `target` made by the shell's link object.
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target);
-// Removes a folder and everything in it.
-void RemoveTree(const std::wstring& path);

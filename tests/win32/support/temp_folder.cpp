@@ -4,8 +4,6 @@
 
 #include <stdexcept>
 
-namespace {
-
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW found;
   HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
@@ -24,8 +22,6 @@ void RemoveTree(const std::wstring& path) {
   }
   ::RemoveDirectoryW(path.c_str());
 }
-
-}  // namespace
 
 TTempFolder::TTempFolder() {
   wchar_t base[MAX_PATH + 1];

@@ -19,3 +19,6 @@ public:
 private:
   std::wstring FPath;
 };
+
+// Deletes a folder with everything in it, read-only files included.
+void RemoveTree(const std::wstring& path);
