@@ -8,7 +8,8 @@ export WINEPREFIX="$build_dir/wineprefix" WINEDEBUG=-all
 export DISPLAY=":$(cat "$build_dir/test-env/display")"
 work=$(mktemp -d "$build_dir/ini-kill.XXXXXX")
 # The copy's name appears in no other command line, so the kill finds only the saver.
-kill_saver() { pkill -9 -f '(^|[\\/])saver[.]exe' 2>/dev/null || true; }
+saver_pattern='(^|[\\/])saver[.]exe'
+kill_saver() { pkill -9 -f "$saver_pattern" 2>/dev/null || true; }
 trap 'kill_saver; rm -rf "$work"' EXIT
 cp "$exe" "$work/saver.exe"
 ini="$work/settings.ini"
@@ -33,7 +34,8 @@ rounds=25
 previous=0
 for round in $(seq $rounds); do
   (cd "$work" && exec wine saver.exe "$ini" </dev/null >/dev/null 2>&1) &
-  # Let it save for a while; the first round must see at least one save before the kill.
+  # Once it runs, let it save for a while; the first round must see a save before the kill.
+  for _ in $(seq 300); do pgrep -f "$saver_pattern" >/dev/null && break; sleep 0.1; done
   sleep "0.$((RANDOM % 7 + 3))"
   [ "$round" -gt 1 ] || for _ in $(seq 100); do [ -s "$ini" ] && break; sleep 0.1; done
   kill_saver
