@@ -167,6 +167,15 @@ void TWinMain::FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRo
   FReady = true;
 }
 
+void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
+  if (!FReady) {
+    FReady = true;  // another highlight ends the pass that is running
+    return;
+  }
+  if (Item && Item->Tag() != -1 && Item->Caption() != OpenFolderCaption && IsExistingFolder(Item->Hint()))
+    FillFolder(Item->Hint(), *Item, false);
+}
+
 void TWinMain::SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& settings) {
   // A column starts at every L-th visible item, counted from position 1.
   int visible = 0;

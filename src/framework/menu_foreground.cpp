@@ -1,0 +1,30 @@
+#include "framework/menu_foreground.h"
+
+namespace {
+
+// The innermost scope of the user-interface thread.
+TMenuForeground* Innermost = nullptr;
+
+}  // namespace
+
+TMenuForeground::TMenuForeground(HWND owner)
+    : FOwner(owner), FPrevious(::GetForegroundWindow()), FOuter(Innermost) {
+  Innermost = this;
+  ::SetForegroundWindow(owner);
+}
+
+TMenuForeground::~TMenuForeground() {
+  // The menu has left its loop; a message in the queue lets the next menu close properly too.
+  ::PostMessageW(FOwner, WM_NULL, 0, 0);
+  // A click elsewhere or a chosen command may have moved the foreground on: then it stays.
+  if (::GetForegroundWindow() == FOwner && FPrevious && FPrevious != FOwner && ::IsWindow(FPrevious))
+    ::SetForegroundWindow(FPrevious);
+  Innermost = FOuter;
+}
+
+bool TMenuForeground::Holds(HWND owner) {
+  for (const TMenuForeground* scope = Innermost; scope; scope = scope->FOuter) {
+    if (scope->FOwner == owner) return true;
+  }
+  return false;
+}
