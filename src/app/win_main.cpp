@@ -113,6 +113,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
       FormDeactivate(sender);
   };
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
+  SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
 }
 
 TWinMain::~TWinMain() = default;
@@ -260,6 +261,7 @@ void TWinMain::WakeFromRest() {
 
 void TWinMain::WMGesturePopup(TMessage& message) {
   message.Result = 0;
+  if (InMenuMode()) return;  // a circle drawn over an open menu opens no second one
   TMenuItem& root = FMainMenu->Items();
   if (FMenuShown) {
     if (root.Count() > 0) root.Items(root.Count() - 1)->Click();  // "キャンセル"
@@ -279,7 +281,9 @@ void TWinMain::WMGesturePopup(TMessage& message) {
     ::ClientToScreen(Handle(), &origin);
     const TMenuForeground foreground(Handle());
     FMainMenu->Popup(origin.x, origin.y);
-    Park();  // before the foreground goes back, so the window is never left at the pointer
   }
+  // The chosen item's click was posted as the menu closed and runs first: a context menu it
+  // shows opens where the launcher menu was. Then the window goes back out of sight.
+  ::PostMessageW(Handle(), WM_PARKWINDOW, 0, 0);
   FMenuShown = true;
 }

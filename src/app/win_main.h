@@ -39,6 +39,8 @@ class TWinMain : public TForm {
 public:
   // The message the gesture timer posts when the pointer has drawn a circle.
   static constexpr UINT WM_GESTUREPOPUP = WM_USER + 0x67;
+  // Moves the window back to its parking place once a gesture menu's choice has run.
+  static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
   static constexpr int IconCacheCapacity = 1000;
 
   explicit TWinMain(TComponent* owner);

@@ -74,13 +74,6 @@ std::wstring WithoutExtension(const std::wstring& name) {
   return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
-// A menu is open on this thread: its items must stay as they are until it closes.
-bool InMenuMode() {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
-}
-
 // The folder a shortcut leads to, or empty when it leads to none.
 std::wstring ShortcutFolder(const std::wstring& shortcut) {
   std::wstring target = ShellLinkPath(shortcut);
