@@ -270,6 +270,7 @@ void TWinMain::WMGesturePopup(TMessage& message) {
   }
   POINT at{};
   if (!::GetCursorPos(&at)) return;
+  const HWND previousForeground = ::GetForegroundWindow();  // before BringWindowToTop takes it
   MoveWindowTo(at.x, at.y);
   ::BringWindowToTop(Handle());
   if (!FReady) {  // a build runs: nothing is shown, and the window goes back out of sight
@@ -279,7 +280,7 @@ void TWinMain::WMGesturePopup(TMessage& message) {
   {
     POINT origin{};
     ::ClientToScreen(Handle(), &origin);
-    const TMenuForeground foreground(Handle());
+    const TMenuForeground foreground(Handle(), previousForeground);
     FMainMenu->Popup(origin.x, origin.y);
   }
   // The chosen item's click was posted as the menu closed and runs first: a context menu it

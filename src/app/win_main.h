@@ -15,14 +15,13 @@
 #include "framework/form.h"
 
 class TContextMenuEx;
-class TPointerWake;
-
 class TPopupCool;
 class TDirMonitor;
 class TFileList;
 class TImageList;
 class TMenuBuildSettings;
 class TMenuItem;
+class TPointerWake;
 class TPopupMenu;
 class TTimer;
 class TTrayIcon;

@@ -7,8 +7,8 @@ TMenuForeground* Innermost = nullptr;
 
 }  // namespace
 
-TMenuForeground::TMenuForeground(HWND owner)
-    : FOwner(owner), FPrevious(::GetForegroundWindow()), FOuter(Innermost) {
+TMenuForeground::TMenuForeground(HWND owner, HWND previous)
+    : FOwner(owner), FPrevious(previous), FOuter(Innermost) {
   Innermost = this;
   ::SetForegroundWindow(owner);
 }
@@ -16,9 +16,12 @@ TMenuForeground::TMenuForeground(HWND owner)
 TMenuForeground::~TMenuForeground() {
   // The menu has left its loop; a message in the queue lets the next menu close properly too.
   ::PostMessageW(FOwner, WM_NULL, 0, 0);
-  // A click elsewhere or a chosen command may have moved the foreground on: then it stays.
-  if (::GetForegroundWindow() == FOwner && FPrevious && FPrevious != FOwner && ::IsWindow(FPrevious))
-    ::SetForegroundWindow(FPrevious);
+  // A click elsewhere may have moved the foreground on: then it stays. The menu loop may
+  // have handed it to a hidden window of this thread, which must not keep it either.
+  const HWND now = ::GetForegroundWindow();
+  const bool heldHere = now == FOwner || (now && !::IsWindowVisible(now) &&
+                                          ::GetWindowThreadProcessId(now, nullptr) == ::GetCurrentThreadId());
+  if (heldHere && FPrevious && FPrevious != FOwner && ::IsWindow(FPrevious)) ::SetForegroundWindow(FPrevious);
   Innermost = FOuter;
 }
 

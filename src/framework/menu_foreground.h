@@ -6,7 +6,8 @@
 
 class TMenuForeground {
 public:
-  explicit TMenuForeground(HWND owner);
+  // `previous` gets the foreground back: by default the window that has it now.
+  explicit TMenuForeground(HWND owner, HWND previous = ::GetForegroundWindow());
   ~TMenuForeground();
   TMenuForeground(const TMenuForeground&) = delete;
   TMenuForeground& operator=(const TMenuForeground&) = delete;
