@@ -3,11 +3,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <optional>
+
 #include "app/menu_folder.h"
+#include "app/pointer_wake.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
 #include "framework/image_list.h"
+#include "framework/menu_foreground.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
@@ -15,6 +19,7 @@
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
 #include "settings/win_setting.h"
+#include "shell/context_menu_ex.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -68,6 +73,9 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);
   FPCMain->SetMenu(FMainMenu);
+  FPCMain->OnMenuSelect = [this](TMenuItem* item, const std::wstring& hint) { PCMainMenuSelect(item, hint); };
+  FCMEx = &Make<TContextMenuEx>();
+  FCMEx->SetName(L"CMEx");
 
   FFileList = &Make<TFileList>();
   FFileList->SetName(L"FileList");
@@ -79,6 +87,8 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FHiTimer->SetName(L"HiTimer");
   FHiTimer->SetEnabled(false);
   FHiTimer->SetInterval(60);
+  FHiTimer->OnTimer = [this](TComponent* sender) { HITimerTimer(sender); };
+  FPointerWake = std::make_unique<TPointerWake>([this] { WakeFromRest(); });
 
   FRebuildTimer = &Make<TTimer>();
   FRebuildTimer->SetEnabled(false);
@@ -94,8 +104,19 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
 
   OnCreate = [this](TComponent* sender) { FormCreate(sender); };
   OnDestroy = [this](TComponent* sender) { FormDestroy(sender); };
-  OnDeactivate = [this](TComponent* sender) { FormDeactivate(sender); };
+  OnDeactivate = [this](TComponent* sender) {
+    // Handing the foreground back after a menu is not the user leaving the launcher: a menu
+    // the gesture showed still counts as shown. A fill pass ends either way.
+    if (TMenuForeground::Holds(Handle()))
+      FReady = true;
+    else
+      FormDeactivate(sender);
+  };
+  SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
+  SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
 }
+
+TWinMain::~TWinMain() = default;
 
 TMenuItem& TWinMain::MakeMenuItem(const wchar_t* name, const wchar_t* caption) {
   TMenuItem& item = Make<TMenuItem>();
@@ -121,10 +142,7 @@ void TWinMain::FormCreate(TComponent*) {
   SetBounds(-1, -1, 1, 1);
   FPendingIcons.clear();
   FMenuShown = false;
-  FTurnSpan = 5;
   FHiTimer->SetInterval(50);
-  FMoveThreshold = 2;
-  FMinPoints = 12;
 
   const std::wstring menuFolder = MenuFolderPath(ExecutablePath());
   const DWORD attributes = ::GetFileAttributesW(menuFolder.c_str());
@@ -193,7 +211,15 @@ const TMenuItem* ItemOf(TComponent* sender) { return dynamic_cast<const TMenuIte
 void TWinMain::N2Click(TComponent*) { OpenWithShell(MenuFolderPath(ExecutablePath())); }
 
 void TWinMain::ItemClick(TComponent* sender) {
-  if (const TMenuItem* item = ItemOf(sender)) OpenWithShell(item->Hint());
+  const TMenuItem* item = ItemOf(sender);
+  if (!item) return;
+  if (::GetKeyState(VK_RBUTTON) < 0 || ::GetKeyState(VK_SHIFT) < 0) {
+    // At the client origin: where the main window stands, at the pointer after a circle.
+    const TMenuForeground foreground(Handle());
+    FCMEx->PopupFile(Handle(), item->Hint(), 0, 0);
+  } else {
+    OpenWithShell(item->Hint());
+  }
 }
 
 void TWinMain::OpenFolderClick(TComponent* sender) {
@@ -203,3 +229,62 @@ void TWinMain::OpenFolderClick(TComponent* sender) {
 void TWinMain::CancelClick(TComponent* sender) { FormDeactivate(sender); }
 
 void TWinMain::DirMonChange(TComponent*) { RebuildMenu(); }
+
+void TWinMain::MoveWindowTo(int left, int top) { SetBounds(left, top, Width(), Height()); }
+
+void TWinMain::Park() { MoveWindowTo(-1, -1); }
+
+bool TWinMain::GestureResting() const { return FPointerWake->Resting(); }
+
+void TWinMain::HITimerTimer(TComponent*) {
+  if (FMenuShown) Park();
+  std::optional<TPoint32> pointer;
+  if (POINT at{}; ::GetCursorPos(&at)) pointer = TPoint32{at.x, at.y};
+  if (FGesture.TimerTick(pointer, FReady, static_cast<std::int32_t>(FHiTimer->Interval())))
+    ::PostMessageW(Handle(), WM_GESTUREPOPUP, 0, 0);
+  else if (pointer)
+    SleepWhileResting(*pointer);
+}
+
+void TWinMain::SleepWhileResting(TPoint32 pointer) {
+  // A process that idles for weeks should not wake twenty times a second for nothing. Only
+  // once the hook has shown that it sees the pointer move can the timer be left to it.
+  if (!FPointerWake->HookProven() || !FGesture.CanSleep(pointer, FReady) || Left() != -1 || Top() != -1) return;
+  FHiTimer->SetEnabled(false);
+  FPointerWake->Rest({pointer.X, pointer.Y});
+}
+
+void TWinMain::WakeFromRest() {
+  FHiTimer->SetEnabled(true);
+  HITimerTimer(FHiTimer);  // the first movement counts at once, as a running timer would see it
+}
+
+void TWinMain::WMGesturePopup(TMessage& message) {
+  message.Result = 0;
+  if (InMenuMode()) return;  // a circle drawn over an open menu opens no second one
+  TMenuItem& root = FMainMenu->Items();
+  if (FMenuShown) {
+    if (root.Count() > 0) root.Items(root.Count() - 1)->Click();  // "キャンセル"
+    FMenuShown = false;
+    return;
+  }
+  POINT at{};
+  if (!::GetCursorPos(&at)) return;
+  const HWND previousForeground = ::GetForegroundWindow();  // before BringWindowToTop takes it
+  MoveWindowTo(at.x, at.y);
+  ::BringWindowToTop(Handle());
+  if (!FReady) {  // a build runs: nothing is shown, and the window goes back out of sight
+    Park();
+    return;
+  }
+  {
+    POINT origin{};
+    ::ClientToScreen(Handle(), &origin);
+    const TMenuForeground foreground(Handle(), previousForeground);
+    FMainMenu->Popup(origin.x, origin.y);
+  }
+  // The chosen item's click was posted as the menu closed and runs first: a context menu it
+  // shows opens where the launcher menu was. Then the window goes back out of sight.
+  ::PostMessageW(Handle(), WM_PARKWINDOW, 0, 0);
+  FMenuShown = true;
+}

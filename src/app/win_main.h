@@ -3,6 +3,7 @@
 // the state the launcher's handlers share.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -13,12 +14,14 @@
 #include "app/link_target.h"
 #include "framework/form.h"
 
+class TContextMenuEx;
 class TPopupCool;
 class TDirMonitor;
 class TFileList;
 class TImageList;
 class TMenuBuildSettings;
 class TMenuItem;
+class TPointerWake;
 class TPopupMenu;
 class TTimer;
 class TTrayIcon;
@@ -33,10 +36,14 @@ struct TIconCacheEntry {
 
 class TWinMain : public TForm {
 public:
-  static constexpr int TrailCapacity = 101;
+  // The message the gesture timer posts when the pointer has drawn a circle.
+  static constexpr UINT WM_GESTUREPOPUP = WM_USER + 0x67;
+  // Moves the window back to its parking place once a gesture menu's choice has run.
+  static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
   static constexpr int IconCacheCapacity = 1000;
 
   explicit TWinMain(TComponent* owner);
+  ~TWinMain() override;
 
   void FormCreate(TComponent* sender);
   void FormDestroy(TComponent* sender);
@@ -48,6 +55,14 @@ public:
   void OpenFolderClick(TComponent* sender);
   void CancelClick(TComponent* sender);
   void DirMonChange(TComponent* sender);
+  // Samples the pointer for the circle gesture; stops itself while the pointer rests.
+  void HITimerTimer(TComponent* sender);
+  // Shows the launcher menu at the pointer after a circle, or only clears FMenuShown when the
+  // menu shown by the last circle has not been dismissed by a deactivation or Cancel.
+  void WMGesturePopup(TMessage& message);
+  // A launcher item was highlighted: cancels a running fill pass, or fills the highlighted
+  // folder's submenu where it is incomplete.
+  void PCMainMenuSelect(TMenuItem* Item, const std::wstring& Hint);
 
   // The holder of the four menu build settings (not owned); the builder reads through it and
   // builds nothing while there is none.
@@ -86,6 +101,10 @@ public:
   TDirMonitor& DirMon() const { return *FDirMon; }
   TFileList& FileList() const { return *FFileList; }
   TTimer& HiTimer() const { return *FHiTimer; }
+  TContextMenuEx& CMEx() const { return *FCMEx; }
+  const TGestureDetector& Gesture() const { return FGesture; }
+  // True while the gesture timer sleeps until the pointer moves.
+  bool GestureResting() const;
   TPopupCool& PCMain() const { return *FPCMain; }
   TImageList& ImageList() const { return *FImageList; }
   int IconCacheCount() const { return FIconCacheCount; }
@@ -108,6 +127,10 @@ private:
   void AppendFixedItems(TMenuItem& root);
   bool RebuildMustWait() const;
   int FileImageIndex(const std::wstring& path, bool ownIcon);
+  void MoveWindowTo(int left, int top);
+  void Park();
+  void SleepWhileResting(TPoint32 pointer);
+  void WakeFromRest();
 
   TTrayIcon* FTrayIcon1;
   TPopupMenu* FPopupMenu1;
@@ -121,17 +144,11 @@ private:
   TTimer* FHiTimer;
   TImageList* FImageList;
   TPopupCool* FPCMain;
+  TContextMenuEx* FCMEx;
   TTimer* FRebuildTimer;  // retries a rebuild that had to wait
   TWinSetting* FWinSetting = nullptr;  // owned by the application
 
-  std::int32_t FTurnSpan = 0;
-  std::int32_t FMoveThreshold = 0;
-  TPoint32 FLastPos{};
-  std::array<TTrailPoint, TrailCapacity> FTrail{};
-  std::int32_t FTrailCount = 0;
-  std::int32_t FTick = 0;
-  std::int32_t FMinPoints = 0;
-  bool FCoolDown = false;
+  TGestureDetector FGesture;
   bool FReady = false;
   std::array<TIconCacheEntry, IconCacheCapacity> FIconCache{};
   std::int32_t FIconCacheCount = 0;
@@ -143,4 +160,6 @@ private:
   bool FRebuildPending = false;
   // Images of files whose icon is not shared by extension, by full path: a rebuild reuses them.
   std::unordered_map<std::wstring, TFileImage> FFileImages;
+  // Restarts the gesture timer on the pointer's first movement after it went to rest.
+  std::unique_ptr<TPointerWake> FPointerWake;
 };

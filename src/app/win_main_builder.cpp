@@ -74,13 +74,6 @@ std::wstring WithoutExtension(const std::wstring& name) {
   return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
-// A menu is open on this thread: its items must stay as they are until it closes.
-bool InMenuMode() {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
-}
-
 // The folder a shortcut leads to, or empty when it leads to none.
 std::wstring ShortcutFolder(const std::wstring& shortcut) {
   std::wstring target = ShellLinkPath(shortcut);
@@ -165,6 +158,15 @@ void TWinMain::FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRo
   if (settings.ShowIcons() && !FetchIcons()) return;
   FPCMain->AttachItems(FMainMenu->Items());
   FReady = true;
+}
+
+void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
+  if (!FReady) {
+    FReady = true;  // another highlight ends the pass that is running
+    return;
+  }
+  if (Item && Item->Tag() != -1 && Item->Caption() != OpenFolderCaption && IsExistingFolder(Item->Hint()))
+    FillFolder(Item->Hint(), *Item, false);
 }
 
 void TWinMain::SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& settings) {

@@ -9,3 +9,9 @@ void TPopupMenu::Popup(int x, int y) {
   ::TrackPopupMenuEx(Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, TPopupList::Instance().Window(),
                      nullptr);
 }
+
+bool InMenuMode() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}

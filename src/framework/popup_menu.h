@@ -5,6 +5,9 @@
 #include "framework/component.h"
 #include "framework/menu_item.h"
 
+// True while a menu of this thread is open.
+bool InMenuMode();
+
 class TPopupMenu : public TComponent {
 public:
   explicit TPopupMenu(TComponent* owner);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 
 #include "framework/application.h"
 #include "framework/code_page_932.h"
 #include "framework/image_list.h"
+#include "framework/menu_foreground.h"
 #include "framework/popup_menu.h"
 #include "tray/callback_window.h"
 #include "tray/single_click.h"
@@ -171,9 +173,10 @@ void TTrayIcon::LeftButtonUp(int x, int y) {
 
 bool TTrayIcon::AutoPopupMenu(TPopupMenu* menu, int x, int y) {
   if (!menu || !FAutoPopup) return false;
+  // The menu closes properly only while the owner's window is in the foreground.
+  std::optional<TMenuForeground> foreground;
   if (auto* form = dynamic_cast<TForm*>(Owner())) {
-    // The menu closes properly only when the owner's window is in the foreground.
-    ::SetForegroundWindow(form->Handle());
+    foreground.emplace(form->Handle());
     Application().ProcessMessages();
   }
   menu->Popup(x, y);

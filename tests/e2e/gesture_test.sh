@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The circle gesture: a circle drawn with the pointer anywhere opens the launcher menu there;
+# a straight stroke does not. Choosing an item opens it, with Shift its shell context menu
+# shows instead, the open-this-folder item opens the folder, and a circle drawn while the last
+# gesture's menu still counts as shown only clears that.
+source "$(dirname "$0")/lib.sh" "$@"
+
+menu_folder="$work/Menu"
+mkdir -p "$menu_folder/Docs"
+touch "$menu_folder/Docs/readme.txt"
+printf '@echo off\r\necho done> "%%~dp0..\\marker.txt"\r\n' > "$menu_folder/mark.cmd"
+marker="$work/marker.txt"
+
+# Draws $4 turns of a circle of radius 60 around ($1, $2), clockwise when $3 is 1 and
+# anticlockwise when it is -1: 24 points a turn, 40 ms apart (the detector samples every 50 ms).
+draw_circle() {
+  xdotool mousemove "$1" "$2" sleep 0.3
+  xdotool $(awk -v cx="$1" -v cy="$2" -v sense="$3" -v turns="$4" 'BEGIN {
+    pi = atan2(0, -1)
+    for (k = 0; k <= 24 * turns; k++) {
+      a = sense * 2 * pi * k / 24
+      printf "mousemove %d %d sleep 0.04 ", cx + 60 * cos(a), cy + 60 * sin(a)
+    }
+  }')
+}
+
+# The open launcher menu (the first menu window), or nothing after 2 seconds.
+launcher_menu() {
+  wait_for '[ -n "$(menu_windows)" ]' 2 && menu_windows | head -1
+}
+
+no_menu_after() {
+  sleep "$1"
+  [ -z "$(menu_windows)" ] || fail "$2"
+}
+
+# Points at row $2 (pixels from the top) of menu window $1.
+point_at_row() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + 60)) $((Y + $2))
+  sleep 0.3
+}
+
+# Esc, with the pointer over the menu: keys reach Wine only over one of its windows here.
+close_menu_with_escape() {
+  point_at_row "$1" 5
+  xdotool key Escape
+  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the menu"
+}
+
+start_tamarind
+pid=$last_pid
+wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
+sleep 1
+
+# Rows of the launcher menu: <Docs>, mark.cmd, a separator, キャンセル.
+docs_row=12
+mark_row=32
+
+xdotool mousemove 300 300 sleep 0.3
+xdotool $(for k in $(seq 0 40); do printf 'mousemove %d %d sleep 0.04 ' $((300 + 8 * k)) $((300 + 5 * k)); done)
+no_menu_after 1.5 "a straight stroke opened a menu"
+
+draw_circle 600 500 1 1.5
+menu=$(launcher_menu) || fail "a clockwise circle opened no menu"
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+# The menu opens where the pointer was when the circle closed: on the circle's path.
+[ $(((X - 600) * (X - 600) + (Y - 500) * (Y - 500))) -lt $((80 * 80)) ] ||
+  fail "the menu opened at $X,$Y, away from the circle around 600,500"
+screenshot gesture-clockwise
+point_at_row "$menu" "$mark_row"
+xdotool click 1
+wait_for '[ -f "$marker" ]' 15 || fail "choosing mark.cmd did not run it"
+
+# The menu just closed still counts as shown: one circle clears that, the next shows it again.
+draw_circle 500 400 -1 1.5
+no_menu_after 1 "a circle right after a gesture menu closed showed a menu"
+sleep 0.6  # the cool-down after a recognised circle
+draw_circle 500 400 -1 1.5
+menu=$(launcher_menu) || fail "an anticlockwise circle opened no menu"
+screenshot gesture-anticlockwise
+rm -f "$marker"
+point_at_row "$menu" "$mark_row"
+xdotool keydown shift click 1 keyup shift
+context=$(launcher_menu) || fail "Shift and a click on mark.cmd showed no context menu"
+sleep 1.5  # the shell fills its menu after it is on screen
+screenshot gesture-context-menu
+close_menu_with_escape "$context"
+[ ! -f "$marker" ] || fail "Shift and a click ran mark.cmd instead of showing its context menu"
+
+draw_circle 600 500 1 1.5
+no_menu_after 1 "a circle right after a gesture menu closed showed a menu"
+sleep 0.6
+draw_circle 600 500 1 1.5
+menu=$(launcher_menu) || fail "the third circle opened no menu"
+point_at_row "$menu" "$docs_row"
+wait_for '[ "$(menu_windows | wc -l)" -ge 2 ]' 5 || fail "highlighting <Docs> showed no submenu"
+submenu=$(menu_windows | grep -vx "$menu" | head -1)
+sleep 0.3
+screenshot gesture-submenu
+point_at_row "$submenu" 12
+xdotool click 1
+wait_for '[ -n "$(windows_named Docs)" ]' 15 || fail "このフォルダを開く did not open the folder"
+screenshot gesture-open-folder
+folder_window=$(windows_named Docs | head -1)
+xdotool mousemove --window "$folder_window" 300 200 sleep 0.3 key alt+F4
+wait_for '[ -z "$(windows_named Docs)" ]' 10 || fail "the folder window did not close"
+
+exit_via_tray_menu "$pid"
+echo "PASS"
