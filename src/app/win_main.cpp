@@ -213,7 +213,9 @@ void TWinMain::N2Click(TComponent*) { OpenWithShell(MenuFolderPath(ExecutablePat
 void TWinMain::ItemClick(TComponent* sender) {
   const TMenuItem* item = ItemOf(sender);
   if (!item) return;
-  if (::GetKeyState(VK_RBUTTON) < 0 || ::GetKeyState(VK_SHIFT) < 0) {
+  // The right button has been released by the time the click runs: the menu remembers it.
+  const bool rightButton = TPopupMenu::ChosenWithRightButton() || ::GetKeyState(VK_RBUTTON) < 0;
+  if (rightButton || ::GetKeyState(VK_SHIFT) < 0) {
     // At the client origin: where the main window stands, at the pointer after a circle.
     const TMenuForeground foreground(Handle());
     FCMEx->PopupFile(Handle(), item->Hint(), 0, 0);

@@ -23,6 +23,10 @@ public:
   // chosen item's click follows from the message loop.
   virtual void Popup(int x, int y);
 
+  // Whether the right mouse button chose the item of the menu shown last. A menu chooses on the
+  // button's release, so by the time the item's click runs the button state no longer tells.
+  static bool ChosenWithRightButton();
+
 private:
   TMenuItem* FItems;
   bool FAutoPopup = true;
