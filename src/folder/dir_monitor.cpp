@@ -56,18 +56,36 @@ struct TMonitorPolling {
     return nullptr;
   }
 
+  bool IsActive(const TDirMonitor* monitor) const { return std::ranges::find(MonitorList, monitor) != MonitorList.end(); }
+
   void PollMonitors() {
     // Each monitor is raised at most once a tick: in a folder that keeps changing, its re-armed
     // handle signals again at once, and looping on it would hold the user-interface thread.
     // What changed meanwhile is delivered by the next tick. Handles are collected afresh each
     // pass: OnChange may change the monitors.
-    std::vector<TDirMonitor*> delivered;
+    std::vector<TDirMonitor*> delivered = RetryRefusedWatches();
     while (TDirMonitor* monitor = FindSignalled(delivered)) {
       delivered.push_back(monitor);
-      // A notification that cannot be re-armed would stay signalled for ever: watch anew.
+      // A notification that cannot be re-armed (its folder was deleted) would stay signalled
+      // for ever: watch anew, which lets the deleted folder go.
       if (!::FindNextChangeNotification(monitor->FHandle.Get())) monitor->Restart();
       if (monitor->OnChange) monitor->OnChange(monitor);
     }
+  }
+
+  // A watch refused because its folder was missing takes once the folder is there again; the
+  // folder may come back with anything in it, which counts as a change. Returns the monitors
+  // raised.
+  std::vector<TDirMonitor*> RetryRefusedWatches() {
+    std::vector<TDirMonitor*> raised;
+    for (TDirMonitor* monitor : std::vector<TDirMonitor*>(MonitorList)) {
+      if (!IsActive(monitor) || monitor->FHandle) continue;  // OnChange may have ended it
+      monitor->Restart();
+      if (!monitor->FHandle) continue;
+      raised.push_back(monitor);
+      if (monitor->OnChange) monitor->OnChange(monitor);
+    }
+    return raised;
   }
 };
 

@@ -12,14 +12,28 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
+#include "support/message_pump.h"
 
 namespace {
 
 constexpr UINT WM_TEST_CANCEL = WM_USER + 0x200;
 
+bool MenuSeen = false;
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) {
+    MenuSeen = true;
+    ::EndMenu();
+  }
+}
+
 }  // namespace
 
 void RemoveTree(const std::wstring& path) {
+  // Long-path form, so folders nested beyond 260 characters go too.
+  if (!path.starts_with(L"\\\\?\\")) return RemoveTree(L"\\\\?\\" + path);
   WIN32_FIND_DATAW found;
   HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
@@ -102,4 +116,13 @@ std::wstring LauncherTest::MakeFolder(const std::wstring& relative) const {
   const std::wstring path = MenuPath(relative);
   ::CreateDirectoryW(path.c_str(), nullptr);
   return path;
+}
+
+bool OpensAMenu(const std::function<void()>& open) {
+  MenuSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, CloseOpenMenu);
+  open();
+  PumpUntil([] { return MenuSeen; }, 3000);
+  ::KillTimer(nullptr, timer);
+  return MenuSeen;
 }
