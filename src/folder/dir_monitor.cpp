@@ -56,18 +56,37 @@ struct TMonitorPolling {
     return nullptr;
   }
 
+  bool IsActive(const TDirMonitor* monitor) const { return std::ranges::find(MonitorList, monitor) != MonitorList.end(); }
+
   void PollMonitors() {
     // Each monitor is raised at most once a tick: in a folder that keeps changing, its re-armed
     // handle signals again at once, and looping on it would hold the user-interface thread.
     // What changed meanwhile is delivered by the next tick. Handles are collected afresh each
     // pass: OnChange may change the monitors.
-    std::vector<TDirMonitor*> delivered;
+    std::vector<TDirMonitor*> delivered = RetryRefusedWatches();
     while (TDirMonitor* monitor = FindSignalled(delivered)) {
       delivered.push_back(monitor);
-      // A notification that cannot be re-armed would stay signalled for ever: watch anew.
-      if (!::FindNextChangeNotification(monitor->FHandle.Get())) monitor->Restart();
+      // A watched folder that was deleted is let go and watched anew, which is refused until it
+      // is back: a notification that cannot be re-armed would stay signalled for ever, and one
+      // re-armed on a folder that is gone would never signal again.
+      if (!::FindNextChangeNotification(monitor->FHandle.Get()) || !monitor->WatchedFolderExists()) monitor->Restart();
       if (monitor->OnChange) monitor->OnChange(monitor);
     }
+  }
+
+  // A watch refused because its folder was missing takes once the folder is there again; the
+  // folder may come back with anything in it, which counts as a change. Returns the monitors
+  // raised.
+  std::vector<TDirMonitor*> RetryRefusedWatches() {
+    std::vector<TDirMonitor*> raised;
+    for (TDirMonitor* monitor : std::vector<TDirMonitor*>(MonitorList)) {
+      if (!IsActive(monitor) || monitor->FHandle) continue;  // OnChange may have ended it
+      monitor->Restart();
+      if (!monitor->FHandle) continue;
+      raised.push_back(monitor);
+      if (monitor->OnChange) monitor->OnChange(monitor);
+    }
+    return raised;
   }
 };
 
@@ -130,15 +149,21 @@ void TDirMonitor::SetInterval(int milliseconds) {
   if (!polling.MonitorList.empty()) polling.Timer().SetInterval(static_cast<unsigned>(std::max(milliseconds, 0)));
 }
 
+std::wstring TDirMonitor::WatchedFolder() const {
+  if (!FDirectory.empty()) return FDirectory;
+  wchar_t current[MAX_PATH + 1] = {};
+  const DWORD length = ::GetCurrentDirectoryW(MAX_PATH + 1, current);
+  return length > 0 && length <= MAX_PATH ? std::wstring(current, length) : std::wstring();
+}
+
+bool TDirMonitor::WatchedFolderExists() const {
+  const DWORD attributes = ::GetFileAttributesW(WatchedFolder().c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void TDirMonitor::Restart() {
   FHandle.Reset();
-  std::wstring folder = FDirectory;
-  if (folder.empty()) {
-    wchar_t current[MAX_PATH + 1] = {};
-    const DWORD length = ::GetCurrentDirectoryW(MAX_PATH + 1, current);
-    if (length > 0 && length <= MAX_PATH) folder.assign(current, length);
-  }
-  FHandle.Reset(::FindFirstChangeNotificationW(folder.c_str(), FIncludeSubDir, NotifyFlags(FFilter)));
+  FHandle.Reset(::FindFirstChangeNotificationW(WatchedFolder().c_str(), FIncludeSubDir, NotifyFlags(FFilter)));
 }
 
 bool MonitorTimerRunning() {

@@ -42,6 +42,9 @@ public:
 
 private:
   friend struct TMonitorPolling;
+  // The folder a watch starts on: Directory, or the current directory when that is empty.
+  std::wstring WatchedFolder() const;
+  bool WatchedFolderExists() const;
 
   bool FActive = false;
   TChangeNotificationHandle FHandle;

@@ -12,10 +12,20 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
+#include "support/message_pump.h"
 
 namespace {
 
 constexpr UINT WM_TEST_CANCEL = WM_USER + 0x200;
+
+bool MenuSeen = false;
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (InMenuMode()) {
+    MenuSeen = true;
+    ::EndMenu();
+  }
+}
 
 }  // namespace
 
@@ -83,4 +93,13 @@ std::wstring LauncherTest::MakeFolder(const std::wstring& relative) const {
   const std::wstring path = MenuPath(relative);
   ::CreateDirectoryW(path.c_str(), nullptr);
   return path;
+}
+
+bool OpensAMenu(const std::function<void()>& open) {
+  MenuSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, CloseOpenMenu);
+  open();
+  PumpUntil([] { return MenuSeen; }, 3000);
+  ::KillTimer(nullptr, timer);
+  return MenuSeen;
 }

@@ -3,6 +3,7 @@
 // emptied before and after each test; the monitor stays off unless a test turns it on.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,6 @@ protected:
 
 // Saves a shortcut to `target` made by the shell's link object.
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target);
+// Runs `open`, which shows a menu now or through a posted message, and closes the menu once it
+// is up; true when a menu was seen open within three seconds.
+bool OpensAMenu(const std::function<void()>& open);

@@ -105,6 +105,21 @@ TEST_F(DirMonitorTest, ARefusedWatchDoesNotSilenceTheOthers) {
   EXPECT_NE(broken->Handle(), INVALID_HANDLE_VALUE);
 }
 
+TEST_F(DirMonitorTest, AWatchRefusedForAMissingFolderTakesWhenTheFolderAppears) {
+  int changes = 0;
+  auto monitor = Watch(folder / L"later", true, changes);
+  EXPECT_EQ(monitor->Handle(), INVALID_HANDLE_VALUE);
+  PumpFor(300);
+  EXPECT_EQ(changes, 0);  // a missing folder is no change
+
+  // The folder comes (back): that is one change, and from then on it is watched.
+  folder.MakeFolder(L"later");
+  EXPECT_TRUE(PumpUntil([&] { return changes == 1; }, 1000));
+  EXPECT_NE(monitor->Handle(), INVALID_HANDLE_VALUE);
+  folder.WriteFile(L"later\\inside.txt");
+  EXPECT_TRUE(PumpUntil([&] { return changes == 2; }, 1000));
+}
+
 TEST_F(DirMonitorTest, SharedTimerStopsWithTheLastMonitorAndRestartsWithTheSharedInterval) {
   int changes = 0;
   auto first = Watch(folder.Path(), false, changes);

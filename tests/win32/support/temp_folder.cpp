@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 void RemoveTree(const std::wstring& path) {
+  // Long-path form, so folders nested beyond 260 characters go too.
+  if (!path.starts_with(L"\\\\?\\")) return RemoveTree(L"\\\\?\\" + path);
   WIN32_FIND_DATAW found;
   HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
