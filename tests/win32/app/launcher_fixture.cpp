@@ -95,6 +95,27 @@ std::wstring LauncherTest::MakeFolder(const std::wstring& relative) const {
   return path;
 }
 
+void LauncherTest::FillWithMixedEntries(int entries) const {
+  const std::wstring program = ExecutablePath();
+  for (int i = 0; i < entries; ++i) {
+    const std::wstring name = L"entry" + std::to_wstring(i);
+    switch (i % 5) {
+      case 0:
+        ASSERT_TRUE(::CopyFileW(program.c_str(), MenuPath(name + L".exe").c_str(), FALSE));
+        break;
+      case 1:
+        SaveShellLink(MenuPath(name + L".lnk"), program);
+        break;
+      case 2:
+        MakeFolder(name);
+        WriteFile(name + L"\\inside.txt");
+        break;
+      default:
+        WriteFile(name + (i % 5 == 3 ? L".txt" : L".ext" + std::to_wstring(i)));
+    }
+  }
+}
+
 bool OpensAMenu(const std::function<void()>& open) {
   MenuSeen = false;
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, CloseOpenMenu);

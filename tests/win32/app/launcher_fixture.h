@@ -32,6 +32,9 @@ protected:
   std::wstring MenuPath(const std::wstring& relative = L"") const;
   std::wstring WriteFile(const std::wstring& relative, const std::string& content = "x") const;
   std::wstring MakeFolder(const std::wstring& relative) const;
+  // Fills the menu folder with `entries` entries, in turn: a copy of a program, a shortcut to it,
+  // a folder holding a document, a document, and a file with an extension of its own.
+  void FillWithMixedEntries(int entries) const;
 
   TMenuBuildValues settings;
   TComponentPtr<TWinMain> win;

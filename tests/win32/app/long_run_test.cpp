@@ -49,23 +49,7 @@ class LongRunTest : public LauncherTest {
 protected:
   void SetUp() override {
     LauncherTest::SetUp();
-    const std::wstring program = ExecutablePath();
-    for (int i = 0; i < 100; ++i) {
-      const std::wstring name = L"entry" + std::to_wstring(i);
-      switch (i % 4) {
-        case 0:
-          ASSERT_TRUE(::CopyFileW(program.c_str(), MenuPath(name + L".exe").c_str(), FALSE));
-          break;
-        case 1:
-          SaveShellLink(MenuPath(name + L".lnk"), program);
-          break;
-        case 2:
-          WriteFile(MakeFolder(name).substr(menuFolder.size() + 1) + L"\\inside.txt");
-          break;
-        default:
-          WriteFile(name + L".txt");
-      }
-    }
+    FillWithMixedEntries(100);
   }
 
   TFigures Measure() const {

@@ -3,17 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "support/message_pump.h"
+#include "support/user_input.h"
 
 namespace {
-
-void MovePointerBy(int dx, int dy) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  ::SendInput(1, &input, sizeof(input));
-}
 
 POINT PointerNow() {
   POINT at{};

@@ -97,23 +97,7 @@ TEST_F(RebuildTest, RebuildWaitsWhileTheMenuIsOpen) {
 // A thousand rebuilds of 200 entries (programs, shortcuts, documents, folders) end where the
 // first one left images, items, system objects and private memory.
 TEST_F(RebuildTest, ResourcesStayFlatOverAThousandRebuilds) {
-  const std::wstring program = ExecutablePath();
-  for (int i = 0; i < 200; ++i) {
-    const std::wstring name = L"entry" + std::to_wstring(i);
-    switch (i % 5) {
-      case 0:
-        ASSERT_TRUE(::CopyFileW(program.c_str(), MenuPath(name + L".exe").c_str(), FALSE));
-        break;
-      case 1:
-        SaveShellLink(MenuPath(name + L".lnk"), program);
-        break;
-      case 2:
-        MakeFolder(name);
-        break;
-      default:
-        WriteFile(name + (i % 5 == 3 ? L".txt" : L".ext" + std::to_wstring(i)));
-    }
-  }
+  FillWithMixedEntries(200);
   const auto measure = [&] {
     PROCESS_MEMORY_COUNTERS_EX memory{};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
