@@ -48,7 +48,7 @@ measure() {
     $(((own1 - own0) * 1000 / ticks_per_second)) $(((server1 - server0) * 1000 / ticks_per_second))
 }
 
-tray() { xdotool search --onlyvisible --name '^Wine System Tray$' | head -1; }
+tray() { xdotool search --onlyvisible --name '^Wine System Tray$' | sed -n 1p; }
 
 echo "CPU time over $seconds s with the pointer at rest:"
 prepare='xdotool mousemove 900 700'

@@ -1,9 +1,11 @@
 #pragma once
 // Lets the gesture timer stop while the pointer rests, and starts it again on the first
-// movement. The system's low-level mouse hook reports that movement at once. The hook is
-// blind under Wine wherever no window of Wine lies beneath the pointer, and the system drops a
-// hook that answers too slowly; so resting is worth it only once the hook has reported a
-// movement, and while resting a slow poll of the position stands guard.
+// movement. The system's low-level mouse hook reports that movement at once. Resting is left to
+// the hook only while it has reported every movement the timer saw: under Wine it is blind
+// wherever no window of Wine lies beneath the pointer, and a program that moves the pointer
+// itself, or scaled coordinates, make it miss moves too. The first miss ends the trust for good
+// and the timer keeps running, as without this. While resting, a slow poll of the position
+// stands guard in case the system drops the hook.
 #include <windows.h>
 
 #include <functional>
@@ -18,8 +20,12 @@ public:
   explicit TPointerWake(std::function<void()> onWake);
   ~TPointerWake() override;
 
-  // True once the hook has reported a movement: the pointer is known to be watched.
-  bool HookProven() const { return FHookProven; }
+  // The pointer position the running timer saw at a tick. A move the hook did not report
+  // shows that the hook cannot be trusted with the pointer.
+  void Observe(POINT at);
+  // True when a rest at `at` can be left to the hook: it has reported every move so far, and
+  // the last one ended at `at`.
+  bool CanRest(POINT at) const;
   bool Resting() const { return FResting; }
   // The pointer rests at `at`: watch for it to move.
   void Rest(POINT at);
@@ -29,14 +35,14 @@ public:
 private:
   static LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam);
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void InstallHook();
   void RemoveHook();
   void Wake();
 
   std::function<void()> FOnWake;
   HHOOK FHook = nullptr;
-  bool FHookProven = false;
   bool FMovePosted = false;
   bool FResting = false;
   POINT FRestAt{};
+  POINT FObserved{};
+  bool FObservedAny = false;
 };

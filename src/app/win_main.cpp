@@ -249,11 +249,13 @@ void TWinMain::HITimerTimer(TComponent*) {
 }
 
 void TWinMain::SleepWhileResting(TPoint32 pointer) {
-  // A process that idles for weeks should not wake twenty times a second for nothing. Only
-  // once the hook has shown that it sees the pointer move can the timer be left to it.
-  if (!FPointerWake->HookProven() || !FGesture.CanSleep(pointer, FReady) || Left() != -1 || Top() != -1) return;
+  // A process that idles for weeks should not wake twenty times a second for nothing. The
+  // timer is left to the hook only where the hook is known to see the pointer move.
+  const POINT at{pointer.X, pointer.Y};
+  FPointerWake->Observe(at);
+  if (!FPointerWake->CanRest(at) || !FGesture.CanSleep(pointer, FReady) || Left() != -1 || Top() != -1) return;
   FHiTimer->SetEnabled(false);
-  FPointerWake->Rest({pointer.X, pointer.Y});
+  FPointerWake->Rest(at);
 }
 
 void TWinMain::WakeFromRest() {

@@ -26,7 +26,7 @@ draw_circle() {
 
 # The open launcher menu (the first menu window), or nothing after 2 seconds.
 launcher_menu() {
-  wait_for '[ -n "$(menu_windows)" ]' 2 && menu_windows | head -1
+  wait_for '[ -n "$(menu_windows)" ]' 2 && menu_windows | sed -n 1p
 }
 
 no_menu_after() {
@@ -95,14 +95,14 @@ draw_circle 600 500 1 1.5
 menu=$(launcher_menu) || fail "the third circle opened no menu"
 point_at_row "$menu" "$docs_row"
 wait_for '[ "$(menu_windows | wc -l)" -ge 2 ]' 5 || fail "highlighting <Docs> showed no submenu"
-submenu=$(menu_windows | grep -vx "$menu" | head -1)
+submenu=$(menu_windows | grep -vx "$menu" | sed -n 1p)
 sleep 0.3
 screenshot gesture-submenu
 point_at_row "$submenu" 12
 xdotool click 1
 wait_for '[ -n "$(windows_named Docs)" ]' 15 || fail "このフォルダを開く did not open the folder"
 screenshot gesture-open-folder
-folder_window=$(windows_named Docs | head -1)
+folder_window=$(windows_named Docs | sed -n 1p)
 xdotool mousemove --window "$folder_window" 300 200 sleep 0.3 key alt+F4
 wait_for '[ -z "$(windows_named Docs)" ]' 10 || fail "the folder window did not close"
 

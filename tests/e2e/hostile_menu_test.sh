@@ -19,7 +19,7 @@ open_launcher_menu() {
   start=$(date +%s%N)
   click_tray_icon_for_menu 3
   opened_after_ms=$((($(date +%s%N) - start) / 1000000))
-  menu=$(menu_windows | head -1)
+  menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   menu_height=$HEIGHT
 }

@@ -19,7 +19,7 @@ printf 'L\0\0\0\0\0WINDOWS\x01\x02\0%s\0' "C:\\tamarind_e2e_target_$$" > "$menu_
 launcher_menu_height() {
   click_tray_icon_for_menu 3
   local menu
-  menu=$(menu_windows | head -1)
+  menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   echo "$HEIGHT"
 }

@@ -48,7 +48,7 @@ windows_named() { xdotool search --name "^$1\$" 2>/dev/null || true; }
 tamarind_count() { ps -eo args= | grep -ciE '(^|\\)tamarind\.exe$' || true; }
 
 # Wine's own notification area (shown when the desktop has none), once it is on screen.
-tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1; }
+tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | sed -n 1p || true; }
 
 # Visible windows of tamarind.exe larger than the hidden 1 x 1 main window: open menus.
 menu_windows() {
@@ -57,6 +57,10 @@ menu_windows() {
     xdotool getwindowgeometry "$window" | grep -q 'Geometry: 1x1$' || echo "$window"
   done
 }
+
+# The first open menu. (Not "| head -1": with pipefail, head leaving early can kill the
+# writer with SIGPIPE, and errexit then ends the test without a word.)
+first_menu_window() { menu_windows | sed -n 1p; }
 
 # Saves a screenshot of the test display into the build tree, for people to look at.
 screenshot() { import -window root "$build_dir/e2e-$1.png"; }
@@ -78,7 +82,7 @@ click_tray_icon_for_menu() {
 exit_via_tray_menu() {
   local pid=$1 menu
   click_tray_icon_for_menu 1
-  menu=$(menu_windows | head -1)
+  menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   xdotool mousemove $((X + 30)) $((Y + HEIGHT - 12)) click 1
   wait_for '! kill -0 "$pid" 2>/dev/null' 15 || fail "choosing the exit item did not end the program"

@@ -12,7 +12,7 @@ icon_strip_colours() {
   click_tray_icon_for_menu 3
   sleep 0.5
   local menu
-  menu=$(menu_windows | head -1)
+  menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   import -window root -crop "16x$((HEIGHT - 40))+$((X + 20))+$((Y + 4))" "$work/strip.png"
   screenshot "settings-menu-$1"
@@ -29,11 +29,11 @@ with_icons=$(icon_strip_colours icons)
 [ "$with_icons" -gt 4 ] || fail "the launcher menu shows no file icons ($with_icons colours)"
 
 click_tray_icon_for_menu 1
-menu=$(menu_windows | head -1)
+menu=$(first_menu_window)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool mousemove $((X + 30)) $((Y + 12)) click 1
 wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
-dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | head -1)
+dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | sed -n 1p)
 sleep 0.5
 screenshot settings-dialog
 # Without a window manager Wine's X window is the dialog's client area, inside a frame that

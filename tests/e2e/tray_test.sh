@@ -8,7 +8,7 @@ pid=$last_pid
 wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
 click_tray_icon_for_menu 1
 screenshot command-menu
-menu=$(menu_windows | head -1)
+menu=$(first_menu_window)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 # Three items and a separator: taller than three items, shorter than five.
 [ "$HEIGHT" -gt 50 ] && [ "$HEIGHT" -lt 100 ] || fail "command menu is $HEIGHT pixels high"

@@ -13,13 +13,15 @@ POINT PointerNow() {
   return at;
 }
 
-TEST(PointerWake, TheHookProvesItselfAndEndsARestAtTheFirstMovement) {
+TEST(PointerWake, ARestWhereTheHookSawThePointerEndsAtTheFirstMovement) {
   ::SetCursorPos(300, 300);
   int wakes = 0;
   TPointerWake wake([&] { ++wakes; });
-  EXPECT_FALSE(wake.HookProven());
+  wake.Observe(PointerNow());
+  EXPECT_FALSE(wake.CanRest(PointerNow()));  // the hook has seen nothing yet
   MovePointerBy(5, 5);
-  ASSERT_TRUE(PumpUntil([&] { return wake.HookProven(); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return wake.CanRest(PointerNow()); }, 2000));
+  wake.Observe(PointerNow());
   EXPECT_EQ(wakes, 0);  // not resting: nothing to end
 
   wake.Rest(PointerNow());
@@ -32,6 +34,22 @@ TEST(PointerWake, TheHookProvesItselfAndEndsARestAtTheFirstMovement) {
   EXPECT_FALSE(wake.Resting());
   PumpFor(100);
   EXPECT_EQ(wakes, 1);  // one wake for a burst of moves
+}
+
+TEST(PointerWake, AMoveTheHookMissedEndsTheTrustForGood) {
+  ::SetCursorPos(300, 300);
+  TPointerWake wake([] {});
+  MovePointerBy(5, 5);
+  ASSERT_TRUE(PumpUntil([&] { return wake.CanRest(PointerNow()); }, 2000));
+  wake.Observe(PointerNow());
+  ::SetCursorPos(350, 320);  // moves the pointer without any mouse input: the hook misses it
+  PumpFor(100);
+  wake.Observe(PointerNow());
+  EXPECT_FALSE(wake.CanRest(PointerNow()));
+  MovePointerBy(5, 5);  // seen again, but a hook that misses moves cannot be left a rest
+  PumpFor(200);
+  wake.Observe(PointerNow());
+  EXPECT_FALSE(wake.CanRest(PointerNow()));
 }
 
 TEST(PointerWake, TheGuardPollEndsARestTheHookDidNotSee) {

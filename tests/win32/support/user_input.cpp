@@ -9,10 +9,17 @@ void PressKey(WORD key) {
 }
 
 void MovePointerBy(int dx, int dy) {
+  // Under Wine and Xvfb an injected move is undone by the display's own pointer, so the pointer
+  // is put there first and the move then reported to the hooks as mouse input.
+  POINT at{};
+  ::GetCursorPos(&at);
+  ::SetCursorPos(at.x + dx, at.y + dy);
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  input.mi.dx = static_cast<LONG>(((at.x + dx) * 65536LL + width / 2) / width);
+  input.mi.dy = static_cast<LONG>(((at.y + dy) * 65536LL + height / 2) / height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   ::SendInput(1, &input, sizeof(input));
 }
