@@ -55,7 +55,7 @@ prepare='xdotool mousemove 900 700'
 measure "a) bare loop, no timer" bench_idle_loop.exe
 measure "b) bare loop, 50 ms timer" bench_idle_loop.exe 50
 measure "c) tamarind, pointer over empty screen" tamarind.exe
-# A move over a window of Wine reaches the low-level hook, which then trusts itself; the
-# pointer then rests there.
+# Moves over a window of Wine reach the low-level hook: it has seen every move, and the
+# pointer rests where it saw it go.
 prepare='tray=$(tray); xdotool mousemove --window "$tray" 40 10 sleep 0.3 mousemove --window "$tray" 60 12 sleep 1'
 measure "d) tamarind, hook has seen the pointer move" tamarind.exe
