@@ -25,7 +25,7 @@ fail() {
 
 # Starts tamarind.exe in the background; its pid lands in $last_pid.
 start_tamarind() {
-  (cd "$work" && exec wine tamarind.exe </dev/null >/dev/null 2>&1) &
+  (cd "$work" && exec wine tamarind.exe </dev/null >/dev/null 2>>"$build_dir/e2e-wine.log") &
   last_pid=$!
   tamarind_pids+=("$last_pid")
 }
@@ -66,14 +66,18 @@ first_menu_window() { menu_windows | sed -n 1p; }
 screenshot() { import -window root "$build_dir/e2e-$1.png"; }
 
 # Clicks the tray icon with button $1 until a menu shows (the tray window may be on screen a
-# moment before the icon is in it); fails after about 15 seconds.
+# moment before the icon is in it, and icons left behind by ended test programs may stand
+# before ours until Wine notices); fails after about 30 seconds.
 click_tray_icon_for_menu() {
-  local button=$1 tray
-  for _ in $(seq 5); do
-    tray=$(tray_window)
-    [ -n "$tray" ] && xdotool mousemove --window "$tray" 10 10 click "$button"
-    wait_for '[ -n "$(menu_windows)" ]' 3 && return 0
+  local button=$1 tray x
+  for _ in $(seq 3); do
+    for x in 10 34 58 82; do
+      tray=$(tray_window)
+      [ -n "$tray" ] && xdotool mousemove --window "$tray" "$x" 10 click "$button"
+      wait_for '[ -n "$(menu_windows)" ]' 2 && return 0
+    done
   done
+  screenshot no-menu
   fail "clicking the tray icon with button $button showed no menu"
 }
 
