@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make googletest libbenchmark-dev clang libclang-rt-14-dev
+  cmake g++ make googletest libbenchmark-dev clang libclang-rt-14-dev zlib1g-dev
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386
   xvfb xdotool imagemagick x11-utils fonts-ipafont-gothic

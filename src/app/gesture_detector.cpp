@@ -1,5 +1,7 @@
 #include "app/gesture_detector.h"
 
+#include "app/circle_confirmation.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -83,9 +85,24 @@ TTurnMatch MatchTurns(std::span<const TTrailPoint> trail, int step, std::int32_t
   return TTurnMatch::tmTooFew;
 }
 
-TTurnMatch DetectCircle(std::span<const TTrailPoint> trail, std::int32_t turnSpan) {
-  const TTurnMatch anticlockwise = MatchTurns(trail, -2, turnSpan);
-  const TTurnMatch clockwise = MatchTurns(trail, +2, turnSpan);
+namespace {
+
+TTurnMatch MatchCircle(std::span<const TTrailPoint> trail, int step, std::int32_t turnSpan, TCircleRule rule) {
+  const TTurnMatch turns = MatchTurns(trail, step, turnSpan);
+  if (turns != TTurnMatch::tmCircle || rule == TCircleRule::crTurnsOnly) return turns;
+  switch (ConfirmCircle(trail, step)) {
+  case TCircleConfirmation::ccConfirmed: return TTurnMatch::tmCircle;
+  case TCircleConfirmation::ccNotYet: return TTurnMatch::tmTooFew;
+  case TCircleConfirmation::ccRejected: break;
+  }
+  return TTurnMatch::tmTooSlow;
+}
+
+}  // namespace
+
+TTurnMatch DetectCircle(std::span<const TTrailPoint> trail, std::int32_t turnSpan, TCircleRule rule) {
+  const TTurnMatch anticlockwise = MatchCircle(trail, -2, turnSpan, rule);
+  const TTurnMatch clockwise = MatchCircle(trail, +2, turnSpan, rule);
   if (anticlockwise == TTurnMatch::tmCircle || clockwise == TTurnMatch::tmCircle) return TTurnMatch::tmCircle;
   if (anticlockwise == TTurnMatch::tmTooFew || clockwise == TTurnMatch::tmTooFew) return TTurnMatch::tmTooFew;
   return TTurnMatch::tmTooSlow;
@@ -112,7 +129,7 @@ void TGestureDetector::DropOldestPoint() {
 
 TTurnMatch TGestureDetector::MatchTurns(int step) const { return ::MatchTurns(Trail(), step, FTurnSpan); }
 
-TTurnMatch TGestureDetector::DetectCircle() const { return ::DetectCircle(Trail(), FTurnSpan); }
+TTurnMatch TGestureDetector::DetectCircle() const { return ::DetectCircle(Trail(), FTurnSpan, FRule); }
 
 bool TGestureDetector::MovedFromLastPos(TPoint32 pointer) const {
   return std::abs(std::int64_t{pointer.X} - FLastPos.X) > FMoveThreshold &&

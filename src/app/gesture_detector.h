@@ -36,14 +36,22 @@ enum class TTurnMatch { tmCircle = 1, tmTooSlow = 2, tmTooFew = 3 };
 // trail's newest point nor past index 100.
 TTurnMatch MatchTurns(std::span<const TTrailPoint> trail, int step, std::int32_t turnSpan);
 
+// How far a trail must go before it counts as a circle: the turn search alone, or the turn
+// search with its circles confirmed as round, smooth full turns (see circle_confirmation.h).
+enum class TCircleRule { crTurnsOnly, crConfirmed };
+
 // A circle in either sense: tmCircle if either sense matches, else tmTooFew if either sense
-// may still match with more points, else tmTooSlow.
-TTurnMatch DetectCircle(std::span<const TTrailPoint> trail, std::int32_t turnSpan);
+// may still match with more points, else tmTooSlow. Under crConfirmed a sense whose turns match
+// counts as tmTooFew while its trail has not yet turned far enough, and as tmTooSlow when it is
+// not a circle at all.
+TTurnMatch DetectCircle(std::span<const TTrailPoint> trail, std::int32_t turnSpan, TCircleRule rule);
 
 // The gesture timer's state: the trail, its clock and the cool-down after a recognised circle.
 class TGestureDetector {
 public:
   static constexpr int TrailCapacity = 101;
+
+  explicit TGestureDetector(TCircleRule rule = TCircleRule::crConfirmed) : FRule(rule) {}
 
   // One tick of the gesture timer. `pointer` is empty when the position could not be read;
   // while `ready` is false (a menu build runs) the tick does nothing. True when a circle was
@@ -71,6 +79,7 @@ private:
   bool DropOutdatedPoint();
   bool SearchTrail();
 
+  TCircleRule FRule;
   std::int32_t FTurnSpan = 5;       // points each turn may stretch over
   std::int32_t FMoveThreshold = 2;  // pixels, on both axes, before a point is recorded
   TPoint32 FLastPos{};

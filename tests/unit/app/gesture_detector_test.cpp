@@ -119,12 +119,12 @@ TEST(MatchTurns, TurnsWithinTheirWindowsMakeACircleInEitherSense) {
     const auto clockwise = TurnTrail(firstCode, +2, {5, 10, 15, 20, 25, 30});
     EXPECT_EQ(MatchTurns(clockwise, +2, 5), TTurnMatch::tmCircle);
     EXPECT_NE(MatchTurns(clockwise, -2, 5), TTurnMatch::tmCircle);
-    EXPECT_EQ(DetectCircle(clockwise, 5), TTurnMatch::tmCircle);
+    EXPECT_EQ(DetectCircle(clockwise, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmCircle);
 
     const auto anticlockwise = TurnTrail(firstCode, -2, {2, 3, 4, 5, 6, 7});
     EXPECT_EQ(MatchTurns(anticlockwise, -2, 5), TTurnMatch::tmCircle);
     EXPECT_NE(MatchTurns(anticlockwise, +2, 5), TTurnMatch::tmCircle);
-    EXPECT_EQ(DetectCircle(anticlockwise, 5), TTurnMatch::tmCircle);
+    EXPECT_EQ(DetectCircle(anticlockwise, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmCircle);
   }
 }
 
@@ -132,14 +132,16 @@ TEST(MatchTurns, ALateTurnIsTooSlowOnceThePointsAreThere) {
   // The fourth turn one point after its window closed at index 20.
   const auto late = TurnTrail(3, +2, {5, 10, 15, 21, 25, 30});
   EXPECT_EQ(MatchTurns(late, +2, 5), TTurnMatch::tmTooSlow);
-  EXPECT_EQ(DetectCircle(late, 5), TTurnMatch::tmTooSlow);
+  EXPECT_EQ(DetectCircle(late, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmTooSlow);
   // While the trail ends before the window closes, more points may still bring the turn.
   const std::span<const TTrailPoint> early(late.data(), 20);
   EXPECT_EQ(MatchTurns(early, +2, 5), TTurnMatch::tmTooFew);
-  EXPECT_EQ(DetectCircle(early, 5), TTurnMatch::tmTooFew);
+  EXPECT_EQ(DetectCircle(early, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmTooFew);
 }
 
 TEST(MatchTurns, TooFewPointsAnswerThree) {
+  // The points beyond each trail below are still there in memory, as an earlier trail's points
+  // are left in the detector's array: a search that read them would find the sixth turn.
   const auto circle = TurnTrail(0, +2, {2, 3, 4, 5, 6, 7});
   EXPECT_EQ(MatchTurns(std::span(circle).first(7), +2, 5), TTurnMatch::tmTooFew);
   EXPECT_EQ(MatchTurns(std::span(circle).first(2), +2, 5), TTurnMatch::tmTooFew);
@@ -158,18 +160,18 @@ TEST(MatchTurns, NeverLooksPastIndexHundred) {
 TEST(MatchTurns, AStraightLineNeverMakesACircle) {
   for (int code = 0; code < 16; ++code) {
     const auto line = TurnTrail(code, +2, {}, 60);
-    EXPECT_EQ(DetectCircle(line, 5), TTurnMatch::tmTooSlow) << code;
+    EXPECT_EQ(DetectCircle(line, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmTooSlow) << code;
   }
 }
 
 TEST(MatchTurns, SampledCircles) {
   for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
     const auto brisk = TrailOf(CircleTrace({.TicksPerTurn = 16, .Sense = sense}));
-    EXPECT_EQ(DetectCircle(brisk, 5), TTurnMatch::tmCircle);
+    EXPECT_EQ(DetectCircle(brisk, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmCircle);
     EXPECT_EQ(MatchTurns(brisk, sense == TSense::Clockwise ? +2 : -2, 5), TTurnMatch::tmCircle);
     // Twelve points to each sixteenth of the turn: no turn comes within five points.
     const auto slow = TrailOf(CircleTrace({.Radius = 400, .TicksPerTurn = 192, .Turns = 0.3, .Sense = sense}));
-    EXPECT_EQ(DetectCircle(slow, 5), TTurnMatch::tmTooSlow);
+    EXPECT_EQ(DetectCircle(slow, 5, TCircleRule::crTurnsOnly), TTurnMatch::tmTooSlow);
   }
 }
 
@@ -217,6 +219,46 @@ TEST(GestureDetector, ABriskCirclePostsOnePopupThenCoolsDown) {
     EXPECT_EQ(detector.Trail().size(), 1u);
     EXPECT_FALSE(detector.CoolingDown());
   }
+}
+
+TEST(GestureDetector, ACircleNotYetRoundWaitsWithItsPointsUntilItIs) {
+  for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
+    const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 2, .Sense = sense});
+    const std::vector<int> turnsOnly = PopupTicks(circle, TCircleRule::crTurnsOnly);
+    ASSERT_FALSE(turnsOnly.empty());
+    TGestureDetector detector;
+    std::size_t tick = 0;
+    while (tick < circle.size() && !detector.TimerTick(circle[tick], true, Interval)) {
+      // Until it is confirmed nothing of the circle is dropped: every sample is a point.
+      ASSERT_EQ(detector.Trail().size(), tick + 1);
+      ++tick;
+    }
+    // The turn search alone fires about three quarters of the way round; confirmed, the circle
+    // has gone about a full turn.
+    ASSERT_LT(tick, circle.size());
+    EXPECT_GE(tick, static_cast<std::size_t>(turnsOnly.front()) + 2);
+    EXPECT_GE(tick, 15u);
+    EXPECT_LE(tick, 18u);
+  }
+}
+
+TEST(GestureDetector, AChainLeftWaitingDoesNotHoldUpTheNextCircle) {
+  // Three quarters of a turn the turn search takes for a circle, a stroke away from it, then a
+  // real circle: only the real one opens the menu, as soon as it is round.
+  const TTrace hook = Joined(CircleTrace({.Centre = {400, 400}, .TicksPerTurn = 16, .Turns = 0.8}),
+                             [] {
+                               TTrace stroke;
+                               for (int k = 1; k <= 8; ++k) stroke.push_back({400 + 12 * k, 300 - 9 * k});
+                               return stroke;
+                             }());
+  ASSERT_EQ(PopupTicks(hook, TCircleRule::crTurnsOnly).size(), 1u);
+  ASSERT_TRUE(PopupTicks(hook).empty());
+  const TTrace circle = CircleTrace({.Centre = {800, 300}, .TicksPerTurn = 16, .Turns = 1.5});
+  const std::vector<int> popups = PopupTicks(Joined(hook, circle));
+  ASSERT_EQ(popups.size(), 1u);
+  const int intoCircle = popups.front() - static_cast<int>(hook.size());
+  EXPECT_GE(intoCircle, 15);
+  EXPECT_LE(intoCircle, 18);
 }
 
 TEST(GestureDetector, CoolDownLastsHalfASecondOfTicks) {

@@ -36,8 +36,8 @@ TPoint32 DirectionVector(int code, int length) {
   return {v.X * length, v.Y * length};
 }
 
-std::vector<int> PopupTicks(const TTrace& trace) {
-  TGestureDetector detector;
+std::vector<int> PopupTicks(const TTrace& trace, TCircleRule rule) {
+  TGestureDetector detector(rule);
   std::vector<int> popups;
   for (int tick = 0; tick < static_cast<int>(trace.size()); ++tick) {
     if (detector.TimerTick(trace[tick], true, TimerInterval)) popups.push_back(tick);

@@ -33,7 +33,7 @@ TPoint32 DirectionVector(int code, int length = 1);
 
 // The ticks (counted from 0) at which the detector asks for the gesture popup, with the timer
 // running on every tick.
-std::vector<int> PopupTicks(const TTrace& trace);
+std::vector<int> PopupTicks(const TTrace& trace, TCircleRule rule = TCircleRule::crConfirmed);
 
 // The same replay with the timer stopped whenever the detector may sleep, the pointer looked
 // at only every `wakePollTicks` ticks while it sleeps (1: woken by the first movement); the
