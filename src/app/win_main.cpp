@@ -88,7 +88,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FHiTimer->SetEnabled(false);
   FHiTimer->SetInterval(60);
   FHiTimer->OnTimer = [this](TComponent* sender) { HITimerTimer(sender); };
-  FPointerWake = std::make_unique<TPointerWake>([this] { WakeFromRest(); });
+  FPointerWake = WatchPointer();
 
   FRebuildTimer = &Make<TTimer>();
   FRebuildTimer->SetEnabled(false);
@@ -151,7 +151,7 @@ void TWinMain::FormCreate(TComponent*) {
   }
 
   FReady = true;
-  FHiTimer->SetEnabled(true);
+  FHiTimer->SetEnabled(FGestureEnabled);
   FDirMon->SetDirectory(menuFolder);
 }
 
@@ -169,7 +169,8 @@ TWinSetting& TWinMain::CreateSettingsDialog(const TIniGTHost& host) {
     FMenuBuildSettings = &holder;
     RebuildMenu();
   };
-  FWinSetting = &Application().CreateForm<TWinSetting>(*FPCMain, rebuildWith, host);
+  FWinSetting = &Application().CreateForm<TWinSetting>(
+      *FPCMain, rebuildWith, [this](bool enabled) { EnableGesture(enabled); }, host);
   FWinSetting->RequestRemovalNotice(*this);
   // Also when loading failed before the first build: the next rebuild then fills the menu.
   FMenuBuildSettings = FWinSetting;
@@ -236,7 +237,21 @@ void TWinMain::MoveWindowTo(int left, int top) { SetBounds(left, top, Width(), H
 
 void TWinMain::Park() { MoveWindowTo(-1, -1); }
 
-bool TWinMain::GestureResting() const { return FPointerWake->Resting(); }
+void TWinMain::EnableGesture(bool enabled) {
+  if (enabled == FGestureEnabled) return;
+  FGestureEnabled = enabled;
+  // Switched off, nothing watches the pointer at all, neither timer nor mouse hook; switched
+  // on again, a circle starts afresh.
+  FGesture.ResetTrail();
+  FPointerWake = enabled ? WatchPointer() : nullptr;
+  FHiTimer->SetEnabled(enabled);
+}
+
+std::unique_ptr<TPointerWake> TWinMain::WatchPointer() {
+  return std::make_unique<TPointerWake>([this] { WakeFromRest(); });
+}
+
+bool TWinMain::GestureResting() const { return FPointerWake && FPointerWake->Resting(); }
 
 void TWinMain::HITimerTimer(TComponent*) {
   if (FMenuShown) Park();

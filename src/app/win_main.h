@@ -103,6 +103,9 @@ public:
   TTimer& HiTimer() const { return *FHiTimer; }
   TContextMenuEx& CMEx() const { return *FCMEx; }
   const TGestureDetector& Gesture() const { return FGesture; }
+  // The circle gesture, on unless the settings switch it off: off, the gesture timer stops.
+  void EnableGesture(bool enabled);
+  bool GestureEnabled() const { return FGestureEnabled; }
   // True while the gesture timer sleeps until the pointer moves.
   bool GestureResting() const;
   TPopupCool& PCMain() const { return *FPCMain; }
@@ -131,6 +134,7 @@ private:
   void Park();
   void SleepWhileResting(TPoint32 pointer);
   void WakeFromRest();
+  std::unique_ptr<TPointerWake> WatchPointer();
 
   TTrayIcon* FTrayIcon1;
   TPopupMenu* FPopupMenu1;
@@ -149,6 +153,7 @@ private:
   TWinSetting* FWinSetting = nullptr;  // owned by the application
 
   TGestureDetector FGesture;
+  bool FGestureEnabled = true;
   bool FReady = false;
   std::array<TIconCacheEntry, IconCacheCapacity> FIconCache{};
   std::int32_t FIconCacheCount = 0;

@@ -61,8 +61,13 @@ std::wstring Joined(const std::vector<std::wstring>& lines) {
 
 }  // namespace
 
-TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, const TIniGTHost& host)
-    : TForm(owner, Design()), FStyler(styler), FRebuildMenu(std::move(rebuildMenu)), FHost(host) {
+TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, TEnableGesture enableGesture,
+                         const TIniGTHost& host)
+    : TForm(owner, Design()),
+      FStyler(styler),
+      FRebuildMenu(std::move(rebuildMenu)),
+      FEnableGesture(std::move(enableGesture)),
+      FHost(host) {
   SetClientSize(DialogClientWidth, DialogClientHeight);
   MakeControls();
 
@@ -155,6 +160,7 @@ void TWinSetting::MakeControls() {
 
   FCShowIcon = checkBox(224, 136, 193, L"ファイルのアイコンを表示する");
   FCShowBanner = checkBox(224, 160, 201, L"サイドバナーを表示する");
+  FCGesture = checkBox(224, 184, 193, L"円を描いてメニューを開く");
   FCSplit = checkBox(224, 208, 97, L"メニューの分割");
   FLabel3 = text(nullptr, 256, 234, L"最大");
   FUDVertNum = &Place<TUDNumeralEdit>(nullptr, 288, 230, 57, 20);
@@ -229,6 +235,7 @@ void TWinSetting::LoadSettings() {
   FCShowBanner->SetChecked(FIniGT->ReadBool(L"Banner", L"Show", true));
   FCVert->SetChecked(FIniGT->ReadBool(L"Menu", L"Vert", true));
   FCSplit->SetChecked(FIniGT->ReadBool(L"Menu", L"Split", true));
+  FCGesture->SetChecked(FIniGT->ReadBool(L"Gesture", L"Enabled", true));
   FUDVertNum->SetNValue(FIniGT->ReadInteger(L"Menu", L"VertNum", DefaultColumnLength));
   FEText->SetText(FIniGT->ReadString(L"Banner", L"Caption", DefaultCaption));
   const std::wstring executable = FHost.ExecutablePath();
@@ -261,6 +268,7 @@ void TWinSetting::SaveSettings() {
     FIniGT->WriteString(L"Banner", L"Caption", FEText->Text());
     FIniGT->WriteString(L"Menu", L"BG1", FNormalBackPath);
     FIniGT->WriteString(L"Menu", L"BG2", FActiveBackPath);
+    FIniGT->WriteBool(L"Gesture", L"Enabled", FCGesture->Checked());
   });
 }
 
@@ -276,6 +284,7 @@ void TWinSetting::ApplySettings() {
   banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
+  FEnableGesture(FCGesture->Checked());
   FRebuildMenu(*this);
 }
 

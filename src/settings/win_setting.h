@@ -30,10 +30,13 @@ public:
   // Rebuilds the launcher menu with the build settings this dialog holds; the dialog hands
   // itself over, since its own creation makes the first build.
   using TRebuildMenu = std::function<void(TMenuBuildSettings& holder)>;
+  // Switches the circle gesture on or off.
+  using TEnableGesture = std::function<void(bool enabled)>;
 
-  // `styler` and `rebuildMenu` come from the main window, which outlives the dialog; `host`
-  // places the INI file and the background pictures beside the executable.
-  TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, const TIniGTHost& host);
+  // `styler`, `rebuildMenu` and `enableGesture` come from the main window, which outlives the
+  // dialog; `host` places the INI file and the background pictures beside the executable.
+  TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, TEnableGesture enableGesture,
+              const TIniGTHost& host);
 
   void LoadSettings();
   void SaveSettings();
@@ -78,6 +81,7 @@ public:
   TLabel& LBColor2() const { return *FLBColor2; }
   TCheckBox& CShowIcon() const { return *FCShowIcon; }
   TCheckBox& CShowBanner() const { return *FCShowBanner; }
+  TCheckBox& CGesture() const { return *FCGesture; }
   TCheckBox& CSplit() const { return *FCSplit; }
   TUDNumeralEdit& UDVertNum() const { return *FUDVertNum; }
   TCheckBox& CVert() const { return *FCVert; }
@@ -103,6 +107,7 @@ private:
 
   TCoolMenu& FStyler;
   TRebuildMenu FRebuildMenu;
+  TEnableGesture FEnableGesture;
   const TIniGTHost& FHost;
 
   TGroupBox* FGroupBox1;
@@ -126,6 +131,7 @@ private:
   TLabel* FLBColor2;
   TCheckBox* FCShowIcon;
   TCheckBox* FCShowBanner;
+  TCheckBox* FCGesture;
   TCheckBox* FCSplit;
   TLabel* FLabel3;
   TUDNumeralEdit* FUDVertNum;

@@ -11,19 +11,6 @@ touch "$menu_folder/Docs/readme.txt"
 printf '@echo off\r\necho done> "%%~dp0..\\marker.txt"\r\n' > "$menu_folder/mark.cmd"
 marker="$work/marker.txt"
 
-# Draws $4 turns of a circle of radius 60 around ($1, $2), clockwise when $3 is 1 and
-# anticlockwise when it is -1: 24 points a turn, 40 ms apart (the detector samples every 50 ms).
-draw_circle() {
-  xdotool mousemove "$1" "$2" sleep 0.3
-  xdotool $(awk -v cx="$1" -v cy="$2" -v sense="$3" -v turns="$4" 'BEGIN {
-    pi = atan2(0, -1)
-    for (k = 0; k <= 24 * turns; k++) {
-      a = sense * 2 * pi * k / 24
-      printf "mousemove %d %d sleep 0.04 ", cx + 60 * cos(a), cy + 60 * sin(a)
-    }
-  }')
-}
-
 # Draws circles like draw_circle until the launcher menu shows, at most $5 of them: under Wine
 # a circle drawn with xdotool is now and then sampled too unevenly to count, and a user would
 # simply draw another. Prints the menu.
@@ -39,11 +26,6 @@ circle_until_menu() {
 # The open launcher menu (the first menu window), or nothing after 2 seconds.
 launcher_menu() {
   wait_for '[ -n "$(menu_windows)" ]' 2 && menu_windows | sed -n 1p
-}
-
-no_menu_after() {
-  sleep "$1"
-  [ -z "$(menu_windows)" ] || fail "$2"
 }
 
 # Points at row $2 (pixels from the top) of menu window $1.

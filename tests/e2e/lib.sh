@@ -92,3 +92,22 @@ exit_via_tray_menu() {
   wait_for '! kill -0 "$pid" 2>/dev/null' 15 || fail "choosing the exit item did not end the program"
   wait "$pid" || fail "tamarind ended with code $?"
 }
+
+# Draws $4 turns of a circle of radius 60 around ($1, $2), clockwise when $3 is 1 and
+# anticlockwise when it is -1: 24 points a turn, 40 ms apart (the detector samples every 50 ms).
+draw_circle() {
+  xdotool mousemove "$1" "$2" sleep 0.3
+  xdotool $(awk -v cx="$1" -v cy="$2" -v sense="$3" -v turns="$4" 'BEGIN {
+    pi = atan2(0, -1)
+    for (k = 0; k <= 24 * turns; k++) {
+      a = sense * 2 * pi * k / 24
+      printf "mousemove %d %d sleep 0.04 ", cx + 60 * cos(a), cy + 60 * sin(a)
+    }
+  }')
+}
+
+# Fails with $2 if a menu is open after $1 seconds.
+no_menu_after() {
+  sleep "$1"
+  [ -z "$(menu_windows)" ] || fail "$2"
+}

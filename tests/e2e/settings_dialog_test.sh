@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The settings dialog: the command menu's first item opens "表示の設定" at its place and size;
-# switching the file icons off and confirming with OK changes the launcher menu at once; leaving
-# the program writes the INI file beside it.
+# switching the file icons off and confirming with OK changes the launcher menu at once, switching
+# the gesture off leaves circles without effect; leaving the program writes the INI file beside it.
 source "$(dirname "$0")/lib.sh" "$@"
 
 mkdir -p "$work/Menu"
@@ -42,8 +42,12 @@ eval "$(xdotool getwindowgeometry --shell "$dialog")"
 [ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 324 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
 [ $((X - 205)) -ge 1 ] && [ $((X - 205)) -le 10 ] && [ $((Y - 133)) -ge 15 ] && [ $((Y - 133)) -le 40 ] ||
   fail "the dialog's client area starts at $X,$Y"
-# "ファイルのアイコンを表示する", then Enter presses the default button, OK.
+# "ファイルのアイコンを表示する" and "円を描いてメニューを開く" off, then Enter presses the
+# default button, OK.
 xdotool mousemove --window "$dialog" 236 144 click 1
+xdotool mousemove --window "$dialog" 236 192 click 1
+sleep 0.3
+screenshot settings-dialog-switched
 xdotool key Return
 # The dialog lives as long as the program: OK hides it.
 wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
@@ -52,11 +56,18 @@ sleep 1
 without_icons=$(icon_strip_colours no-icons)
 [ "$without_icons" -le 2 ] || fail "the file icons stayed after switching them off ($without_icons colours)"
 
+# With the gesture switched off circles open nothing (the gesture test shows they do otherwise).
+for _ in 1 2 3; do
+  draw_circle 600 500 1 1.5
+  no_menu_after 0.8 "a circle opened the menu with the gesture switched off"
+done
+
 # Named after the executable with its first letter upper-case. OK saved it; leaving saves again.
 ini="$work/Tamarind.ini"
 [ -f "$ini" ] || fail "OK wrote no INI file: $(ls "$work")"
 rm "$ini"
 exit_via_tray_menu "$pid"
 [ -f "$ini" ] || fail "leaving wrote no INI file: $(ls "$work")"
-grep -q $'^\\[Icon\\]\r$' "$ini" && grep -q $'^Show=0\r$' "$ini" || fail "the INI file lacks Icon/Show=0"
+grep -A1 $'^\\[Icon\\]\r$' "$ini" | grep -q $'^Show=0\r$' || fail "the INI file lacks Icon/Show=0"
+grep -A1 $'^\\[Gesture\\]\r$' "$ini" | grep -q $'^Enabled=0\r$' || fail "the INI file lacks Gesture/Enabled=0"
 echo "PASS"

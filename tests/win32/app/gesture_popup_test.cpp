@@ -189,3 +189,26 @@ TEST_F(GesturePopupTest, TheGestureTimerSleepsWhileThePointerRests) {
   EXPECT_LT(NowMs() - start, 500u);  // the hook, not the guard poll
   EXPECT_FALSE(win->GestureResting());
 }
+
+// Switched off in the settings, nothing watches the pointer: neither the timer nor the hook
+// that wakes it from a rest; switched on again it runs from a fresh trail.
+TEST_F(GesturePopupTest, SwitchedOffTheGestureTimerNeverRuns) {
+  win->HiTimer().SetEnabled(true);
+  MovePointerBy(5, 5);
+  ASSERT_TRUE(PumpUntil([&] { return win->GestureResting(); }, 5000));  // the point ages out in 3 s
+  win->EnableGesture(false);
+  EXPECT_FALSE(win->GestureEnabled());
+  EXPECT_FALSE(win->GestureResting());
+  for (int move = 0; move < 6; ++move) {
+    MovePointerBy(move % 2 ? -25 : 25, 20);
+    PumpFor(100);
+  }
+  EXPECT_FALSE(win->HiTimer().Enabled());
+  EXPECT_EQ(win->Gesture().Tick(), 0);
+  EXPECT_TRUE(win->Gesture().Trail().empty());
+
+  win->EnableGesture(true);
+  EXPECT_TRUE(win->HiTimer().Enabled());
+  MovePointerBy(-30, -30);
+  EXPECT_TRUE(PumpUntil([&] { return !win->Gesture().Trail().empty(); }, 2000));
+}

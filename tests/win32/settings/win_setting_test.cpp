@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "controls/ud_numeral_edit.h"
 #include "framework/application.h"
@@ -111,7 +112,7 @@ protected:
     dialog = MakeComponent<TWinSetting>(styler, [this](TMenuBuildSettings& holder) {
       EXPECT_EQ(&holder, static_cast<TMenuBuildSettings*>(dialog.get()));
       ++rebuilds;
-    }, host);
+    }, [this](bool enabled) { gestureSwitches.push_back(enabled); }, host);
     dialog->DoCreate();
     return *dialog;
   }
@@ -126,6 +127,7 @@ protected:
   TCoolMenu& styler;
   TComponentPtr<TWinSetting> dialog;
   int rebuilds = 0;
+  std::vector<bool> gestureSwitches;  // as applied to the main window
 };
 
 TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWritesEveryKeyInOrder) {
@@ -140,6 +142,8 @@ TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWrite
   EXPECT_EQ(d.LBColor2().Color(), clBlack);
   EXPECT_TRUE(d.CShowIcon().Checked() && d.CShowBanner().Checked() && d.CSplit().Checked() && d.CVert().Checked());
   EXPECT_TRUE(d.ShowIcons() && d.SplitColumns() && d.VerticalBars());
+  EXPECT_TRUE(d.CGesture().Checked());
+  EXPECT_EQ(gestureSwitches, std::vector<bool>{true});
   EXPECT_EQ(d.ColumnLength(), 20);
   EXPECT_EQ(d.EText().Text(), L"Tamarind");
   EXPECT_EQ(d.LBFont().Caption(), L"Tamarind");
@@ -162,7 +166,38 @@ TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWrite
                              L"BG1=" + folder.Path() + L"\\NormalBack.Bmp\r\nBG2=" + folder.Path() +
                              L"\\ActiveBack.Bmp\r\n\r\n[Banner]\r\n" + fontKeys(L"Font") +
                              L"Color1=0x00FFFFFF\r\nColor2=0x00000000\r\nShow=1\r\nCaption=Tamarind\r\n\r\n"
-                             L"[Icon]\r\nShow=1\r\n");
+                             L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n");
+}
+
+TEST_F(WinSettingTest, TheGestureSwitchSitsBetweenBannerAndSplitAndReachesTheMainWindowOnOk) {
+  StoreIni(L"[Menu]\r\nSplit=1\r\n[Gesture]\r\nEnabled=0\r\n");
+  TWinSetting& d = Create();
+  EXPECT_FALSE(d.CGesture().Checked());
+  EXPECT_EQ(gestureSwitches, std::vector<bool>{false});
+
+  RECT box{};
+  ::GetWindowRect(d.CGesture().Handle(), &box);
+  ::MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, 224);
+  EXPECT_EQ(box.top, 184);
+  EXPECT_EQ(box.bottom - box.top, 17);
+  wchar_t caption[32] = {};
+  ::GetWindowTextW(d.CGesture().Handle(), caption, 32);
+  EXPECT_EQ(std::wstring(caption), L"円を描いてメニューを開く");
+  // Tab goes from the banner switch to this one, then on to the split switch.
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CShowBanner().Handle(), FALSE), d.CGesture().Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CGesture().Handle(), FALSE), d.CSplit().Handle());
+
+  Click(d.CGesture());
+  EXPECT_TRUE(d.CGesture().Checked());
+  Click(d.BCancel());  // nothing applied, the file's value back
+  EXPECT_FALSE(d.CGesture().Checked());
+  EXPECT_EQ(gestureSwitches, std::vector<bool>{false});
+  Click(d.CGesture());
+  Click(d.BOK());
+  EXPECT_EQ(gestureSwitches, (std::vector<bool>{false, true}));
+  const std::wstring stored = StoredIni();
+  EXPECT_NE(stored.find(L"[Gesture]\r\nEnabled=1\r\n"), std::wstring::npos) << stored;
 }
 
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
