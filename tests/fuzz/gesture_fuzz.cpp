@@ -1,5 +1,6 @@
-// The gesture detector fed any pointer trace: the trail stays within its bound, and a tick the
-// detector says it may sleep through changes nothing.
+// The gesture detector fed any pointer trace: the trail stays within its bound, a tick the
+// detector says it may sleep through changes nothing, and judging any trail as a circle is safe.
+#include "app/circle_confirmation.h"
 #include "app/gesture_detector.h"
 #include "fuzz_support.h"
 
@@ -40,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       (void)detector.TimerTick(readable ? std::optional(pointer) : std::nullopt, ready, interval);
     }
     FUZZ_CHECK(detector.Trail().size() <= 62);
+    // The confirmation sees trails the turn search seldom passes on: it must hold up on any.
+    (void)ConfirmCircle(detector.Trail(), data.ConsumeBool() ? 2 : -2);
   }
   return 0;
 }
