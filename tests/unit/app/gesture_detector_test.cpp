@@ -203,11 +203,12 @@ TEST(GestureDetector, ABriskCirclePostsOnePopupThenCoolsDown) {
   for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
     SCOPED_TRACE(sense == TSense::Clockwise ? "clockwise" : "anticlockwise");
     TGestureDetector detector;
-    const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 1.5, .Sense = sense});
+    const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 2.5, .Sense = sense});
     int popups = 0;
     std::size_t tick = 0;
     for (; tick < circle.size() && popups == 0; ++tick) popups += detector.TimerTick(circle[tick], true, Interval);
     ASSERT_EQ(popups, 1);
+    ASSERT_LT(tick + 10, circle.size());  // the circle goes on long enough for what follows
     EXPECT_TRUE(detector.Trail().empty());
     EXPECT_TRUE(detector.CoolingDown());
     // The pointer keeps circling: nine ticks record nothing, the tenth records again.
