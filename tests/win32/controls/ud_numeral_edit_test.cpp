@@ -9,6 +9,7 @@
 #include "control_host.h"
 #include "framework/application.h"
 #include "support/message_pump.h"
+#include "window_capture.h"
 
 namespace {
 
@@ -138,6 +139,38 @@ TEST_F(UDNumeralEditTest, ArrowKeysStepThroughTheButtonsAndGoNoFurther) {
 
   Key(VK_LEFT);
   EXPECT_EQ(keysSeen, std::vector<std::uint16_t>{VK_LEFT});
+}
+
+// Whether two captures of one window hold the same pixels.
+bool SamePixels(const TWindowCapture& a, const TWindowCapture& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+// A key held when the focus moves on never gets its key-up here: leaving lets the button go.
+TEST_F(UDNumeralEditTest, LeavingShowsBothButtonsUnpushed) {
+  MakeColumnsField();
+  edit->SetNValue(50);
+  const HWND buttons = edit->Btn().Handle();
+  edit->SetFocus();
+  ::UpdateWindow(buttons);
+  const TWindowCapture unpushed(buttons);
+  for (const UINT key : {VK_UP, VK_DOWN}) {
+    edit->SetFocus();
+    ::SendMessageW(edit->Handle(), WM_KEYDOWN, key, 1);
+    ::UpdateWindow(buttons);
+    ASSERT_TRUE(edit->Btn().GetUpPressed() || edit->Btn().GetDownPressed());
+    EXPECT_FALSE(SamePixels(TWindowCapture(buttons), unpushed)) << key;
+
+    other->SetFocus();
+    ::UpdateWindow(buttons);
+    EXPECT_FALSE(edit->Btn().GetUpPressed()) << key;
+    EXPECT_FALSE(edit->Btn().GetDownPressed()) << key;
+    EXPECT_TRUE(SamePixels(TWindowCapture(buttons), unpushed)) << key;
+  }
 }
 
 TEST_F(UDNumeralEditTest, EnterCommitsTypedText) {
