@@ -8,6 +8,7 @@
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "support/message_pump.h"
+#include "shell_tray_view.h"
 #include "support/test_forms.h"
 #include "tray/callback_window.h"
 
@@ -91,6 +92,23 @@ TEST_F(TrayIconTest, TipIsCutTo62BytesWithoutSplittingACharacter) {
   EXPECT_EQ(icon.TipHelp(), std::wstring(62, L'b'));
   icon.SetTipHelp(L"Tamarind");
   EXPECT_EQ(icon.TipHelp(), L"Tamarind");
+}
+
+// The tooltip the shell shows follows the tip: set while hidden, and changed while shown.
+TEST_F(TrayIconTest, TheShellShowsTheCurrentTip) {
+  TTrayIcon& icon = NewIcon();
+  icon.Icon().SetHandle(::CopyIcon(::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+  icon.SetTipHelp(L"Tamarind: set while hidden");
+  icon.SetVisible(true);
+  int moves = 0;
+  icon.OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
+  const HWND shown = FindShellTrayIcon([&] { return moves > 0; });
+  ASSERT_NE(shown, nullptr) << "the icon is not in the shell's notification area";
+  EXPECT_EQ(ShellTrayTooltip(shown, 3000), L"Tamarind: set while hidden");
+
+  icon.SetTipHelp(L"Tamarind: changed while shown");
+  EXPECT_EQ(ShellTrayTooltip(shown, 1500, L"Tamarind: changed while shown"), L"Tamarind: changed while shown");
+  MovePointerOffShellTray();
 }
 
 TEST_F(TrayIconTest, SingleClickArrivesAfterTheDoubleClickTime) {
