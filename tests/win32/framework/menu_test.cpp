@@ -84,7 +84,11 @@ TEST_F(MenuTest, EntriesAfterAHiddenItemAreFoundAtTheirVisiblePositions) {
     return shown;
   };
 
-  popup.Items().Insert(2, NewItem(L"between"));
+  TMenuItem& alsoHidden = NewItem(L"<..>");
+  alsoHidden.SetVisible(false);
+  popup.Items().Insert(1, alsoHidden);  // the menu is made: nothing shows
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first", L"last"}));
+  popup.Items().Insert(3, NewItem(L"between"));
   EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first", L"between", L"last"}));
   first.SetCaption(L"first, renamed");
   EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first, renamed", L"between", L"last"}));
