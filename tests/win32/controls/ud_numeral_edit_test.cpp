@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,26 +151,38 @@ bool SamePixels(const TWindowCapture& a, const TWindowCapture& b) {
   return true;
 }
 
+// Whether the window's pixels come to match (or differ from) `reference` within a second: the
+// screen may show a change a moment after it was drawn.
+bool LooksLike(HWND window, const TWindowCapture& reference, bool same) {
+  return PumpUntil([&] { return SamePixels(TWindowCapture(window), reference) == same; }, 1000);
+}
+
 // A key held when the focus moves on never gets its key-up here: leaving lets the button go.
 TEST_F(UDNumeralEditTest, LeavingShowsBothButtonsUnpushed) {
   MakeColumnsField();
   edit->SetNValue(50);
   const HWND buttons = edit->Btn().Handle();
   edit->SetFocus();
-  ::UpdateWindow(buttons);
-  const TWindowCapture unpushed(buttons);
+  // The buttons as shown at rest, once they are on the screen (more than one colour).
+  std::optional<TWindowCapture> unpushed;
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        unpushed.emplace(buttons);
+        const RECT all{0, 0, unpushed->Width(), unpushed->Height()};
+        const COLORREF corner = unpushed->Pixel(0, 0);
+        return unpushed->Count(all, [corner](COLORREF c) { return c != corner; }) > 0;
+      },
+      1000));
   for (const UINT key : {VK_UP, VK_DOWN}) {
     edit->SetFocus();
     ::SendMessageW(edit->Handle(), WM_KEYDOWN, key, 1);
-    ::UpdateWindow(buttons);
     ASSERT_TRUE(edit->Btn().GetUpPressed() || edit->Btn().GetDownPressed());
-    EXPECT_FALSE(SamePixels(TWindowCapture(buttons), unpushed)) << key;
+    EXPECT_TRUE(LooksLike(buttons, *unpushed, false)) << key << ": not shown pushed";
 
     other->SetFocus();
-    ::UpdateWindow(buttons);
     EXPECT_FALSE(edit->Btn().GetUpPressed()) << key;
     EXPECT_FALSE(edit->Btn().GetDownPressed()) << key;
-    EXPECT_TRUE(SamePixels(TWindowCapture(buttons), unpushed)) << key;
+    EXPECT_TRUE(LooksLike(buttons, *unpushed, true)) << key << ": still shown pushed";
   }
 }
 
