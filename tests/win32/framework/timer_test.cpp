@@ -24,6 +24,10 @@ TEST(Timer, TicksAtItsIntervalWhileEnabled) {
   const int stoppedAt = ticks;
   PumpFor(200);
   EXPECT_EQ(ticks, stoppedAt);
+
+  timer->SetEnabled(true);
+  EXPECT_TRUE(timer->Running());
+  EXPECT_TRUE(PumpUntil([&] { return ticks > stoppedAt; }, 1000));
 }
 
 TEST(Timer, IntervalZeroStopsItAndANewIntervalRestartsIt) {
