@@ -106,6 +106,13 @@ TEST_F(UDNumeralEditTest, ColumnsFieldIsRightAlignedAndKeepsTextClearOfTheButton
   EXPECT_LE(text.right, client.right - 15 - 2);
   EXPECT_GT(text.right, client.right / 2);
 
+  // A new size gives the box a new formatting rectangle, still clear of the buttons.
+  edit->SetBounds(10, 10, 150, 30);
+  ::GetClientRect(edit->Handle(), &client);
+  ::SendMessageW(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_LE(text.right, client.right - 15 - 2);
+  EXPECT_GT(text.right, client.right / 2);
+
   // One line for a dialog, too: it wants Enter, not Tab.
   MSG enter{edit->Handle(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
   MSG tab{edit->Handle(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
@@ -447,6 +454,14 @@ TEST_F(UDNumeralEditTest, ReleasingAButtonFocusesTheEditWithItsTextSelected) {
   LeftUp(buttons, 5, 3);
   EXPECT_TRUE(edit->Focused());
   EXPECT_EQ(edit->SelLength(), 1);
+
+  // Already focused, with the caret placed in the text: the release selects it all again.
+  edit->SetNValue(12);
+  edit->SetSelection(1, 0);
+  LeftDown(buttons, 5, 3);
+  LeftUp(buttons, 5, 3);
+  EXPECT_EQ(edit->SelStart(), 0);
+  EXPECT_EQ(edit->SelLength(), 2);
 }
 
 }  // namespace
