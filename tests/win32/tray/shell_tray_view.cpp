@@ -117,4 +117,16 @@ std::optional<std::wstring> ShellTrayTooltip(HWND iconWindow, unsigned timeoutMs
   return text;
 }
 
+std::vector<COLORREF> ShellTrayIconPixels(HWND iconWindow) {
+  RECT r{};
+  ::GetWindowRect(iconWindow, &r);
+  std::vector<COLORREF> pixels;
+  // The shell's window belongs to another process: read the screen where it stands.
+  const HDC screen = ::GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) pixels.push_back(::GetPixel(screen, x, y));
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 void MovePointerOffShellTray() { PointAway(); }

@@ -22,5 +22,8 @@ HWND FindShellTrayIcon(const std::function<bool()>& pointedAt);
 // `timeoutMs`.
 std::optional<std::wstring> ShellTrayTooltip(HWND iconWindow, unsigned timeoutMs, const std::wstring& awaited = {});
 
+// The pixels the screen shows over the icon's window, row by row.
+std::vector<COLORREF> ShellTrayIconPixels(HWND iconWindow);
+
 // Takes the pointer off the icons again.
 void MovePointerOffShellTray();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -109,6 +110,25 @@ TEST_F(TrayIconTest, TheShellShowsTheCurrentTip) {
   icon.SetTipHelp(L"Tamarind: changed while shown");
   EXPECT_EQ(ShellTrayTooltip(shown, 1500, L"Tamarind: changed while shown"), L"Tamarind: changed while shown");
   MovePointerOffShellTray();
+}
+
+TEST_F(TrayIconTest, TheShellShowsANewPicture) {
+  TTrayIcon& icon = ShownIcon();
+  int moves = 0;
+  icon.OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
+  const HWND shown = FindShellTrayIcon([&] { return moves > 0; });
+  ASSERT_NE(shown, nullptr) << "the icon is not in the shell's notification area";
+  MovePointerOffShellTray();
+  std::vector<COLORREF> before;
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        before = ShellTrayIconPixels(shown);
+        return std::ranges::count(before, before.front()) < static_cast<std::ptrdiff_t>(before.size());
+      },
+      1000))
+      << "no picture on the screen";
+  icon.Icon().SetHandle(::CopyIcon(::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_ERROR))));
+  EXPECT_TRUE(PumpUntil([&] { return ShellTrayIconPixels(shown) != before; }, 1500));
 }
 
 TEST_F(TrayIconTest, SingleClickArrivesAfterTheDoubleClickTime) {
