@@ -39,6 +39,15 @@ protected:
                    mouseMessage);
   }
 
+  // Whether the shell holds `icon`: it accepts a change only for an icon it knows.
+  static bool ShellKnows(const TTrayIcon& icon) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = TCallbackWindow::Instance()->Handle();
+    data.uID = static_cast<UINT>(icon.IconID());
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data);
+  }
+
   static unsigned SingleClickDelay() { return ::GetDoubleClickTime() + 50; }
 
   TComponentPtr<TForm> owner = MakeComponent<TForm>(OwnerDesign());
@@ -74,10 +83,12 @@ TEST_F(TrayIconTest, ShownIconIsInTheTrayUntilItsPictureIsCleared) {
   TTrayIcon& icon = ShownIcon();
   EXPECT_TRUE(icon.Visible());
   EXPECT_TRUE(icon.Added());
+  EXPECT_TRUE(ShellKnows(icon));
   EXPECT_EQ(icon.TipHelp(), L"TipHelp");
   icon.SetIcon(nullptr);
   EXPECT_FALSE(icon.Added());
   EXPECT_FALSE(icon.Visible());
+  EXPECT_FALSE(ShellKnows(icon));
 
   // With no picture it cannot be shown at all.
   icon.SetVisible(true);
