@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "support/message_pump.h"
+#include "screen_look.h"
 #include "window_capture.h"
 
 namespace {
@@ -214,6 +215,19 @@ TEST_F(SkeletonUDBtnTest, NormalPushedAndInactiveButtonsLookDifferent) {
   EXPECT_TRUE(TBtnLook(*btn).SameAs(bothInactive));
   btn->SetEnabled(true);
   EXPECT_TRUE(TBtnLook(*btn).SameAs(upPushed));
+}
+
+}  // namespace
+
+namespace {
+
+// Enabling or disabling one button shows on the screen by itself, with no repaint asked for.
+TEST_F(SkeletonUDBtnTest, AButtonsNewStateShowsAtOnce) {
+  const TWindowCapture active = PaintedCapture(Window());
+  btn->SetDownEnabled(false);
+  EXPECT_TRUE(LooksLike(Window(), active, false));
+  btn->SetDownEnabled(true);
+  EXPECT_TRUE(LooksLike(Window(), active));
 }
 
 }  // namespace

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "control_host.h"
 #include "framework/application.h"
 #include "support/message_pump.h"
-#include "window_capture.h"
+#include "screen_look.h"
 
 namespace {
 
@@ -149,47 +148,23 @@ TEST_F(UDNumeralEditTest, ArrowKeysStepThroughTheButtonsAndGoNoFurther) {
   EXPECT_EQ(keysSeen, std::vector<std::uint16_t>{VK_LEFT});
 }
 
-// Whether two captures of one window hold the same pixels.
-bool SamePixels(const TWindowCapture& a, const TWindowCapture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
-
-// Whether the window's pixels come to match (or differ from) `reference` within a second: the
-// screen may show a change a moment after it was drawn.
-bool LooksLike(HWND window, const TWindowCapture& reference, bool same) {
-  return PumpUntil([&] { return SamePixels(TWindowCapture(window), reference) == same; }, 1000);
-}
-
 // A key held when the focus moves on never gets its key-up here: leaving lets the button go.
 TEST_F(UDNumeralEditTest, LeavingShowsBothButtonsUnpushed) {
   MakeColumnsField();
   edit->SetNValue(50);
   const HWND buttons = edit->Btn().Handle();
   edit->SetFocus();
-  // The buttons as shown at rest, once they are on the screen (more than one colour).
-  std::optional<TWindowCapture> unpushed;
-  ASSERT_TRUE(PumpUntil(
-      [&] {
-        unpushed.emplace(buttons);
-        const RECT all{0, 0, unpushed->Width(), unpushed->Height()};
-        const COLORREF corner = unpushed->Pixel(0, 0);
-        return unpushed->Count(all, [corner](COLORREF c) { return c != corner; }) > 0;
-      },
-      1000));
+  const TWindowCapture unpushed = PaintedCapture(buttons);  // at rest
   for (const UINT key : {VK_UP, VK_DOWN}) {
     edit->SetFocus();
     ::SendMessageW(edit->Handle(), WM_KEYDOWN, key, 1);
     ASSERT_TRUE(edit->Btn().GetUpPressed() || edit->Btn().GetDownPressed());
-    EXPECT_TRUE(LooksLike(buttons, *unpushed, false)) << key << ": not shown pushed";
+    EXPECT_TRUE(LooksLike(buttons, unpushed, false)) << key << ": not shown pushed";
 
     other->SetFocus();
     EXPECT_FALSE(edit->Btn().GetUpPressed()) << key;
     EXPECT_FALSE(edit->Btn().GetDownPressed()) << key;
-    EXPECT_TRUE(LooksLike(buttons, *unpushed, true)) << key << ": still shown pushed";
+    EXPECT_TRUE(LooksLike(buttons, unpushed)) << key << ": still shown pushed";
   }
 }
 
