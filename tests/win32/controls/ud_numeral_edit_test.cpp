@@ -9,6 +9,7 @@
 #include "control_host.h"
 #include "framework/application.h"
 #include "support/message_pump.h"
+#include "screen_look.h"
 
 namespace {
 
@@ -104,6 +105,13 @@ TEST_F(UDNumeralEditTest, ColumnsFieldIsRightAlignedAndKeepsTextClearOfTheButton
   EXPECT_LE(text.right, client.right - 15 - 2);
   EXPECT_GT(text.right, client.right / 2);
 
+  // A new size gives the box a new formatting rectangle, still clear of the buttons.
+  edit->SetBounds(10, 10, 150, 30);
+  ::GetClientRect(edit->Handle(), &client);
+  ::SendMessageW(edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_LE(text.right, client.right - 15 - 2);
+  EXPECT_GT(text.right, client.right / 2);
+
   // One line for a dialog, too: it wants Enter, not Tab.
   MSG enter{edit->Handle(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
   MSG tab{edit->Handle(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
@@ -138,6 +146,26 @@ TEST_F(UDNumeralEditTest, ArrowKeysStepThroughTheButtonsAndGoNoFurther) {
 
   Key(VK_LEFT);
   EXPECT_EQ(keysSeen, std::vector<std::uint16_t>{VK_LEFT});
+}
+
+// A key held when the focus moves on never gets its key-up here: leaving lets the button go.
+TEST_F(UDNumeralEditTest, LeavingShowsBothButtonsUnpushed) {
+  MakeColumnsField();
+  edit->SetNValue(50);
+  const HWND buttons = edit->Btn().Handle();
+  edit->SetFocus();
+  const TWindowCapture unpushed = PaintedCapture(buttons);  // at rest
+  for (const UINT key : {VK_UP, VK_DOWN}) {
+    edit->SetFocus();
+    ::SendMessageW(edit->Handle(), WM_KEYDOWN, key, 1);
+    ASSERT_TRUE(edit->Btn().GetUpPressed() || edit->Btn().GetDownPressed());
+    EXPECT_TRUE(LooksLike(buttons, unpushed, false)) << key << ": not shown pushed";
+
+    other->SetFocus();
+    EXPECT_FALSE(edit->Btn().GetUpPressed()) << key;
+    EXPECT_FALSE(edit->Btn().GetDownPressed()) << key;
+    EXPECT_TRUE(LooksLike(buttons, unpushed)) << key << ": still shown pushed";
+  }
 }
 
 TEST_F(UDNumeralEditTest, EnterCommitsTypedText) {
@@ -401,6 +429,14 @@ TEST_F(UDNumeralEditTest, ReleasingAButtonFocusesTheEditWithItsTextSelected) {
   LeftUp(buttons, 5, 3);
   EXPECT_TRUE(edit->Focused());
   EXPECT_EQ(edit->SelLength(), 1);
+
+  // Already focused, with the caret placed in the text: the release selects it all again.
+  edit->SetNValue(12);
+  edit->SetSelection(1, 0);
+  LeftDown(buttons, 5, 3);
+  LeftUp(buttons, 5, 3);
+  EXPECT_EQ(edit->SelStart(), 0);
+  EXPECT_EQ(edit->SelLength(), 2);
 }
 
 }  // namespace

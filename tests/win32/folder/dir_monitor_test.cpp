@@ -152,6 +152,37 @@ TEST_F(DirMonitorTest, OnlyADifferentDirectoryRestartsTheWatch) {
   EXPECT_TRUE(PumpUntil([&] { return changes > 0; }, 3000));
 }
 
+// The main window activates its monitor first and then widens what it watches; each setting
+// must reach the system's watch.
+TEST_F(DirMonitorTest, IncludeSubDirSetWhileActiveWatchesTheSubtree) {
+  int changes = 0;
+  auto monitor = Watch(folder.Path(), false, changes);
+  monitor->SetFilter({dmfFileName, dmfDirName, dmfAttributes, dmfSize, dmfLastWrite});
+  monitor->SetIncludeSubDir(true);
+  folder.MakeFolder(L"Sub");  // made after the watch: Wine's subtree watch misses older ones
+  ASSERT_TRUE(PumpUntil([&] { return changes > 0; }, 2000));
+  PumpFor(300);
+  changes = 0;
+  folder.WriteFile(L"Sub\\deep.txt");
+  EXPECT_TRUE(PumpUntil([&] { return changes > 0; }, 2000));
+}
+
+TEST_F(DirMonitorTest, FilterSetWhileActiveReachesTheSystem) {
+  int changes = 0;
+  auto monitor = MakeComponent<TDirMonitor>();
+  monitor->SetDirectory(folder.Path());
+  monitor->SetFilter({dmfDirName});  // a new file is no change for this watch
+  monitor->OnChange = [&changes](TComponent*) { ++changes; };
+  monitor->SetActive(true);
+  folder.WriteFile(L"ignored.txt");
+  PumpFor(400);
+  ASSERT_EQ(changes, 0);
+
+  monitor->SetFilter({dmfFileName});
+  folder.WriteFile(L"counted.txt");
+  EXPECT_TRUE(PumpUntil([&] { return changes > 0; }, 2000));
+}
+
 TEST_F(DirMonitorTest, NoEventsOnceInactiveOrWithoutAHandler) {
   int changes = 0;
   auto monitor = Watch(folder.Path(), false, changes);

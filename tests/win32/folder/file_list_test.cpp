@@ -54,6 +54,24 @@ TEST_F(FileListTest, LauncherSettingsListEverythingSortedWithoutRegardToCase) {
   EXPECT_EQ(ListWith({ftReadOnly, ftHidden, ftSystem, ftDirectory, ftArchive, ftNormal}), expected);
 }
 
+// Names whose order differs with and without case, and a hyphen that the user's locale
+// passes over where a plain character comparison would not.
+TEST(FileListSort, NamesSortInTheUsersLocaleWithoutRegardToCase) {
+  TTempFolder folder;
+  for (const wchar_t* name : {L"Date.txt", L"cherry.txt", L"Banana.txt", L"apple.txt", L"co-op.txt", L"coal.txt"}) {
+    folder.WriteFile(name);
+  }
+  folder.MakeFolder(L"beta");
+  folder.MakeFolder(L"Alpha");
+  auto list = MakeComponent<TFileList>();
+  list->SetMask({L"*"});
+  list->SetFileType({ftDirectory, ftNormal});
+  list->SetDirectory(folder.Path());
+  const std::vector<std::wstring> expected{L"<..>", L"<.>", L"<Alpha>", L"<beta>", L"apple.txt", L"Banana.txt",
+                                           L"cherry.txt", L"coal.txt", L"co-op.txt", L"Date.txt"};
+  EXPECT_EQ(Names(*list), expected);
+}
+
 TEST_F(FileListTest, AttributeFiltersChooseTheEntries) {
   using Names = std::vector<std::wstring>;
   // Wine keeps no archive bit: it reports one on every file. Expect what the system reports.
@@ -101,6 +119,14 @@ TEST_F(FileListTest, InfoGivesFullPathSizeTimeAndAttributes) {
   EXPECT_TRUE(entry.Attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+TEST_F(FileListTest, ADifferentFileTypeListsAnew) {
+  list->SetFileType({ftDirectory});
+  list->SetDirectory(folder.Path());
+  ASSERT_EQ(Names(*list), (std::vector<std::wstring>{L"<..>", L"<.>", L"<Tools>"}));
+  list->SetFileType({ftNormal});
+  EXPECT_EQ(Names(*list), (std::vector<std::wstring>{L"A.txt", L"b.txt", L"plain.dat"}));
+}
+
 TEST_F(FileListTest, ADriveRootJoinsNamesWithoutAnExtraSeparator) {
   list->SetFileType({ftDirectory});
   list->SetDirectory(L"C:\\");
@@ -136,6 +162,17 @@ TEST_F(FileListTest, FollowsTheDirectoryBoxUntilItIsDestroyed) {
   list->SetDirBox(box.get());
   list->EndLoading();
   ASSERT_TRUE(PumpUntil([&] { return list->Directory() == folder / L"Tools"; }, 2000));
+
+  // The box is looked at five times a second: a move made just after one look is seen at the
+  // next.
+  const unsigned long long start = NowMs();
+  for (const std::wstring& next : {folder.Path(), folder / L"Tools", folder.Path(), folder / L"Tools"}) {
+    box->Current = next;
+    ASSERT_TRUE(PumpUntil([&] { return list->Directory() == next; }, 2000));
+  }
+  const unsigned long long averageMs = (NowMs() - start) / 4;
+  EXPECT_GE(averageMs, 150u);
+  EXPECT_LE(averageMs, 300u);
 
   box.reset();
   EXPECT_EQ(list->DirBox(), nullptr);

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "framework/menu_item.h"
 #include "framework/popup_list.h"
@@ -65,6 +66,34 @@ TEST_F(MenuTest, HiddenItemsTakeNoPlatformPosition) {
   EXPECT_EQ(popup.Items().IndexOf(dot), 1);
   dot.SetVisible(false);
   EXPECT_EQ(::GetMenuItemCount(menu), 4);
+}
+
+// Entries placed, changed and removed after a hidden item: positions count visible items only.
+TEST_F(MenuTest, EntriesAfterAHiddenItemAreFoundAtTheirVisiblePositions) {
+  TMenuItem& hidden = NewItem(L"<.>");
+  hidden.SetVisible(false);
+  TMenuItem& first = NewItem(L"first");
+  TMenuItem& last = NewItem(L"last");
+  popup.Items().Add(hidden);
+  popup.Items().Add(first);
+  popup.Items().Add(last);
+  HMENU menu = popup.Handle();
+  const auto texts = [menu] {
+    std::vector<std::wstring> shown;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) shown.push_back(PlatformText(menu, static_cast<UINT>(i)));
+    return shown;
+  };
+
+  TMenuItem& alsoHidden = NewItem(L"<..>");
+  alsoHidden.SetVisible(false);
+  popup.Items().Insert(1, alsoHidden);  // the menu is made: nothing shows
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first", L"last"}));
+  popup.Items().Insert(3, NewItem(L"between"));
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first", L"between", L"last"}));
+  first.SetCaption(L"first, renamed");
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"first, renamed", L"between", L"last"}));
+  popup.Items().Remove(first);
+  EXPECT_EQ(texts(), (std::vector<std::wstring>{L"between", L"last"}));
 }
 
 TEST_F(MenuTest, PropertiesReachThePlatformMenu) {

@@ -25,6 +25,17 @@ int CountEntries(const std::wstring& folder) {
   return count;
 }
 
+// The file system's identity of the file at `path`: volume and file index.
+std::pair<DWORD, unsigned long long> FileIdentity(const std::wstring& path) {
+  HANDLE file = ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = file != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(file, &info);
+  if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+  EXPECT_TRUE(known) << "no identity for the file";
+  return {info.dwVolumeSerialNumber, (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 // A component on "Test.ini" in a fresh folder that already holds one value.
 class IniFileReplaceTest : public ::testing::Test {
 protected:
@@ -53,6 +64,19 @@ TEST_F(IniFileReplaceTest, AWriteReplacesTheFileWithNothingLeftBeside) {
   ini->WriteRawString(L"Menu", L"Caption", L"new");
   EXPECT_EQ(ReadBytes(path), "[Menu]\r\nCaption=new\r\n");
   EXPECT_EQ(CountEntries(folder.Path()), 1);
+}
+
+// A save puts a complete new file in place; the old one is never opened for writing, so a
+// reader holding it (here a second name of it) still sees the old content whole.
+TEST_F(IniFileReplaceTest, ASaveSwapsInANewFileInsteadOfRewritingTheOldOne) {
+  const std::wstring oldName = folder / L"Previous.ini";
+  ASSERT_TRUE(::CreateHardLinkW(oldName.c_str(), path.c_str(), nullptr));
+  const auto oldIdentity = FileIdentity(path);
+  ini->WriteRawString(L"Menu", L"Caption", L"new");
+  EXPECT_EQ(ReadBytes(path), "[Menu]\r\nCaption=new\r\n");
+  EXPECT_NE(FileIdentity(path), oldIdentity);
+  EXPECT_EQ(FileIdentity(oldName), oldIdentity);
+  EXPECT_EQ(ReadBytes(oldName), Original);
 }
 
 TEST_F(IniFileReplaceTest, AReadOnlyFileIsRefusedAndKeptByteForByte) {

@@ -224,6 +224,23 @@ TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
   EXPECT_NE(stored.find(L"Caption=Launch"), std::wstring::npos);
 }
 
+// Each stored font and colour reaches its own place in the menu's look, none swapped.
+TEST_F(WinSettingTest, StoredFontsAndColoursReachTheirPlacesInTheMenusLook) {
+  StoreIni(L"[Menu]\r\nFont1.Name=Item Face\r\nFont1.Size=10\r\nFont2.Name=Selected Face\r\nFont2.Size=14\r\n"
+           L"Color1=0x00010203\r\nColor2=0x00040506\r\n"
+           L"[Banner]\r\nFont.Name=Banner Face\r\nColor1=0x00070809\r\nColor2=0x000A0B0C\r\n");
+  Create();
+  EXPECT_EQ(styler.InActiveFont().Name(), L"Item Face");
+  EXPECT_EQ(styler.InActiveFont().Height(), -13);  // 10 points at 96 dpi
+  EXPECT_EQ(styler.ActiveFont().Name(), L"Selected Face");
+  EXPECT_EQ(styler.ActiveFont().Height(), -19);
+  EXPECT_EQ(styler.InActiveColor(), TColor{0x00010203});
+  EXPECT_EQ(styler.ActiveColor(), TColor{0x00040506});
+  EXPECT_EQ(styler.Banner().Font().Name(), L"Banner Face");
+  EXPECT_EQ(styler.Banner().TopColor(), TColor{0x00070809});
+  EXPECT_EQ(styler.Banner().BottomColor(), TColor{0x000A0B0C});
+}
+
 TEST_F(WinSettingTest, CancelAndTheCloseBoxRestoreTheFileAndApplyNothing) {
   StoreIni(L"[Menu]\r\nVertNum=7\r\n[Banner]\r\nCaption=Kept\r\n");
   TWinSetting& d = Create();
@@ -244,9 +261,12 @@ TEST_F(WinSettingTest, CancelAndTheCloseBoxRestoreTheFileAndApplyNothing) {
   EXPECT_EQ(d.ModalResult(), mrCancel);
   expectFileValues();
 
+  // Each opening starts from the file: edits neither confirmed nor cancelled are gone.
+  d.EText().SetText(L"Left unconfirmed");
   TModalDriver closeBox(
       [&] {
         if (!::IsWindowVisible(d.Handle())) return false;
+        EXPECT_EQ(d.EText().Text(), L"Kept");
         edit();
         ::SendMessageW(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
@@ -332,6 +352,14 @@ TEST_F(WinSettingTest, ItemFontsNeedADoubleByteCharacterSetTheBannerFontDoesNot)
     ASSERT_FALSE(driver.TimedOut());
   }
   EXPECT_EQ(d.LFont1().Font(), TFontDescription{});  // refused without a word
+  {
+    // Shift-JIS, the first double-byte set (128), is taken.
+    TModalDriver driver([&] { return ChooseScript([](LRESULT charset) { return charset == SHIFTJIS_CHARSET; }); },
+                        give_up);
+    Click(d.BFont1());
+    ASSERT_FALSE(driver.TimedOut());
+  }
+  EXPECT_EQ(d.LFont1().Font().Charset, SHIFTJIS_CHARSET);
   {
     TModalDriver driver([&] { return ChooseScript(western); }, give_up);
     Click(d.BBFont());

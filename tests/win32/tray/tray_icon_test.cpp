@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "framework/image_list.h"
 #include "framework/popup_menu.h"
 #include "support/message_pump.h"
+#include "shell_tray_view.h"
 #include "support/test_forms.h"
 #include "tray/callback_window.h"
 
@@ -35,6 +37,15 @@ protected:
   static void Send(TTrayIcon& icon, UINT mouseMessage) {
     ::SendMessageW(TCallbackWindow::Instance()->Handle(), WM_TRAYNOTIFY, static_cast<WPARAM>(icon.IconID()),
                    mouseMessage);
+  }
+
+  // Whether the shell holds `icon`: it accepts a change only for an icon it knows.
+  static bool ShellKnows(const TTrayIcon& icon) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = TCallbackWindow::Instance()->Handle();
+    data.uID = static_cast<UINT>(icon.IconID());
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data);
   }
 
   static unsigned SingleClickDelay() { return ::GetDoubleClickTime() + 50; }
@@ -72,10 +83,12 @@ TEST_F(TrayIconTest, ShownIconIsInTheTrayUntilItsPictureIsCleared) {
   TTrayIcon& icon = ShownIcon();
   EXPECT_TRUE(icon.Visible());
   EXPECT_TRUE(icon.Added());
+  EXPECT_TRUE(ShellKnows(icon));
   EXPECT_EQ(icon.TipHelp(), L"TipHelp");
   icon.SetIcon(nullptr);
   EXPECT_FALSE(icon.Added());
   EXPECT_FALSE(icon.Visible());
+  EXPECT_FALSE(ShellKnows(icon));
 
   // With no picture it cannot be shown at all.
   icon.SetVisible(true);
@@ -91,6 +104,42 @@ TEST_F(TrayIconTest, TipIsCutTo62BytesWithoutSplittingACharacter) {
   EXPECT_EQ(icon.TipHelp(), std::wstring(62, L'b'));
   icon.SetTipHelp(L"Tamarind");
   EXPECT_EQ(icon.TipHelp(), L"Tamarind");
+}
+
+// The tooltip the shell shows follows the tip: set while hidden, and changed while shown.
+TEST_F(TrayIconTest, TheShellShowsTheCurrentTip) {
+  TTrayIcon& icon = NewIcon();
+  icon.Icon().SetHandle(::CopyIcon(::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+  icon.SetTipHelp(L"Tamarind: set while hidden");
+  icon.SetVisible(true);
+  int moves = 0;
+  icon.OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
+  const HWND shown = FindShellTrayIcon([&] { return moves > 0; });
+  ASSERT_NE(shown, nullptr) << "the icon is not in the shell's notification area";
+  EXPECT_EQ(ShellTrayTooltip(shown, 3000), L"Tamarind: set while hidden");
+
+  icon.SetTipHelp(L"Tamarind: changed while shown");
+  EXPECT_EQ(ShellTrayTooltip(shown, 1500, L"Tamarind: changed while shown"), L"Tamarind: changed while shown");
+  MovePointerOffShellTray();
+}
+
+TEST_F(TrayIconTest, TheShellShowsANewPicture) {
+  TTrayIcon& icon = ShownIcon();
+  int moves = 0;
+  icon.OnMouseMove = [&](TComponent*, TShiftState, int, int) { ++moves; };
+  const HWND shown = FindShellTrayIcon([&] { return moves > 0; });
+  ASSERT_NE(shown, nullptr) << "the icon is not in the shell's notification area";
+  MovePointerOffShellTray();
+  std::vector<COLORREF> before;
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        before = ShellTrayIconPixels(shown);
+        return std::ranges::count(before, before.front()) < static_cast<std::ptrdiff_t>(before.size());
+      },
+      1000))
+      << "no picture on the screen";
+  icon.Icon().SetHandle(::CopyIcon(::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_ERROR))));
+  EXPECT_TRUE(PumpUntil([&] { return ShellTrayIconPixels(shown) != before; }, 1500));
 }
 
 TEST_F(TrayIconTest, SingleClickArrivesAfterTheDoubleClickTime) {
