@@ -1,15 +1,21 @@
 // File icons of the launcher menu: shared by extension up to 1000 extensions, one image per
 // file otherwise, reused while the file stays the same.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
+#include "framework/bitmap.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "launcher_fixture.h"
 #include "menu/popup_cool.h"
+#include "support/test_pictures.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -19,6 +25,22 @@ std::wstring Extension(int n) {
   std::wstring text = L"aaa";
   for (int i = 2; i >= 0; --i, n /= 26) text[static_cast<size_t>(i)] = static_cast<wchar_t>(L'a' + n % 26);
   return text;
+}
+
+// The 16 x 16 pixels that `draw` paints on white.
+std::vector<COLORREF> PixelsOf(const std::function<void(TCanvas&)>& draw) {
+  TBitmap picture;
+  picture.SetSize(16, 16);
+  draw(picture.Canvas());
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) pixels.push_back(PixelAt(picture, x, y));
+  }
+  return pixels;
+}
+
+std::vector<COLORREF> ImagePixels(const TImageList& images, int index) {
+  return PixelsOf([&](TCanvas& canvas) { images.Draw(canvas, 0, 0, index); });
 }
 
 }  // namespace
@@ -38,6 +60,14 @@ TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
   EXPECT_EQ(win->IconCacheCount(), 1);
   EXPECT_EQ(TWinMain::IconLookups, lookups + 2);
   EXPECT_EQ(TWinMain::IconHits, hits + 1);
+  // The shell's small picture of the type, not its large one shrunk.
+  SHFILEINFOW info{};
+  ASSERT_TRUE(::SHGetFileInfoW(first.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON));
+  const TIconHandle small(info.hIcon);
+  const TImageList& images = win->ImageList();
+  const TComponentPtr<TImageList> reference = MakeComponent<TImageList>();
+  reference->AddIcon(small.Get());
+  EXPECT_EQ(ImagePixels(images, index), ImagePixels(*reference, 0));
 
   // A build's hits and lookups show in the tray tip.
   win->RebuildMenu();
@@ -67,12 +97,17 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
   EXPECT_EQ(win->ImageList().Count(), images);
 
   // A changed file gets its new picture in the same place.
+  const std::vector<COLORREF> before = ImagePixels(win->ImageList(), programImage);
+  wchar_t system[MAX_PATH] = {};
+  ::GetSystemDirectoryW(system, MAX_PATH);
+  ASSERT_TRUE(::CopyFileW((std::wstring(system) + L"\\notepad.exe").c_str(), program.c_str(), FALSE));
   HANDLE file = ::CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   FILETIME later{0x12345678, 0x01E00000};
   ::SetFileTime(file, nullptr, nullptr, &later);
   ::CloseHandle(file);
   EXPECT_EQ(win->IconIndexOf(program), programImage);
   EXPECT_EQ(win->ImageList().Count(), images);
+  EXPECT_NE(ImagePixels(win->ImageList(), programImage), before);
 }
 
 TEST_F(IconCacheTest, TheThousandAndFirstExtensionIsNotCached) {

@@ -37,6 +37,9 @@ TEST_F(MenuBuilderTest, EmptyFolderGivesTheFixedItemsOnly) {
   EXPECT_EQ(Root().Tag(), -1);
   EXPECT_TRUE(win->Ready());
 
+  win->SetMenuBuildSettings(nullptr);
+  win->FillFolder(MenuPath(), Root(), true);  // a pass that leaves the launcher busy
+  ASSERT_FALSE(win->Ready());
   Root().Items(3)->Click();  // Cancel: the launcher is idle again
   EXPECT_TRUE(win->Ready());
   EXPECT_FALSE(win->MenuShown());
@@ -45,11 +48,12 @@ TEST_F(MenuBuilderTest, EmptyFolderGivesTheFixedItemsOnly) {
 TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
   WriteFile(L"notes.txt");
   SaveShellLink(MenuPath(L"Editor.lnk"), MenuPath(L"notes.txt"));
+  SaveShellLink(MenuPath(L"Tool.Box.LNK"), MenuPath(L"notes.txt"));
   MakeFolder(L"Tools");
   WriteFile(L"Tools\\b.txt");
   WriteFile(L"Tools\\a.txt");
   win->RebuildMenu();
-  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"<Tools>", L"Editor", L"notes.txt", L"-", L"キャンセル"}));
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"<Tools>", L"Editor", L"notes.txt", L"Tool.Box", L"-", L"キャンセル"}));
   EXPECT_EQ(FindCaption(Root(), L"Editor")->Hint(), MenuPath(L"Editor.lnk"));
   EXPECT_EQ(FindCaption(Root(), L"notes.txt")->Hint(), MenuPath(L"notes.txt"));
 
@@ -60,6 +64,14 @@ TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
   win->FillFolder(tools.Hint(), tools, false);
   EXPECT_EQ(VisibleCaptions(tools), (Captions{L"このフォルダを開く", L"a.txt", L"b.txt"}));
   EXPECT_EQ(tools.Tag(), -1);
+  for (int position = 0; position < 3; ++position) {
+    MENUITEMINFOW drawn{};
+    drawn.cbSize = sizeof(drawn);
+    drawn.fMask = MIIM_FTYPE | MIIM_DATA;
+    ASSERT_TRUE(::GetMenuItemInfoW(tools.Handle(), position, TRUE, &drawn));
+    EXPECT_TRUE(drawn.fType & MFT_OWNERDRAW) << position;
+    EXPECT_EQ(drawn.dwItemData, reinterpret_cast<ULONG_PTR>(&win->PCMain())) << position;
+  }
   TMenuItem& openFolder = *tools.Items(0);
   EXPECT_TRUE(openFolder.Default());
   EXPECT_EQ(openFolder.Hint(), MenuPath(L"Tools"));
@@ -134,12 +146,35 @@ TEST_F(MenuBuilderTest, ColumnsStartAtEveryLthVisibleItem) {
   }
   EXPECT_EQ(breaks, (Captions{L"file3.txt", L"file6.txt"}));
 
+  TMenuItem& file3 = *FindCaption(Root(), L"file3.txt");
+  EXPECT_TRUE(::GetMenuState(Root().Handle(), file3.Command(), MF_BYCOMMAND) & MF_MENUBARBREAK);
+
   settings.SetVerticalBars(false);
   win->RebuildMenu();
   EXPECT_EQ(FindCaption(Root(), L"file3.txt")->Break(), TMenuBreak::mbBreak);
   settings.SetSplitColumns(false);
   win->RebuildMenu();
   EXPECT_EQ(FindCaption(Root(), L"file3.txt")->Break(), TMenuBreak::mbNone);
+
+  // In a submenu the count starts after the open-this-folder item.
+  MakeFolder(L"Sub");
+  for (int i = 1; i <= 4; ++i) WriteFile(L"Sub\\in" + std::to_wstring(i) + L".txt");
+  settings.SetSplitColumns(true);
+  settings.SetVerticalBars(true);
+  settings.SetColumnLength(2);
+  win->RebuildMenu();
+  TMenuItem& sub = *FindCaption(Root(), L"<Sub>");
+  win->FillFolder(sub.Hint(), sub, false);
+  std::vector<std::wstring> subBreaks;
+  for (int i = 0; i < sub.Count(); ++i) {
+    const TMenuItem& item = *sub.Items(i);
+    if (!item.Visible()) continue;
+    const UINT state = ::GetMenuState(sub.Handle(), item.Command(), MF_BYCOMMAND);
+    ASSERT_NE(state, static_cast<UINT>(-1)) << i;
+    EXPECT_EQ((state & MF_MENUBARBREAK) != 0, item.Break() != TMenuBreak::mbNone) << i;
+    if (state & MF_MENUBARBREAK) subBreaks.push_back(item.Caption());
+  }
+  EXPECT_EQ(subBreaks, (Captions{L"in2.txt", L"in4.txt"}));
 }
 
 TEST_F(MenuBuilderTest, NoSettingsHolderBuildsNothing) {

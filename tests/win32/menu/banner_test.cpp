@@ -74,6 +74,12 @@ TEST_F(BannerTest, CaptionRisesFromNearTheBottom) {
   EXPECT_GE(ink.Bounds.Left, 4);
   EXPECT_LE(ink.Bounds.Right, 4 + 12);
 
+  font.Style = TFontStyles{TFontStyle::fsBold};
+  banner().SetFont(font);
+  banner().PaintBanner();
+  const TInk bold = FindInkOtherThan(banner().BannerImage(), {0, 0, 20, 110}, RGB(255, 255, 255));
+  EXPECT_GT(bold.Count, ink.Count * 5 / 4) << "a bold font is written bold";
+
   banner().SetCaption(L"");
   banner().PaintBanner();
   EXPECT_EQ(FindInkOtherThan(banner().BannerImage(), {0, 0, 20, 110}, RGB(255, 255, 255)).Count, 0);

@@ -46,6 +46,9 @@ TEST_F(StylerMeasure, SystemMenuFontSetsTheHeight) {
 
 TEST_F(StylerMeasure, WidthIsSpaceCaptionAndShortcutPlusImageColumnAndMargins) {
   const TFontDescription font = styler.ActiveFont().Description();
+  TFontDescription normalFont = font;
+  normalFont.Height = font.Height * 2;  // measuring uses the selected items' font only
+  styler.SetInActiveFont(normalFont);
   TMenuItem& empty = AddItem(L"");
   EXPECT_EQ(Measure(empty).itemWidth, static_cast<UINT>(Extent(font, L" ") + 20 + 20));
   TMenuItem& item = AddItem(L"設定(&S)");

@@ -263,4 +263,64 @@ TEST_F(StylerPaint, AFailingPaintIsReportedAndLeavesTheContextAsItWas) {
   EXPECT_EQ(errors[0], L"描けません");
 }
 
+TEST_F(StylerPaint, TextTakesTheColourOfItsState) {
+  styler.SetMenuStyle(msWindows);
+  TMenuItem& item = AddItem(L"IIII");
+  const COLORREF activeText = ColorToRGB(TestActiveText), inactiveText = ColorToRGB(TestInactiveText);
+  const auto inkOf = [&](COLORREF colour, int top) {
+    return FindInk(picture, {0, top, 200, top + 20}, [=](COLORREF c) { return c == colour; }).Count;
+  };
+  Paint(item, {0, 0, 200, 20}, 0, picture);
+  Paint(item, {0, 20, 200, 40}, odsSelected, picture);
+  EXPECT_GT(inkOf(inactiveText, 0), 0);
+  EXPECT_EQ(inkOf(activeText, 0), 0);
+  EXPECT_GT(inkOf(activeText, 20), 0);
+  EXPECT_EQ(inkOf(inactiveText, 20), 0);
+}
+
+TEST_F(StylerPaint, DisabledTextIsEmbossedExceptWhenSelectedInTheWindowsStyle) {
+  const COLORREF light = RGB(0x30, 0xC0, 0x60), grey = RGB(0x70, 0x20, 0x90);
+  const TSystemColorOverride highlight(COLOR_BTNHIGHLIGHT, light), grayText(COLOR_GRAYTEXT, grey);
+  TMenuItem& item = AddItem(L"IIII");
+  item.SetEnabled(false);
+  const auto inkOf = [&](COLORREF colour, int top) {
+    return FindInk(picture, {0, top, 200, top + 20}, [=](COLORREF c) { return c == colour; }).Count;
+  };
+  styler.SetMenuStyle(msWindows);
+  Paint(item, {0, 0, 200, 20}, odsGrayed, picture);
+  Paint(item, {0, 20, 200, 40}, odsSelected | odsGrayed, picture);
+  styler.SetMenuStyle(msOffice);
+  Paint(item, {0, 40, 200, 60}, odsSelected | odsGrayed, picture);
+  EXPECT_GT(inkOf(grey, 0), 0);
+  EXPECT_GT(inkOf(light, 0), 0);
+  EXPECT_GT(inkOf(grey, 20), 0);
+  EXPECT_EQ(inkOf(light, 20), 0) << "only the grey pass";
+  EXPECT_GT(inkOf(grey, 40), 0);
+  EXPECT_GT(inkOf(light, 40), 0);
+}
+
+TEST_F(StylerPaint, TheFocusBitDrawsAFocusRectangle) {
+  TMenuItem& item = AddItem(L"");
+  Paint(item, {0, 0, 200, 20}, 0, picture);
+  Paint(item, {0, 20, 200, 40}, odsFocus, picture);
+  EXPECT_EQ(FindInkOtherThan(picture, {0, 0, 200, 20}, Inactive).Count, 0);
+  EXPECT_GT(FindInkOtherThan(picture, {0, 20, 200, 21}, Inactive).Count, 50);   // top edge
+  EXPECT_GT(FindInkOtherThan(picture, {0, 39, 200, 40}, Inactive).Count, 50);   // bottom edge
+  EXPECT_EQ(FindInkOtherThan(picture, {2, 22, 198, 38}, Inactive).Count, 0);   // nothing inside
+}
+
+TEST_F(StylerPaint, SeparatorsLieOnTheNormalBackgroundPicture) {
+  styler.SetMenuStyle(msWindows);
+  const COLORREF activeTile = RGB(200, 10, 10), inactiveTile = RGB(10, 200, 10);
+  TBitmap active, inactive;
+  Blank(active, 4, 4, activeTile);
+  Blank(inactive, 4, 4, inactiveTile);
+  styler.SetActiveBitmap(&active);
+  styler.SetInActiveBitmap(&inactive);
+  TMenuItem& line = AddItem(L"-");
+  Paint(line, {0, 10, 100, 20}, 0, picture);
+  EXPECT_EQ(PixelAt(picture, 50, 11), inactiveTile);
+  EXPECT_EQ(PixelAt(picture, 0, 15), inactiveTile);
+}
+
 }  // namespace

@@ -59,13 +59,7 @@ protected:
     AddItem(L"キャンセル");
 
     SetStateColors(clHighlight, clHighlightText, clMenu, clMenuText);
-    TFontDescription bannerFont;
-    bannerFont.Height = -14;
-    bannerFont.Style = TFontStyles{TFontStyle::fsBold};
-    bannerFont.Color = clWhite;
-    styler.Banner().SetFont(bannerFont);
-    styler.Banner().SetCaption(L"タマリンド ランチャー");
-    styler.Banner().SetShowBanner(true);
+    ShowLauncherBanner(styler);
   }
 
   // Opens the menu, highlights the item after the default one, photographs it and closes it.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
 #include "menu/popup_cool.h"
+#include "styler_fixture.h"
 #include "support/test_forms.h"
 #include "tray/callback_window.h"
 #include "tray/tray_icon.h"
@@ -201,13 +203,7 @@ TEST_F(PopupCoolTest, FrameworkPopupIsMeasuredPaintedAndReportsTheKeyboardHighli
   TMenuItem& notes = AddItem(L"メモ帳.txt", L"C:\\Menu\\メモ帳.txt");
   TMenuItem& program = AddItem(L"電卓.exe", L"C:\\Menu\\電卓.exe");
   AddItem(L"キャンセル");
-  TFontDescription bannerFont;
-  bannerFont.Height = -14;
-  bannerFont.Style = TFontStyles{TFontStyle::fsBold};
-  bannerFont.Color = clWhite;
-  styler.Banner().SetFont(bannerFont);
-  styler.Banner().SetCaption(L"タマリンド ランチャー");
-  styler.Banner().SetShowBanner(true);
+  ShowLauncherBanner(styler);
 
   std::unique_ptr<TWindowCapture> shot;
   RECT notesRect{}, programRect{}, openRect{}, lastRect{};
@@ -250,6 +246,31 @@ TEST_F(PopupCoolTest, FrameworkPopupIsMeasuredPaintedAndReportsTheKeyboardHighli
   EXPECT_EQ(selections.back().Item, &notes);
   EXPECT_EQ(selections.back().Hint, L"C:\\Menu\\メモ帳.txt");
   EXPECT_EQ(Application().Hint(), L"C:\\Menu\\メモ帳.txt");
+}
+
+TEST_F(PopupCoolTest, HighlightingASubmenuEntryReportsItsItemAndTheSubmenuIsStyled) {
+  AddItem(L"first");
+  TMenuItem& folder = AddItem(L"<folder>", L"C:\\Menu\\folder");
+  TMenuItem& inner = form.Make<TMenuItem>();
+  inner.SetCaption(L"inner");
+  folder.Add(inner);
+  int innerHeight = 0;
+  Show({[](HWND popup) {
+          Press(popup, VK_DOWN);
+          Press(popup, VK_DOWN);
+        },
+        [](HWND popup) { Press(popup, VK_RIGHT); },
+        [&](HWND) {
+          RECT r{};
+          ::GetMenuItemRect(nullptr, folder.Handle(), 0, &r);
+          innerHeight = r.bottom - r.top;
+        }});
+  const auto folderSelection = std::find_if(selections.begin(), selections.end(),
+                                            [&](const TSelection& s) { return s.Item == &folder; });
+  ASSERT_NE(folderSelection, selections.end()) << "the submenu's entry was not reported";
+  EXPECT_EQ(folderSelection->Hint, L"C:\\Menu\\folder");
+  EXPECT_EQ(selections.back().Item, &inner);
+  EXPECT_EQ(innerHeight, StyledItemHeight);
 }
 
 TEST_F(PopupCoolTest, TypedKeyRunsTheFirstVisibleItemWhoseMnemonicMatchesInAnyCase) {

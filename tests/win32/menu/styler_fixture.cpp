@@ -8,6 +8,16 @@ TFormDesign StylerFormDesign() {
   return TestFormDesign(L"TStylerTestForm", 200, 100, TFormBorderStyle::bsSingle);
 }
 
+void ShowLauncherBanner(TCoolMenu& styler) {
+  TFontDescription font;
+  font.Height = -14;
+  font.Style = TFontStyles{TFontStyle::fsBold};
+  font.Color = clWhite;
+  styler.Banner().SetFont(font);
+  styler.Banner().SetCaption(L"タマリンド ランチャー");
+  styler.Banner().SetShowBanner(true);
+}
+
 StylerFixture::StylerFixture() : StylerFixture([](TForm& owner) -> TCoolMenu& { return owner.Make<TCoolMenu>(); }) {}
 
 StylerFixture::StylerFixture(const std::function<TCoolMenu&(TForm&)>& makeStyler)

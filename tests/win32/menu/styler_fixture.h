@@ -62,6 +62,9 @@ protected:
   TCoolMenu& styler;
 };
 
+// The launcher's banner: a bold white caption on the default red-to-yellow gradient.
+void ShowLauncherBanner(TCoolMenu& styler);
+
 // A system colour changed for the length of a test.
 class TSystemColorOverride {
 public:

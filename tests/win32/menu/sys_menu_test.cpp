@@ -38,6 +38,13 @@ TEST_F(SysMenuTest, DrawingMakesEveryEntryOwnerDrawn) {
   EXPECT_EQ(sys().SysMenuHandle(), SystemMenu());
   sys().SetDrawing(true);
   EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // separators included
+  int separators = 0;
+  for (int i = 0; i < ::GetMenuItemCount(SystemMenu()); ++i) {
+    if (::GetMenuState(SystemMenu(), static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) ++separators;
+  }
+  EXPECT_GT(separators, 0) << "separators stay separators";
+  EXPECT_EQ(Measure(0).itemHeight, 10u);  // a separator, which has no command of its own
+  EXPECT_EQ(Measure(scClose).itemHeight, 20u);
   sys().SetDrawing(false);
   EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // never taken back
 }
@@ -90,6 +97,10 @@ TEST_F(SysMenuTest, DisabledCloseShowsItsShortcutInTwoPasses) {
   // Selected in the Windows style: only the grey pass.
   const TInk greyOnly = FindInkOtherThan(selected, shortcutArea, ColorToRGB(TestActive));
   EXPECT_EQ(greyOnly.Bounds.Right, normal.Bounds.Right);
+  // The glyph is embossed in every state; black is the enabled glyph's ink.
+  for (TBitmap* picture : {&disabled, &selected}) {
+    EXPECT_EQ(FindInk(*picture, {0, 0, 20, 20}, [](COLORREF c) { return c == RGB(0, 0, 0); }).Count, 0);
+  }
 }
 
 }  // namespace

@@ -42,9 +42,12 @@ TEST_F(ContextMenuEx, DismissingInvokesNothing) {
   SetClipboardText(L"before");
   {
     const TMenuDriver user;
-    EXPECT_FALSE(CMEx->PopupFile(window.Get(), file, 0, 0));
+    EXPECT_FALSE(CMEx->PopupFile(window.Get(), file, 10, 20));
     ASSERT_EQ(user.Menus().size(), 1u);
     EXPECT_FALSE(::IsMenu(user.Menus()[0])) << "the menu outlived the call";
+    // The point is in the window's client area, which starts at (40, 40) on the screen.
+    EXPECT_EQ(user.Places()[0].x, 50);
+    EXPECT_EQ(user.Places()[0].y, 60);
     EXPECT_EQ(user.TimedOut(), 0);
     EXPECT_TRUE(user.Boxes().empty());
   }
@@ -68,7 +71,8 @@ TEST_F(ContextMenuEx, SeveralFilesOfOneFolderShareOneMenu) {
   const std::vector<std::wstring> files{folder.WriteFile(L"1.txt"), folder.WriteFile(L"2.txt"),
                                         folder.WriteFile(L"3.txt")};
   CMEx->SetCMFileName(&files);
-  const TMenuDriver user(CommandIdOf(TShellCommand::scCopy));
+  // Chosen with the right button, as by a user who asked for the menu with it.
+  const TMenuDriver user(CommandIdOf(TShellCommand::scCopy), 5000, TChoiceBy::RightButton);
   EXPECT_TRUE(CMEx->PopupFiles(window.Get(), 0, 0));
   EXPECT_EQ(user.Menus().size(), 1u);
   EXPECT_EQ(ClipboardFiles(), files);

@@ -42,6 +42,17 @@ void Key(HWND popup, UINT key) {
   ::PostMessageW(popup, WM_KEYUP, key, 0xC0000000);
 }
 
+void RightClickOn(HMENU menu, int position) {
+  RECT item{};
+  if (!::GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &item)) return;
+  ::SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  ::SendInput(2, click, sizeof(INPUT));
+}
+
 int PositionOf(HMENU menu, UINT command) {
   for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
     if (::GetMenuItemID(menu, i) == command) return i;
@@ -51,8 +62,8 @@ int PositionOf(HMENU menu, UINT command) {
 
 }  // namespace
 
-TMenuDriver::TMenuDriver(UINT command, unsigned menuTimeoutMs)
-    : FCommand(command), FMenuTimeoutMs(menuTimeoutMs), FThread([this] { Run(); }) {}
+TMenuDriver::TMenuDriver(UINT command, unsigned menuTimeoutMs, TChoiceBy choiceBy)
+    : FCommand(command), FMenuTimeoutMs(menuTimeoutMs), FChoiceBy(choiceBy), FThread([this] { Run(); }) {}
 
 TMenuDriver::~TMenuDriver() {
   FStop = true;
@@ -62,6 +73,11 @@ TMenuDriver::~TMenuDriver() {
 std::vector<HMENU> TMenuDriver::Menus() const {
   const std::lock_guard lock(FLock);
   return FMenus;
+}
+
+std::vector<POINT> TMenuDriver::Places() const {
+  const std::lock_guard lock(FLock);
+  return FPlaces;
 }
 
 std::vector<TSeenBox> TMenuDriver::Boxes() const {
@@ -82,9 +98,12 @@ void TMenuDriver::PlayOn(HWND popup) {
   DWORD_PTR result = 0;
   ::SendMessageTimeoutW(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 1000, &result);
   const auto menu = reinterpret_cast<HMENU>(result);
+  RECT place{};
+  ::GetWindowRect(popup, &place);
   {
     const std::lock_guard lock(FLock);
     FMenus.push_back(menu);
+    FPlaces.push_back({place.left, place.top});
   }
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(FMenuTimeoutMs);
   const int target = FCommand == DismissEveryMenu ? -1 : PositionOf(menu, FCommand);
@@ -97,7 +116,10 @@ void TMenuDriver::PlayOn(HWND popup) {
       continue;
     }
     if (!chosen) {
-      if (::GetMenuState(menu, target, MF_BYPOSITION) & MF_HILITE) {
+      if (FChoiceBy == TChoiceBy::RightButton) {
+        RightClickOn(menu, target);
+        chosen = true;
+      } else if (::GetMenuState(menu, target, MF_BYPOSITION) & MF_HILITE) {
         Key(popup, VK_RETURN);
         chosen = true;
       } else {

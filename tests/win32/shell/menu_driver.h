@@ -17,17 +17,23 @@ struct TSeenBox {
   bool InformationIcon = false;
 };
 
+// How an item is chosen: arrow keys and Enter, or a click of the right mouse button on it.
+enum class TChoiceBy { Keyboard, RightButton };
+
 class TMenuDriver {
 public:
   static constexpr UINT DismissEveryMenu = 0;
   // Chooses the item with `command` in every menu shown, or dismisses them.
-  explicit TMenuDriver(UINT command = DismissEveryMenu, unsigned menuTimeoutMs = 5000);
+  explicit TMenuDriver(UINT command = DismissEveryMenu, unsigned menuTimeoutMs = 5000,
+                       TChoiceBy choiceBy = TChoiceBy::Keyboard);
   ~TMenuDriver();
   TMenuDriver(const TMenuDriver&) = delete;
   TMenuDriver& operator=(const TMenuDriver&) = delete;
 
   // The menus shown so far, as handles (for checking that they were destroyed).
   std::vector<HMENU> Menus() const;
+  // Where each of those menus came up: the top-left corner of its window, in screen pixels.
+  std::vector<POINT> Places() const;
   std::vector<TSeenBox> Boxes() const;
   // Menus closed by the time limit instead of by the script.
   int TimedOut() const { return FTimedOut; }
@@ -39,10 +45,12 @@ private:
 
   UINT FCommand;
   unsigned FMenuTimeoutMs;
+  TChoiceBy FChoiceBy;
   std::atomic<bool> FStop{false};
   std::atomic<int> FTimedOut{0};
   mutable std::mutex FLock;
   std::vector<HMENU> FMenus;
+  std::vector<POINT> FPlaces;
   std::vector<TSeenBox> FBoxes;
   std::thread FThread;
 };

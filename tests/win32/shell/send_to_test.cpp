@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/com_ptr.h"
+#include "shell/menu_driver.h"
 #include "shell/send_to.h"
 #include "shell/shell_test_support.h"
 
@@ -120,11 +121,13 @@ TEST_F(SendTo, ChoicesMapOnlyToTheArmedEntries) {
 // This shell's shortcut menu has no paste item, so the paste is refused and nothing lands in
 // the target; beyond the last entry there is nothing to paste into.
 TEST_F(SendTo, AnEntryWithoutAPasteItemGetsNothing) {
+  const TMenuDriver user;  // closes whatever a wrongly invoked command would show
   SetClipboardText(L"nothing to paste");
   EXPECT_FALSE(SendToInvoke(window.Get(), 1));
   EXPECT_FALSE(SendToInvoke(window.Get(), 3));
   EXPECT_FALSE(SendToInvoke(window.Get(), -1));
   EXPECT_TRUE(std::filesystem::is_empty(targets + L"\\ベータ"));
+  EXPECT_TRUE(user.Boxes().empty());
 }
 
 }  // namespace

@@ -103,4 +103,53 @@ TEST_F(ShellCommands, StandardCopyOfOneItemNeedsNoMenu) {
   EXPECT_TRUE(user.Boxes().empty());
 }
 
+// A folder whose items can be copied but not deleted, recording what it was asked.
+class TCopyOnlyFolder final : public IShellFolder {
+public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid == IID_IUnknown || iid == IID_IShellFolder) {
+      *object = this;
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*, LPITEMIDLIST*, ULONG*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE EnumObjects(HWND, SHCONTF, IEnumIDList**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE BindToObject(LPCITEMIDLIST, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE BindToStorage(LPCITEMIDLIST, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE CompareIDs(LPARAM, LPCITEMIDLIST, LPCITEMIDLIST) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE CreateViewObject(HWND, REFIID, void**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetAttributesOf(UINT, LPCITEMIDLIST*, SFGAOF* attributes) override {
+    AskedMask = *attributes;
+    *attributes = SFGAO_CANCOPY;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetUIObjectOf(HWND, UINT, LPCITEMIDLIST*, REFIID, UINT*, void** object) override {
+    ++MenusAsked;
+    *object = nullptr;
+    return E_FAIL;
+  }
+  HRESULT STDMETHODCALLTYPE GetDisplayNameOf(LPCITEMIDLIST, SHGDNF, STRRET*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetNameOf(HWND, LPCITEMIDLIST, LPCWSTR, SHGDNF, LPITEMIDLIST*) override {
+    return E_NOTIMPL;
+  }
+  SFGAOF AskedMask = 0;
+  int MenusAsked = 0;
+};
+
+TEST_F(ShellCommands, ACommandTheItemCannotTakeIsNeverAskedFor) {
+  TCopyOnlyFolder copyOnly;
+  const TIdByte item[] = {4, 0, 'x', 0, 0, 0};
+  EXPECT_FALSE(InvokeStandardCommand(window.Get(), &copyOnly, TShellCommand::scDelete, item));
+  EXPECT_EQ(copyOnly.AskedMask, SFGAOF{0x800F0177});
+  EXPECT_EQ(copyOnly.MenusAsked, 0);
+  EXPECT_FALSE(InvokeStandardCommand(window.Get(), &copyOnly, TShellCommand::scCopy, item));
+  EXPECT_EQ(copyOnly.MenusAsked, 1);  // allowed: its menu is asked for (and refused here)
+}
+
 }  // namespace

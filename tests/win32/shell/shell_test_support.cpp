@@ -4,27 +4,11 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstring>
-
 #include "framework/com_ptr.h"
 
 namespace {
 
 bool OleStarted = false;
-
-// Runs `use` with the clipboard open.
-template <typename F>
-void WithClipboard(F use) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (::OpenClipboard(nullptr)) {
-      use();
-      ::CloseClipboard();
-      return;
-    }
-    ::Sleep(20);
-  }
-  ADD_FAILURE() << "the clipboard could not be opened";
-}
 
 }  // namespace
 
@@ -38,28 +22,6 @@ void ShellTest::TearDownTestSuite() {
 ShellTest::ShellTest()
     : window(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"shell test", WS_POPUP, 40, 40, 80, 40,
                                nullptr, nullptr, nullptr, nullptr)) {}
-
-void SetClipboardText(const std::wstring& text) {
-  WithClipboard([&] {
-    ::EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-  });
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  WithClipboard([&] {
-    if (HANDLE memory = ::GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(::GlobalLock(memory));
-      ::GlobalUnlock(memory);
-    }
-  });
-  return text;
-}
 
 std::vector<std::wstring> ClipboardFiles() {
   std::vector<std::wstring> files;

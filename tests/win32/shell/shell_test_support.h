@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/win_handle.h"
+#include "support/clipboard.h"
 #include "support/temp_folder.h"
 
 class ShellTest : public ::testing::Test {
@@ -21,10 +22,6 @@ protected:
   TUniqueHandle<TWindowHandleTraits> window;
 };
 
-// Puts `text` on the clipboard, replacing what was there.
-void SetClipboardText(const std::wstring& text);
-// The clipboard's text, empty when it holds none.
-std::wstring ClipboardText();
 // The paths of the clipboard's file drop, empty when it holds none.
 std::vector<std::wstring> ClipboardFiles();
 
