@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "control_host.h"
 #include "framework/application.h"
+#include "support/clipboard.h"
 #include "support/message_pump.h"
 #include "screen_look.h"
 
@@ -292,39 +292,15 @@ TEST_F(UDNumeralEditTest, DisablingTurnsItButtonFaceAndEnablingBringsItsColourBa
   EXPECT_EQ(edit->Color(), clBtnFace);
 }
 
-class TClipboardText {
-public:
-  static void Set(const std::wstring& text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
-  }
-  static std::wstring Get() {
-    if (!::OpenClipboard(nullptr)) return L"(closed)";
-    std::wstring text;
-    if (HANDLE memory = ::GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(::GlobalLock(memory));
-      ::GlobalUnlock(memory);
-    }
-    ::CloseClipboard();
-    return text;
-  }
-};
-
 TEST_F(UDNumeralEditTest, ReadOnlyIgnoresCutAndPaste) {
   edit->SetNValue(42);
-  TClipboardText::Set(L"77");
+  SetClipboardText(L"77");
   edit->SetReadOnly(true);
   edit->SelectAll();
   ::SendMessageW(edit->Handle(), WM_CUT, 0, 0);
   ::SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
   EXPECT_EQ(edit->Text(), L"42");
-  EXPECT_EQ(TClipboardText::Get(), L"77");
+  EXPECT_EQ(ClipboardText(), L"77");
 
   edit->SetReadOnly(false);
   edit->SelectAll();
