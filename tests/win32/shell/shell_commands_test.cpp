@@ -46,11 +46,13 @@ TEST_F(FindMenuItemTest, HalfWidthKanaCountOneByteAndLongTextsAreReadIn254Bytes)
   EXPECT_EQ(FindMenuItem(empty.Get(), L"(&N)", 5), -1);
 }
 
-// A context menu whose every command is refused, recording how it was asked.
-class TRefusingMenu final : public IContextMenu {
+// A COM object living on the test's stack: it answers for `Interface` and IUnknown, and
+// counts no references.
+template <typename Interface, const IID& InterfaceId>
+class TTestObject : public Interface {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IContextMenu) {
+    if (iid == IID_IUnknown || iid == InterfaceId) {
       *object = this;
       return S_OK;
     }
@@ -59,6 +61,11 @@ public:
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+// A context menu whose every command is refused, recording how it was asked.
+class TRefusingMenu final : public TTestObject<IContextMenu, IID_IContextMenu> {
+public:
   HRESULT STDMETHODCALLTYPE QueryContextMenu(HMENU, UINT, UINT, UINT, UINT) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE InvokeCommand(CMINVOKECOMMANDINFO* info) override {
     Asked = *info;
@@ -104,18 +111,8 @@ TEST_F(ShellCommands, StandardCopyOfOneItemNeedsNoMenu) {
 }
 
 // A folder whose items can be copied but not deleted, recording what it was asked.
-class TCopyOnlyFolder final : public IShellFolder {
+class TCopyOnlyFolder final : public TTestObject<IShellFolder, IID_IShellFolder> {
 public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == IID_IUnknown || iid == IID_IShellFolder) {
-      *object = this;
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*, LPITEMIDLIST*, ULONG*) override {
     return E_NOTIMPL;
   }
