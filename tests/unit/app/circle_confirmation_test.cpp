@@ -9,12 +9,6 @@
 
 namespace {
 
-std::vector<TTrailPoint> TrailOf(const TTrace& trace) {
-  std::vector<TTrailPoint> trail;
-  for (const TPoint32& p : trace) trail.push_back({p.X, p.Y, static_cast<std::int32_t>(trail.size())});
-  return trail;
-}
-
 // Points along an ellipse of the given aspect, `ticks` to the turn, clockwise on the screen.
 std::vector<TTrailPoint> Ellipse(double aspect, double turns, int ticks = 24, int radius = 120) {
   TTrace trace;

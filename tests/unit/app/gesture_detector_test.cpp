@@ -38,12 +38,6 @@ std::vector<TTrailPoint> TurnTrail(int firstCode, int step, const std::vector<in
   return trail;
 }
 
-std::vector<TTrailPoint> TrailOf(const TTrace& trace) {
-  std::vector<TTrailPoint> trail;
-  for (const TPoint32& p : trace) trail.push_back({p.X, p.Y, static_cast<std::int32_t>(trail.size())});
-  return trail;
-}
-
 // Ticks the detector through `trace`, failing if it asks for a popup.
 void Feed(TGestureDetector& detector, const TTrace& trace) {
   for (const TPoint32& p : trace) ASSERT_FALSE(detector.TimerTick(p, true, Interval));

@@ -21,6 +21,12 @@ TTrace CircleTrace(const TCircleShape& shape) {
   return trace;
 }
 
+std::vector<TTrailPoint> TrailOf(const TTrace& trace) {
+  std::vector<TTrailPoint> trail;
+  for (const TPoint32& p : trace) trail.push_back({p.X, p.Y, static_cast<std::int32_t>(trail.size())});
+  return trail;
+}
+
 TTrace RestTrace(TPoint32 at, int ticks) { return TTrace(static_cast<std::size_t>(ticks), at); }
 
 TTrace Joined(TTrace first, const TTrace& second) {

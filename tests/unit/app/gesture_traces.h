@@ -21,6 +21,9 @@ struct TCircleShape {
 // The pointer's positions, tick by tick, as it goes round the circle (the start included).
 TTrace CircleTrace(const TCircleShape& shape);
 
+// The trace as a trail, one point a tick, as if every position had moved far enough.
+std::vector<TTrailPoint> TrailOf(const TTrace& trace);
+
 // `ticks` positions at `at`.
 TTrace RestTrace(TPoint32 at, int ticks);
 
