@@ -6,8 +6,7 @@
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 seconds=${2:-60}
-export WINEPREFIX="$build_dir/wineprefix" WINEDEBUG=-all
-export DISPLAY=":$(cat "$build_dir/test-env/display")"
+source "$(dirname "$0")/../cmake/wine-env.sh" "$build_dir" wineprefix
 ticks_per_second=$(getconf CLK_TCK)
 work=$(mktemp -d "$build_dir/idle.XXXXXX")
 cp "$build_dir/bin/tamarind.exe" "$build_dir/bench/bench_idle_loop.exe" "$work/"
@@ -28,11 +27,11 @@ wineserver_pid() {
   done
 }
 
-# Starts `wine $@` in the work folder, lets it settle, runs the set-up command $prepare, then
+# Starts `$@` under Wine in the work folder, lets it settle, runs the set-up command $prepare, then
 # prints the CPU milliseconds the program and the wineserver used over the measured time.
 measure() {
   local label=$1; shift
-  (cd "$work" && exec wine "$@" </dev/null >/dev/null 2>&1) &
+  (cd "$work" && exec "$WINELOADER" "$@" </dev/null >/dev/null 2>&1) &
   running=$!
   sleep 5
   eval "$prepare"

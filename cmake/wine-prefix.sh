@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Makes a Wine prefix ready for Tamarind once (Japanese fonts mapped) and leaves it for reuse.
-# Usage: wine-prefix.sh <prefix-dir> [locale the prefix's programs run under]
+# Makes a build tree's Wine prefix ready for Tamarind once (Japanese fonts mapped) and leaves it
+# for reuse.
+# Usage: wine-prefix.sh <build-dir> <prefix-name> [locale the prefix's programs run under]
 set -euo pipefail
-export WINEPREFIX=$1
+source "$(dirname "$0")/wine-env.sh" "$1" "$2"
 export WINEDEBUG=-all
-locale=${2:-${LC_ALL:-C.UTF-8}}
-wine() { env LC_ALL="$locale" wine "$@"; }
-wineboot() { env LC_ALL="$locale" wineboot "$@"; }
+# Only Wine's own programs get the locale: the shell may have no Japanese one.
+locale=${3:-${LC_ALL:-C.UTF-8}}
+wine() { env LC_ALL="$locale" "$WINELOADER" "$@"; }
 [ -f "$WINEPREFIX/.tamarind-ready" ] && exit 0
 rm -rf "$WINEPREFIX"
 DISPLAY= wineboot -i </dev/null >/dev/null 2>&1

@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
-# Builds the 32-bit Release tamarind.exe and starts it under Wine. On a desktop with X it shows
+# Builds the 64-bit Release tamarind.exe and starts it under Wine. On a desktop with X it shows
 # in the tray (or Wine's tray window); with no display it starts Xvfb first and says so.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-cmake --preset windows-i686 -S "$root" >/dev/null
-cmake --build --preset windows-i686 --target tamarind
+cmake --preset windows-x64 -S "$root" >/dev/null
+cmake --build --preset windows-x64 --target tamarind
 
-build="$root/build/windows-i686"
-export WINEPREFIX="$build/run-prefix"
-export WINEDEBUG=${WINEDEBUG:--all}
-"$root/cmake/wine-prefix.sh" "$WINEPREFIX"
+build="$root/build/windows-x64"
+"$root/cmake/wine-prefix.sh" "$build" run-prefix
+source "$root/cmake/wine-env.sh" "$build" run-prefix
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   display=$("$root/cmake/xvfb-start.sh" "$build/run-display")

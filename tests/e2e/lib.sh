@@ -4,9 +4,7 @@
 set -euo pipefail
 exe_source=$1
 build_dir=$2
-export WINEPREFIX="$build_dir/wineprefix"
-export WINEDEBUG=-all
-export DISPLAY=":$(cat "$build_dir/test-env/display")"
+source "$(dirname "${BASH_SOURCE[0]}")/../../cmake/wine-env.sh" "$build_dir" wineprefix
 
 work=$(mktemp -d "$build_dir/e2e.XXXXXX")
 cp "$exe_source" "$work/tamarind.exe"
@@ -25,7 +23,7 @@ fail() {
 
 # Starts tamarind.exe in the background; its pid lands in $last_pid.
 start_tamarind() {
-  (cd "$work" && exec wine tamarind.exe </dev/null >/dev/null 2>>"$build_dir/e2e-wine.log") &
+  (cd "$work" && exec "$WINELOADER" tamarind.exe </dev/null >/dev/null 2>>"$build_dir/e2e-wine.log") &
   last_pid=$!
   tamarind_pids+=("$last_pid")
 }

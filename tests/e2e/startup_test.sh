@@ -24,7 +24,7 @@ done
 
 # A second start finds the first and ends with code 0, quickly and without a window.
 start=$(date +%s)
-(cd "$work" && timeout 20 wine tamarind.exe </dev/null >/dev/null 2>&1) || fail "second start exited with $?"
+(cd "$work" && timeout 20 "$WINELOADER" tamarind.exe </dev/null >/dev/null 2>&1) || fail "second start exited with $?"
 [ $(( $(date +%s) - start )) -le 10 ] || fail "second start took too long"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 [ "$(tamarind_count)" = 1 ] || fail "expected one tamarind.exe, found $(tamarind_count)"

@@ -9,27 +9,28 @@ set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
 state="$build_dir/test-env"
-export WINEDEBUG=-all
 tools="$(cd "$(dirname "$0")/../../cmake" && pwd)"
+source "$tools/wine-env.sh" "$build_dir"
+export WINEDEBUG=-all
 
-# Runs a command once for each prefix: the command is given the prefix and the locale that
-# prefix lives in (only Wine's own programs get that locale; the shell has no Japanese one).
+# Runs a command once for each prefix: the command is given the prefix's name and the locale
+# that prefix lives in (only Wine's own programs get that locale; the shell has no Japanese one).
 for_each_prefix() {
-  "$@" "$build_dir/wineprefix" C.UTF-8
-  "$@" "$build_dir/wineprefix-ja" ja_JP.UTF-8
+  "$@" wineprefix C.UTF-8
+  "$@" wineprefix-ja ja_JP.UTF-8
 }
 
 prepare_prefix() {
-  local prefix=$1 locale=$2
-  "$tools/wine-prefix.sh" "$prefix" "$locale"
+  local prefix=$build_dir/$1 locale=$2
+  "$tools/wine-prefix.sh" "$build_dir" "$1" "$locale"
   # Keeps Wine warm between test programs; no inherited output, or ctest waits for it.
   env WINEPREFIX="$prefix" LC_ALL="$locale" wineserver -p </dev/null >/dev/null 2>&1
   # Start the prefix's background services now, with no inherited output; a test program
   # that started them would hand them ctest's pipes and ctest would wait for them.
-  env WINEPREFIX="$prefix" LC_ALL="$locale" wineboot </dev/null >/dev/null 2>&1
+  env WINEPREFIX="$prefix" LC_ALL="$locale" "$WINELOADER" wineboot </dev/null >/dev/null 2>&1
 }
 
-stop_wine() { WINEPREFIX=$1 wineserver -k 2>/dev/null || true; }
+stop_wine() { WINEPREFIX=$build_dir/$1 wineserver -k 2>/dev/null || true; }
 
 stop_all() {
   for_each_prefix stop_wine

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "framework/bitmap.h"
+#include "framework/system_paths.h"
 
 namespace {
 
@@ -73,7 +74,9 @@ bool TWindowCapture::SameArea(const RECT& a, const RECT& b) const {
   return true;
 }
 
-void TWindowCapture::SavePng(const std::wstring& path) const {
+void TWindowCapture::SavePng(const std::wstring& fileName) const {
+  std::wstring path = ExecutablePath();
+  path.replace(path.find_last_of(L'\\') + 1, std::wstring::npos, fileName);
   const TGdiPlus gdiPlus;
   Gdiplus::GpBitmap* image = nullptr;
   if (Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(FBitmap.Get(), nullptr, &image) != Gdiplus::Ok)

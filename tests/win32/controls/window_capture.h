@@ -23,7 +23,9 @@ public:
   }
   // Whether `a` and `b` (same size) hold the same pixels.
   bool SameArea(const RECT& a, const RECT& b) const;
-  void SavePng(const std::wstring& path) const;
+  // Saved beside the test program, in the build tree, whatever the working folder is: a test
+  // run by hand from the sources leaves nothing there.
+  void SavePng(const std::wstring& fileName) const;
 
 private:
   int FWidth;

@@ -4,8 +4,7 @@
 # cut short, and always one save's content.
 set -euo pipefail
 exe=$1 build_dir=$2
-export WINEPREFIX="$build_dir/wineprefix" WINEDEBUG=-all
-export DISPLAY=":$(cat "$build_dir/test-env/display")"
+source "$(dirname "$0")/../../../cmake/wine-env.sh" "$build_dir" wineprefix
 work=$(mktemp -d "$build_dir/ini-kill.XXXXXX")
 # The copy's name appears in no other command line, so the kill finds only the saver.
 saver_pattern='(^|[\\/])saver[.]exe'
@@ -33,7 +32,7 @@ PY
 rounds=25
 previous=0
 for round in $(seq $rounds); do
-  (cd "$work" && exec wine saver.exe "$ini" </dev/null >/dev/null 2>&1) &
+  (cd "$work" && exec "$WINELOADER" saver.exe "$ini" </dev/null >/dev/null 2>&1) &
   # Once it runs, let it save for a while; the first round must see a save before the kill.
   for _ in $(seq 300); do pgrep -f "$saver_pattern" >/dev/null && break; sleep 0.1; done
   sleep "0.$((RANDOM % 7 + 3))"

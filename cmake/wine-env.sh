@@ -1,0 +1,54 @@
+# Sourced by every script that starts Wine, so that one place chooses the loader.
+#
+#   source wine-env.sh <build-dir> [prefix-name]
+#     exports what running the tree's programs needs: WINELOADER, WINEPREFIX (the tree's
+#     prefix-name, by default $TAMARIND_PREFIX_NAME or "wineprefix"), WINEDEBUG and, while the
+#     tree's test display runs, DISPLAY. `wine` and `wineboot` then run through that loader.
+#     Fails, saying why, when this host cannot run the tree's programs.
+#   source wine-env.sh
+#     only defines choose_wine_loader.
+#
+# The 64-bit tree always runs through the 64-bit loader, which also makes its prefixes: some
+# x86-64 hosts execute 64-bit code only, and there Debian's `wine` wrapper still picks the
+# 32-bit loader. The 32-bit tree runs only where the 32-bit loader itself starts;
+# TAMARIND_WINE64_ONLY=1 makes any host behave as a 64-bit-only one.
+
+# Sets wine_loader for build tree $1, or leaves it empty, sets wine_unavailable to the reason
+# and fails.
+choose_wine_loader() {
+  local bits
+  bits=$(sed -n 's/^TAMARIND_WINDOWS_BITS:INTERNAL=//p' "$1/CMakeCache.txt" 2>/dev/null || true)
+  wine_loader=""
+  wine_unavailable=""
+  case $bits in
+    64) wine_loader=/usr/lib/wine/wine64 ;;
+    32)
+      if [ "${TAMARIND_WINE64_ONLY:-0}" = 1 ]; then
+        wine_unavailable="TAMARIND_WINE64_ONLY=1 treats this host as one that runs 64-bit programs only"
+      elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        wine_unavailable="this host cannot run 32-bit programs (/usr/lib/wine/wine does not start)"
+      else
+        wine_loader=/usr/lib/wine/wine
+      fi
+      ;;
+    *) wine_unavailable="$1 is not a configured Windows build tree" ;;
+  esac
+  if [ -n "$wine_loader" ] && [ ! -x "$wine_loader" ]; then
+    wine_unavailable="$wine_loader is not installed (scripts/install-deps.sh installs it)"
+    wine_loader=""
+  fi
+  [ -n "$wine_loader" ]
+}
+
+wine() { "$WINELOADER" "$@"; }
+wineboot() { wine wineboot "$@"; }
+
+if [ $# -gt 0 ]; then
+  choose_wine_loader "$1" || { echo "Cannot run the programs of $1 here: $wine_unavailable." >&2; exit 1; }
+  export WINELOADER=$wine_loader
+  export WINEPREFIX="$(cd "$1" && pwd)/${2:-${TAMARIND_PREFIX_NAME:-wineprefix}}"
+  export WINEDEBUG=${WINEDEBUG:--all}
+  if [ -f "$1/test-env/display" ]; then
+    export DISPLAY=":$(cat "$1/test-env/display")"
+  fi
+fi
