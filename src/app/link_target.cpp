@@ -10,26 +10,12 @@
 #include "app/link_target_scan.h"
 #include "framework/code_page_932.h"
 #include "framework/com_ptr.h"
-#include "framework/win_handle.h"
+#include "framework/whole_file.h"
 
 namespace {
 
 // Shortcuts are a few kilobytes; anything far larger is no shortcut worth reading whole.
-constexpr LONGLONG MaxShortcutBytes = 16 * 1024 * 1024;
-
-std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
-  const TKernelHandle file{::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-  LARGE_INTEGER size{};
-  if (file.Get() == INVALID_HANDLE_VALUE || !::GetFileSizeEx(file.Get(), &size) || size.QuadPart > MaxShortcutBytes) {
-    return {};
-  }
-  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() && !::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return {};
-  bytes.resize(read);
-  return bytes;
-}
+constexpr std::uint64_t MaxShortcutBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -39,7 +25,9 @@ bool IsExistingFolder(const std::wstring& path) {
 }
 
 TLinkTarget ReadLinkTarget(std::wstring& path) {
-  const std::optional<std::string> target = ScanLinkTarget(ReadWholeFile(path));
+  const std::string bytes = ReadWholeFile(path, MaxShortcutBytes).Bytes;
+  const std::optional<std::string> target =
+      ScanLinkTarget({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
   path.clear();
   if (!target) return TLinkTarget::ltNotFound;
   path = FromCp932(*target);

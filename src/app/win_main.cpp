@@ -43,11 +43,8 @@ TFormDesign WinMainDesign() {
 TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   BeginLoading();
   FTrayIcon1 = &Make<TTrayIcon>();
-  FTrayIcon1->SetName(L"TrayIcon1");
   FPopupMenu1 = &Make<TPopupMenu>();
-  FPopupMenu1->SetName(L"PopupMenu1");
   FMainMenu = &Make<TPopupMenu>();
-  FMainMenu->SetName(L"MainMenu");
   FMainMenu->SetAutoPopup(false);
   MakeCommandMenu();
 
@@ -58,7 +55,6 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FTrayIcon1->SetVisible(true);
 
   FDirMon = &Make<TDirMonitor>();
-  FDirMon->SetName(L"DirMon");
   FDirMon->SetActive(true);
   using enum TDirMonitorFilterValue;
   FDirMon->SetFilter({dmfFileName, dmfDirName, dmfAttributes, dmfSize, dmfLastWrite});
@@ -67,24 +63,19 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FDirMon->OnChange = [this](TComponent* sender) { DirMonChange(sender); };
 
   FImageList = &Make<TImageList>();
-  FImageList->SetName(L"ImageList");
   FPCMain = &Make<TPopupCool>();
-  FPCMain->SetName(L"PCMain");
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);
   FPCMain->SetMenu(FMainMenu);
   FPCMain->OnMenuSelect = [this](TMenuItem* item, const std::wstring& hint) { PCMainMenuSelect(item, hint); };
   FCMEx = &Make<TContextMenuEx>();
-  FCMEx->SetName(L"CMEx");
 
   FFileList = &Make<TFileList>();
-  FFileList->SetName(L"FileList");
   using enum TFileAttr;
   FFileList->SetFileType({ftReadOnly, ftHidden, ftSystem, ftDirectory, ftArchive, ftNormal});
   FFileList->SetMask({L"*.*"});
 
   FHiTimer = &Make<TTimer>();
-  FHiTimer->SetName(L"HiTimer");
   FHiTimer->SetEnabled(false);
   FHiTimer->SetInterval(60);
   FHiTimer->OnTimer = [this](TComponent* sender) { HITimerTimer(sender); };
@@ -118,21 +109,20 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
 
 TWinMain::~TWinMain() = default;
 
-TMenuItem& TWinMain::MakeMenuItem(const wchar_t* name, const wchar_t* caption) {
+TMenuItem& TWinMain::MakeMenuItem(const wchar_t* caption) {
   TMenuItem& item = Make<TMenuItem>();
-  item.SetName(name);
   item.SetCaption(caption);
   FPopupMenu1->Items().Add(item);
   return item;
 }
 
 void TWinMain::MakeCommandMenu() {
-  FMSetting = &MakeMenuItem(L"MSetting", L"表示の設定(&V)...");
+  FMSetting = &MakeMenuItem(L"表示の設定(&V)...");
   FMSetting->OnClick = [this](TComponent* sender) { MSettingClick(sender); };
-  FN2 = &MakeMenuItem(L"N2", L"登録フォルダを開く(&R)...");
+  FN2 = &MakeMenuItem(L"登録フォルダを開く(&R)...");
   FN2->OnClick = [this](TComponent* sender) { N2Click(sender); };
-  FN1 = &MakeMenuItem(L"N1", L"-");
-  FMExit = &MakeMenuItem(L"MExit", L"終了(&X)");
+  FN1 = &MakeMenuItem(L"-");
+  FMExit = &MakeMenuItem(L"終了(&X)");
   FMExit->OnClick = [this](TComponent* sender) { MExitClick(sender); };
 }
 

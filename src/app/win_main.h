@@ -88,8 +88,6 @@ public:
   int FindIconKey(const TIconKey& Key) const;
   // Caches an extension's image index; does nothing once the cache is full.
   void AddIconKey(const TIconKey& Key, int ImageIndex);
-  static std::wstring FolderPathOf(const std::wstring& ListedPath);
-  static TLinkTarget ReadLinkTarget(std::wstring& Path);
 
   // Icon lookups and extension cache hits of the process, shown in the tray tip.
   static inline std::int32_t IconLookups = 0;
@@ -119,7 +117,7 @@ protected:
 
 private:
   void MakeCommandMenu();
-  TMenuItem& MakeMenuItem(const wchar_t* name, const wchar_t* caption);
+  TMenuItem& MakeMenuItem(const wchar_t* caption);
   TMenuItem& MakeItem(const std::wstring& caption, const std::wstring& hint);
   TMenuItem& MakeFolderItem(const std::wstring& caption, const std::wstring& folder);
   // Folders that exist go after the folders placed so far; everything else to the end.

@@ -79,14 +79,10 @@ std::wstring ShortcutFolder(const std::wstring& shortcut) {
   std::wstring target = ShellLinkPath(shortcut);
   if (!target.empty() && IsExistingFolder(target)) return target;
   target = shortcut;
-  return TWinMain::ReadLinkTarget(target) == TLinkTarget::ltFolder ? target : std::wstring();
+  return ReadLinkTarget(target) == TLinkTarget::ltFolder ? target : std::wstring();
 }
 
 }  // namespace
-
-std::wstring TWinMain::FolderPathOf(const std::wstring& ListedPath) { return ::FolderPathOf(ListedPath); }
-
-TLinkTarget TWinMain::ReadLinkTarget(std::wstring& Path) { return ::ReadLinkTarget(Path); }
 
 bool TWinMain::RebuildMustWait() const {
   // Rebuilding frees the items a running pass or an open menu is working on.

@@ -106,15 +106,14 @@ void TApplication::RemoveMessageFilter(TMessageFilter& filter) {
   FMessageFilters.erase(std::remove(FMessageFilters.begin(), FMessageFilters.end(), &filter), FMessageFilters.end());
 }
 
-void TApplication::SetCursor(TScreenCursor cursor) {
+void TApplication::SetCursor(TCursor cursor) {
   FCursor = cursor;
-  const auto id = cursor == TScreenCursor::crHourGlass ? IDC_WAIT : IDC_ARROW;
-  ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(id)));
+  ::SetCursor(CursorImage(cursor));
 }
 
-THourGlassCursor::THourGlassCursor() { Application().SetCursor(TScreenCursor::crHourGlass); }
+THourGlassCursor::THourGlassCursor() { Application().SetCursor(crHourGlass); }
 
-THourGlassCursor::~THourGlassCursor() { Application().SetCursor(TScreenCursor::crDefault); }
+THourGlassCursor::~THourGlassCursor() { Application().SetCursor(crDefault); }
 
 void TApplication::HandleException() noexcept {
   try {

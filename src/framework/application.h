@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/component.h"
+#include "framework/cursor_image.h"
 #include "framework/window.h"
 
 class TForm;
@@ -20,8 +21,6 @@ public:
   virtual ~TMessageFilter() = default;
   virtual bool PreTranslateMessage(MSG& msg) = 0;
 };
-
-enum class TScreenCursor { crDefault, crHourGlass };
 
 class TApplication : public TComponent, private TWindow {
 public:
@@ -61,8 +60,8 @@ public:
   void AddMessageFilter(TMessageFilter& filter);
   void RemoveMessageFilter(TMessageFilter& filter);
 
-  TScreenCursor Cursor() const { return FCursor; }
-  void SetCursor(TScreenCursor cursor);
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor cursor);
 
   // Shows the message of the exception being handled; call only inside a catch block.
   void HandleException() noexcept;
@@ -82,7 +81,7 @@ private:
   std::wstring FTitle;
   std::wstring FHint;
   TForm* FMainForm = nullptr;
-  TScreenCursor FCursor = TScreenCursor::crDefault;
+  TCursor FCursor = crDefault;
   bool FTerminated = false;
   std::vector<TMessageFilter*> FMessageFilters;
 };

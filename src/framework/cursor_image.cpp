@@ -19,7 +19,3 @@ LPCWSTR SystemCursorName(TCursor cursor) {
 }  // namespace
 
 HCURSOR CursorImage(TCursor cursor) { return ::LoadCursorW(nullptr, SystemCursorName(cursor)); }
-
-TCursor CursorOf(TScreenCursor cursor) {
-  return cursor == TScreenCursor::crHourGlass ? crHourGlass : crDefault;
-}

@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "framework/application.h"
-
 using TCursor = std::int16_t;
 
 inline constexpr TCursor crDefault = 0;
@@ -22,5 +20,3 @@ inline constexpr TCursor crSizeAll = -22;
 
 // The system cursor of `cursor`; the arrow for the default and for identifiers it does not know.
 HCURSOR CursorImage(TCursor cursor);
-// The identifier of the application's screen cursor.
-TCursor CursorOf(TScreenCursor cursor);

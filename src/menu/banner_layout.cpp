@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "menu/item_measure.h"
+#include "menu/item_layout.h"
 
 int BannerHeight(std::span<const TBannerEntry> items, int itemHeight) {
   int total = 0;

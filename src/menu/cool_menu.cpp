@@ -4,9 +4,7 @@
 #include "framework/cursor_image.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
-#include "menu/attach_flags.h"
-#include "menu/item_hint.h"
-#include "menu/item_measure.h"
+#include "menu/item_layout.h"
 #include "menu/shared_glyphs.h"
 
 namespace {
@@ -33,6 +31,18 @@ TColumnBreak ColumnBreak(TMenuBreak value) {
 }
 
 }  // namespace
+
+unsigned OwnerDrawFlags(const TAttachItem& item) {
+  unsigned flags = MFT_OWNERDRAW;
+  if (item.Checked) flags |= MFS_CHECKED;
+  if (!item.Enabled) flags |= MF_DISABLED | MF_GRAYED;
+  if (item.Default) flags |= MFS_DEFAULT;
+  if (item.RadioItem) flags |= MFT_RADIOCHECK;
+  if (item.Separator) flags |= MFT_SEPARATOR;
+  if (item.Break == TColumnBreak::NewColumn) flags |= MFT_MENUBREAK;
+  if (item.Break == TColumnBreak::NewColumnWithBar) flags |= MFT_MENUBARBREAK;
+  return flags;
+}
 
 TCoolMenu::TCoolMenu(TComponent* owner) : TComponent(owner), FOwnerForm(RequireForm(owner)) {
   FBanner = std::make_unique<TBanner>(*this);
@@ -209,7 +219,7 @@ bool TCoolMenu::IsBannerItem(const TMenuItem& item) const {
 
 void TCoolMenu::LoadFinished() {
   FImageSize = FLargeImage ? LargeImageSize : SmallImageSize;
-  FSavedCursor = CursorOf(Application().Cursor());
+  FSavedCursor = Application().Cursor();
   AttachMenu();
   FSysMenu->ApplyDrawing();
   RebuildTileCaches();

@@ -22,7 +22,6 @@
 #include "menu/item_background.h"
 #include "menu/item_images.h"
 #include "menu/item_layout.h"
-#include "menu/menu_style.h"
 #include "menu/sys_menu.h"
 #include "menu/tile_cache.h"
 
@@ -38,7 +37,25 @@ public:
 inline constexpr UINT CN_DRAWITEM = 0xBC00 + WM_DRAWITEM;
 inline constexpr UINT CN_MEASUREITEM = 0xBC00 + WM_MEASUREITEM;
 
-// State: the item's owner-draw state bits (see item_layout.h).
+// The bits that describe an entry's type; the rest describe its state.
+inline constexpr unsigned AttachTypeMask = MFT_OWNERDRAW | MFT_RADIOCHECK | MFT_SEPARATOR | MFT_MENUBREAK | MFT_MENUBARBREAK;
+
+enum class TColumnBreak { None, NewColumn, NewColumnWithBar };
+
+struct TAttachItem {
+  bool Checked = false;
+  bool Enabled = true;
+  bool Default = false;
+  bool RadioItem = false;
+  bool Separator = false;
+  TColumnBreak Break = TColumnBreak::None;
+};
+
+// The platform flags that make a menu entry owner-drawn while keeping its state and column
+// break.
+unsigned OwnerDrawFlags(const TAttachItem& item);
+
+// State: the item's owner-draw state bits (ODS_).
 using TDrawMenuItemEvent =
     std::function<void(TPopupMenu* Menu, TMenuItem* Item, const TRect& Rect, unsigned State)>;
 using TMeasureMenuItemEvent = std::function<void(TPopupMenu* Menu, TMenuItem* Item, int& Height)>;

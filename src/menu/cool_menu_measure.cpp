@@ -5,8 +5,8 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/cool_menu.h"
-#include "menu/item_measure.h"
-#include "menu/item_text.h"
+#include "menu/item_drawing.h"
+#include "menu/item_layout.h"
 
 void TCoolMenu::MeasureItemMessage(MEASUREITEMSTRUCT& request) {
   try {

@@ -6,7 +6,9 @@
 #include "framework/color.h"
 #include "framework/geometry.h"
 #include "menu/item_layout.h"
-#include "menu/menu_style.h"
+
+// The styler's two painting families. Any other value paints no item background.
+enum TMenuStyle : int { msOffice = 0, msWindows = 1 };
 
 enum class TBackgroundStepKind { SetBrushColor, Fill, CopyActiveCache, CopyInactiveCache };
 

@@ -7,7 +7,7 @@
 #include "framework/menu_item.h"
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
-#include "menu/item_hint.h"
+#include "menu/item_layout.h"
 #include "menu/mnemonic.h"
 
 namespace {

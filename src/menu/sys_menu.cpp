@@ -5,11 +5,8 @@
 #include "framework/bitmap.h"
 #include "framework/form.h"
 #include "menu/cool_menu.h"
-#include "menu/embossed_image.h"
+#include "menu/item_drawing.h"
 #include "menu/item_layout.h"
-#include "menu/item_measure.h"
-#include "menu/item_text.h"
-#include "menu/sys_menu_items.h"
 
 namespace {
 
@@ -31,6 +28,18 @@ TEntryFlags EntryFlags(HMENU menu, UINT command) {
 }
 
 }  // namespace
+
+TSysMenuEntry SysMenuEntry(unsigned command) {
+  switch (command) {
+    case SC_SIZE: return {L"サイズ変更(&S)", sgNone, {}};
+    case SC_MOVE: return {L"移動(&M)", sgNone, {}};
+    case SC_MINIMIZE: return {L"最小化(&N)", sgMinimize, {}};
+    case SC_MAXIMIZE: return {L"最大化(&X)", sgMaximize, {}};
+    case SC_CLOSE: return {L"閉じる(&C)", sgClose, L"Alt+F4"};
+    case SC_RESTORE: return {L"元のサイズに戻す(&R)", sgRestore, {}};
+  }
+  return {};
+}
 
 TSysMenu::TSysMenu(TCoolMenu& owner) : FOwner(owner), FSysGlyphs(owner.Make<TImageList>(GlyphSize, GlyphSize)) {
   for (const wchar_t* name : {L"RESTORE", L"MIN", L"MAX", L"CLOSE"}) {
@@ -100,7 +109,7 @@ void TSysMenu::DrawSysItem(HMENU menuHandle, TCanvas& canvas, unsigned state, co
     return;
   }
   const TSysMenuEntry entry = SysMenuEntry(itemID);
-  const bool selected = state & odsSelected, enabled = !flags.Disabled, glyph = entry.Glyph != sgNone;
+  const bool selected = state & ODS_SELECTED, enabled = !flags.Disabled, glyph = entry.Glyph != sgNone;
 
   if (FMenuStyle == msWindows) {
     canvas.FillRect(rect);

@@ -3,11 +3,29 @@
 // commands and captions of their own, in the styler's fonts and colours.
 #include <windows.h>
 
+#include <string_view>
+
 #include "framework/canvas.h"
 #include "framework/image_list.h"
-#include "menu/menu_style.h"
+#include "menu/item_background.h"
 
 class TCoolMenu;
+
+// Glyph numbers in the system-menu image list.
+enum TSysGlyph : int { sgNone = -1, sgRestore = 0, sgMinimize = 1, sgMaximize = 2, sgClose = 3 };
+
+struct TSysMenuEntry {
+  std::wstring_view Caption;  // empty for commands of our own or unknown ones
+  TSysGlyph Glyph = sgNone;
+  std::wstring_view ShortcutText;
+};
+
+// The caption and glyph of a window command (SC_).
+TSysMenuEntry SysMenuEntry(unsigned command);
+
+// Every system-menu item is as wide as the widest one would be with this text.
+inline constexpr std::wstring_view SysMenuWidthText = L" 閉じる(&C) Alt+F4";
+inline constexpr int SysMenuWidthMargin = 50;
 
 class TSysMenu {
 public:

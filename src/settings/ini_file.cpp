@@ -1,8 +1,8 @@
 #include "settings/ini_file.h"
 
+#include "framework/whole_file.h"
 #include "settings/ini_location.h"
 #include "settings/integer_text.h"
-#include "settings/whole_file.h"
 
 TIniFile::TIniFile(std::wstring fileName, std::wstring_view windowsDirectory)
     : FFileName(std::move(fileName)),

@@ -2,24 +2,11 @@
 
 #include <windows.h>
 
+#include "framework/exception.h"
+#include "framework/gdi_handle.h"
 #include "framework/system_paths.h"
 
 namespace {
-
-// The screen's device context, released with the object.
-class TScreenDC {
-public:
-  TScreenDC() : FDC(::GetDC(nullptr)) {}
-  ~TScreenDC() {
-    if (FDC) ::ReleaseDC(nullptr, FDC);
-  }
-  TScreenDC(const TScreenDC&) = delete;
-  TScreenDC& operator=(const TScreenDC&) = delete;
-  HDC Get() const { return FDC; }
-
-private:
-  HDC FDC;
-};
 
 class TSystemIniGTHost final : public TIniGTHost {
 public:
@@ -28,9 +15,13 @@ public:
 
   std::int32_t ScreenPixelsPerInch() const override {
     constexpr std::int32_t Standard = 96;
-    const TScreenDC screen;
-    const int pixelsPerInch = screen.Get() ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
-    return pixelsPerInch > 0 ? pixelsPerInch : Standard;
+    try {
+      const TScreenDC screen;
+      const int pixelsPerInch = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
+      return pixelsPerInch > 0 ? pixelsPerInch : Standard;
+    } catch (const Exception&) {
+      return Standard;  // no screen to ask, as in a service's session
+    }
   }
 
   void ShowWarning(const std::wstring& text) const override {

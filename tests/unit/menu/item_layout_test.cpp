@@ -56,4 +56,41 @@ TEST(ItemLayout, SeparatorLinesSitAtTheMiddleRow) {
   EXPECT_EQ(SeparatorMiddle({0, 30, 100, 41}), 35);
 }
 
+TEST(ItemMeasure, ItemHeightHasAMinimumThatLargeImagesRaise) {
+  EXPECT_FALSE(AcceptsItemHeight(17, false));
+  EXPECT_TRUE(AcceptsItemHeight(18, false));
+  EXPECT_FALSE(AcceptsItemHeight(33, true));
+  EXPECT_TRUE(AcceptsItemHeight(34, true));
+}
+
+TEST(ItemMeasure, HeightsFollowItemHeightOrTheSystemMenuFont) {
+  EXPECT_EQ(MeasuredItemHeight(20, false, false, -40), 20);  // a tall own font changes nothing
+  EXPECT_EQ(MeasuredItemHeight(20, true, false, -12), 10);
+  EXPECT_EQ(MeasuredItemHeight(20, false, true, -12), 17);
+  EXPECT_EQ(MeasuredItemHeight(20, false, true, -13), 18);
+  EXPECT_EQ(MeasuredItemHeight(20, true, true, -12), 10);
+  EXPECT_EQ(MeasuredItemHeight(20, false, true, 12), 17);
+}
+
+TEST(ItemMeasure, MeasuredTextIsSpaceCaptionAndShortcut) {
+  EXPECT_EQ(MeasuredText(L"開く(&O)", L"Ctrl+O"), L" 開く(&O)Ctrl+O");
+  EXPECT_EQ(MeasuredText(L"", L""), L" ");
+}
+
+TEST(ItemMeasure, WidthAddsImageColumnMarginsAndBannerStrip) {
+  EXPECT_EQ(MeasuredItemWidth(50, 20, false, 20), 90);
+  EXPECT_EQ(MeasuredItemWidth(50, 20, true, 20) - MeasuredItemWidth(50, 20, false, 20), 22);
+}
+
+TEST(ItemHint, ShortPartEndsAtTheFirstBar) {
+  EXPECT_EQ(HintShortPart(L"short|long|longer"), L"short");
+  EXPECT_EQ(HintShortPart(L"C:\\Menu\\メモ帳.txt"), L"C:\\Menu\\メモ帳.txt");
+  EXPECT_EQ(HintShortPart(L"|long"), L"");
+  EXPECT_EQ(HintShortPart(L""), L"");
+}
+
+TEST(ItemHint, BoundsSitOneCaptionBelowTheCursorWithRoomForBorderAndIndent) {
+  EXPECT_EQ(HintBounds({0, 0, 120, 16}, {300, 200}, 19), (TRect{300, 219, 426, 237}));
+}
+
 }  // namespace

@@ -116,6 +116,20 @@ TEST_F(MenuTest, PropertiesReachThePlatformMenu) {
   EXPECT_EQ(PlatformText(menu, 0), L"表示の設定(&V)...\tCtrl+S");
 }
 
+TEST_F(MenuTest, OnlyASingleHyphenIsASeparator) {
+  const struct {
+    const wchar_t* Caption;
+    bool Separator;
+  } cases[] = {{L"-", true}, {L"--", false}, {L"-x", false}, {L"", false}};
+  for (const auto& c : cases) {
+    TMenuItem& item = NewItem(c.Caption);
+    popup.Items().Add(item);
+    EXPECT_EQ(item.IsLine(), c.Separator) << c.Caption;
+    EXPECT_EQ((PlatformInfo(popup.Handle(), popup.Items().Count() - 1).fType & MFT_SEPARATOR) != 0, c.Separator)
+        << c.Caption;
+  }
+}
+
 TEST_F(MenuTest, ChangesKeepAnOwnerDrawnEntryOwnerDrawn) {
   TMenuItem& item = NewItem(L"a");
   popup.Items().Add(item);

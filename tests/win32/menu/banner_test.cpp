@@ -92,7 +92,7 @@ TEST_F(BannerTest, TopLevelItemsShowTheirSliceOfTheBanner) {
   TBitmap picture;
   Blank(picture, 320, 110);
   TMenuItem& b = *menu.Items().Items(1);
-  Paint(b, {0, 20, 150, 40}, odsSelected, picture);
+  Paint(b, {0, 20, 150, 40}, ODS_SELECTED, picture);
   for (int y = 20; y < 40; ++y) {
     for (int x = 0; x < 20; ++x) {
       ASSERT_EQ(PixelAt(picture, x, y), PixelAt(banner().BannerImage(), x, y)) << x << "," << y;

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "menu/item_text.h"
-#include "menu/sys_menu_items.h"
+#include "menu/item_drawing.h"
+#include "menu/sys_menu.h"
 #include "styler_fixture.h"
 
 namespace {
@@ -82,11 +82,11 @@ TEST_F(StylerMeasure, TheHostMayChangeTheHeight) {
 
 TEST_F(StylerMeasure, ItemsOutsideTheMenuAreSystemMenuEntries) {
   styler.SysMenu().SetItemHeight(22);
-  const MEASUREITEMSTRUCT close = Measure(scClose);
+  const MEASUREITEMSTRUCT close = Measure(SC_CLOSE);
   const int extent = Extent(styler.ActiveFont().Description(), std::wstring(SysMenuWidthText));
   EXPECT_EQ(close.itemWidth, static_cast<UINT>(extent + 22 + 50));
   EXPECT_EQ(close.itemHeight, 22u);
-  EXPECT_EQ(Measure(scMove).itemWidth, close.itemWidth);  // every entry is as wide
+  EXPECT_EQ(Measure(SC_MOVE).itemWidth, close.itemWidth);  // every entry is as wide
 }
 
 TEST_F(StylerMeasure, AFailureIsReportedAndTheRequestKeepsWhatWasMeasured) {

@@ -33,7 +33,7 @@ protected:
     TMenuItem& checked = AddItem(L"checked");
     checked.SetChecked(true);
     interrupted.FailText = true;
-    Paint(checked, {0, 0, 200, 20}, odsChecked, picture);
+    Paint(checked, {0, 0, 200, 20}, ODS_CHECKED, picture);
     interrupted.FailText = false;
     ASSERT_EQ(errors.size(), 1u);
     ASSERT_EQ(PixelAt(picture, 3, 3), RGB(255, 255, 255)) << "the checker column was not painted";

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/system_colors.h"
+#include "menu/item_drawing.h"
 #include "menu/item_layout.h"
-#include "menu/item_text.h"
 #include "styler_fixture.h"
 #include "support/test_pictures.h"
 
@@ -120,25 +120,25 @@ TEST_F(StylerPaint, WindowsStyleDrawsTheCheckMarkInsteadOfTheImage) {
   TMenuItem& item = AddItem(L"checked");
   item.SetChecked(true);
   styler.SetItemImage(item, AddImage(RGB(200, 0, 0), 0), L"");
-  Paint(item, {0, 0, 200, 20}, odsSelected | odsChecked, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_SELECTED | ODS_CHECKED, picture);
   ExpectCheckMark(2, 2, CheckRows, Active);
   EXPECT_EQ(FindInk(picture, {0, 0, 20, 20}, [](COLORREF c) { return c == RGB(200, 0, 0); }).Count, 0);
   EXPECT_EQ(PixelAt(picture, 150, 1), Active);
 
   item.SetEnabled(false);
-  Paint(item, {0, 20, 200, 40}, odsChecked | odsGrayed, picture);
+  Paint(item, {0, 20, 200, 40}, ODS_CHECKED | ODS_GRAYED, picture);
   ExpectCheckMark(2, 22, CheckMonoRows, Inactive);
 }
 
 TEST_F(StylerPaint, OfficeStyleShowsACheckerPatternBehindACheckedItem) {
   TMenuItem& item = AddItem(L"checked");
   item.SetChecked(true);
-  Paint(item, {0, 0, 200, 20}, odsChecked, picture);  // the pattern is made in the old colour
+  Paint(item, {0, 0, 200, 20}, ODS_CHECKED, picture);  // the pattern is made in the old colour
   const COLORREF menuColour = RGB(212, 208, 200);
   TSystemColorOverride menuColor(COLOR_MENU, menuColour);
   TMessage settingsChanged{WM_WININICHANGE, 0, 0, 0};  // passed on as a host would
   styler.Dispatch(settingsChanged);
-  Paint(item, {0, 0, 200, 20}, odsChecked, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_CHECKED, picture);
   for (int y = 2; y < 7; ++y) {  // above the mark, inside the frame
     for (int x = 3; x < 17; ++x) {
       ASSERT_EQ(PixelAt(picture, x, y), (x + y) % 2 == 0 ? RGB(255, 255, 255) : menuColour) << x << "," << y;
@@ -152,7 +152,7 @@ TEST_F(StylerPaint, OfficeStyleShowsACheckerPatternBehindACheckedItem) {
 TEST_F(StylerPaint, OfficeStyleHighlightsOnlyTheTextOfASelectedCheckedItem) {
   TMenuItem& item = AddItem(L"checked");
   item.SetChecked(true);
-  Paint(item, {0, 0, 200, 20}, odsSelected | odsChecked, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_SELECTED | ODS_CHECKED, picture);
   EXPECT_EQ(PixelAt(picture, 198, 1), Active);
   EXPECT_EQ(PixelAt(picture, 21, 1), Active);
   EXPECT_EQ(PixelAt(picture, 4, 4), Inactive);  // the check column keeps the normal colour
@@ -167,7 +167,7 @@ TEST_F(StylerPaint, OfficeStyleFramesTheImageOfASelectedItem) {
   Paint(item, {0, 0, 200, 20}, 0, picture);
   EXPECT_EQ(PixelAt(picture, 2 + 8, 2 + 8), RGB(0, 160, 0));
   EXPECT_EQ(PixelAt(picture, 2 + 1, 2 + 1), Inactive);  // masked out
-  Paint(item, {0, 0, 200, 20}, odsSelected, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_SELECTED, picture);
   EXPECT_EQ(PixelAt(picture, 198, 1), Active);
   EXPECT_EQ(PixelAt(picture, 2 + 1, 2 + 1), Inactive);  // the image column is not highlighted
   EXPECT_EQ(PixelAt(picture, 2 + 8, 2 + 8), RGB(0, 160, 0));
@@ -179,7 +179,7 @@ TEST_F(StylerPaint, DisabledImagesAreEmbossed) {
   TMenuItem& item = AddItem(L"disabled");
   item.SetEnabled(false);
   styler.SetItemImage(item, AddImage(RGB(0, 0, 0), 4), L"");  // black square at 4..11
-  Paint(item, {0, 0, 200, 20}, odsGrayed, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_GRAYED, picture);
   const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
   const int x = 2, y = 2;
   EXPECT_EQ(PixelAt(picture, x + 4, y + 4), shadow);
@@ -226,9 +226,9 @@ TEST_F(StylerPaint, HostPaintingReplacesAllOwnPainting) {
     EXPECT_EQ(menuArg, &menu);
     EXPECT_EQ(itemArg, &item);
     EXPECT_EQ(rect, (TRect{0, 0, 200, 20}));
-    EXPECT_EQ(state, odsSelected);
+    EXPECT_EQ(state, ODS_SELECTED);
   };
-  Paint(item, {0, 0, 200, 20}, odsSelected, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_SELECTED, picture);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(FindInkOtherThan(picture, {0, 0, 220, 60}, RGB(1, 2, 3)).Count, 0);
   Paint(0xF060, {0, 20, 200, 40}, 0, picture, ::GetSystemMenu(form->Handle(), FALSE));
@@ -254,7 +254,7 @@ TEST_F(StylerPaint, AFailingPaintIsReportedAndLeavesTheContextAsItWas) {
   };
   TMenuItem& line = AddItem(L"-");
   Paint(line, {0, 0, 200, 10}, 0, picture);
-  Paint(item, {0, 10, 200, 30}, odsSelected, picture);
+  Paint(item, {0, 10, 200, 30}, ODS_SELECTED, picture);
   expectUnchanged();
   styler.OnDrawItem = [](TPopupMenu*, TMenuItem*, const TRect&, unsigned) { throw Exception(L"描けません"); };
   Paint(item, {0, 10, 200, 30}, 0, picture);
@@ -271,7 +271,7 @@ TEST_F(StylerPaint, TextTakesTheColourOfItsState) {
     return FindInk(picture, {0, top, 200, top + 20}, [=](COLORREF c) { return c == colour; }).Count;
   };
   Paint(item, {0, 0, 200, 20}, 0, picture);
-  Paint(item, {0, 20, 200, 40}, odsSelected, picture);
+  Paint(item, {0, 20, 200, 40}, ODS_SELECTED, picture);
   EXPECT_GT(inkOf(inactiveText, 0), 0);
   EXPECT_EQ(inkOf(activeText, 0), 0);
   EXPECT_GT(inkOf(activeText, 20), 0);
@@ -287,10 +287,10 @@ TEST_F(StylerPaint, DisabledTextIsEmbossedExceptWhenSelectedInTheWindowsStyle) {
     return FindInk(picture, {0, top, 200, top + 20}, [=](COLORREF c) { return c == colour; }).Count;
   };
   styler.SetMenuStyle(msWindows);
-  Paint(item, {0, 0, 200, 20}, odsGrayed, picture);
-  Paint(item, {0, 20, 200, 40}, odsSelected | odsGrayed, picture);
+  Paint(item, {0, 0, 200, 20}, ODS_GRAYED, picture);
+  Paint(item, {0, 20, 200, 40}, ODS_SELECTED | ODS_GRAYED, picture);
   styler.SetMenuStyle(msOffice);
-  Paint(item, {0, 40, 200, 60}, odsSelected | odsGrayed, picture);
+  Paint(item, {0, 40, 200, 60}, ODS_SELECTED | ODS_GRAYED, picture);
   EXPECT_GT(inkOf(grey, 0), 0);
   EXPECT_GT(inkOf(light, 0), 0);
   EXPECT_GT(inkOf(grey, 20), 0);
@@ -302,7 +302,7 @@ TEST_F(StylerPaint, DisabledTextIsEmbossedExceptWhenSelectedInTheWindowsStyle) {
 TEST_F(StylerPaint, TheFocusBitDrawsAFocusRectangle) {
   TMenuItem& item = AddItem(L"");
   Paint(item, {0, 0, 200, 20}, 0, picture);
-  Paint(item, {0, 20, 200, 40}, odsFocus, picture);
+  Paint(item, {0, 20, 200, 40}, ODS_FOCUS, picture);
   EXPECT_EQ(FindInkOtherThan(picture, {0, 0, 200, 20}, Inactive).Count, 0);
   EXPECT_GT(FindInkOtherThan(picture, {0, 20, 200, 21}, Inactive).Count, 50);   // top edge
   EXPECT_GT(FindInkOtherThan(picture, {0, 39, 200, 40}, Inactive).Count, 50);   // bottom edge

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/system_colors.h"
-#include "menu/sys_menu_items.h"
+#include "menu/sys_menu.h"
 #include "styler_fixture.h"
 #include "support/test_pictures.h"
 
@@ -44,7 +44,7 @@ TEST_F(SysMenuTest, DrawingMakesEveryEntryOwnerDrawn) {
   }
   EXPECT_GT(separators, 0) << "separators stay separators";
   EXPECT_EQ(Measure(0).itemHeight, 10u);  // a separator, which has no command of its own
-  EXPECT_EQ(Measure(scClose).itemHeight, 20u);
+  EXPECT_EQ(Measure(SC_CLOSE).itemHeight, 20u);
   sys().SetDrawing(false);
   EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // never taken back
 }
@@ -59,7 +59,7 @@ TEST_F(SysMenuTest, UnknownCommandsAreBlank) {
 TEST_F(SysMenuTest, WindowCommandsGetTheirGlyphs) {
   TBitmap picture;
   Blank(picture, 150, 20);
-  Paint(scMinimize, {0, 0, 150, 20}, 0, picture, SystemMenu());
+  Paint(SC_MINIMIZE, {0, 0, 150, 20}, 0, picture, SystemMenu());
   // The bar of the minimise glyph, rows 11 and 12, columns 4 to 9, drawn at (2, 2).
   for (int x = 0; x < 16; ++x) {
     const bool bar = x >= 4 && x <= 9;
@@ -76,11 +76,11 @@ TEST_F(SysMenuTest, DisabledCloseShowsItsShortcutInTwoPasses) {
   Blank(enabled, 200, 20);
   Blank(disabled, 200, 20);
   Blank(selected, 200, 20);
-  Paint(scClose, rect, 0, enabled, SystemMenu());
+  Paint(SC_CLOSE, rect, 0, enabled, SystemMenu());
   ::EnableMenuItem(SystemMenu(), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-  Paint(scClose, rect, 0, disabled, SystemMenu());
+  Paint(SC_CLOSE, rect, 0, disabled, SystemMenu());
   styler.SysMenu().SetMenuStyle(msWindows);
-  Paint(scClose, rect, odsSelected, selected, SystemMenu());
+  Paint(SC_CLOSE, rect, ODS_SELECTED, selected, SystemMenu());
   ::EnableMenuItem(SystemMenu(), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
 
   const TInk normal = FindInkOtherThan(enabled, shortcutArea, background);
@@ -101,6 +101,27 @@ TEST_F(SysMenuTest, DisabledCloseShowsItsShortcutInTwoPasses) {
   for (TBitmap* picture : {&disabled, &selected}) {
     EXPECT_EQ(FindInk(*picture, {0, 0, 20, 20}, [](COLORREF c) { return c == RGB(0, 0, 0); }).Count, 0);
   }
+}
+
+TEST(SysMenuItems, WindowCommandsHaveJapaneseCaptionsAndGlyphs) {
+  EXPECT_EQ(SysMenuEntry(SC_RESTORE).Caption, L"元のサイズに戻す(&R)");
+  EXPECT_EQ(SysMenuEntry(SC_RESTORE).Glyph, sgRestore);
+  EXPECT_EQ(SysMenuEntry(SC_MOVE).Glyph, sgNone);
+  EXPECT_EQ(SysMenuEntry(SC_MINIMIZE).Glyph, sgMinimize);
+  EXPECT_EQ(SysMenuEntry(SC_MAXIMIZE).Caption, L"最大化(&X)");
+  EXPECT_EQ(SysMenuEntry(SC_SIZE).Caption, L"サイズ変更(&S)");
+}
+
+TEST(SysMenuItems, OnlyCloseShowsItsShortcut) {
+  EXPECT_EQ(SysMenuEntry(SC_CLOSE).ShortcutText, L"Alt+F4");
+  EXPECT_EQ(SysMenuEntry(SC_CLOSE).Glyph, sgClose);
+  EXPECT_TRUE(SysMenuEntry(SC_MAXIMIZE).ShortcutText.empty());
+}
+
+TEST(SysMenuItems, UnknownCommandsAreBlank) {
+  const TSysMenuEntry unknown = SysMenuEntry(0x1234);
+  EXPECT_TRUE(unknown.Caption.empty());
+  EXPECT_EQ(unknown.Glyph, sgNone);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/system_paths.h"
+#include "framework/whole_file.h"
 #include "settings/ini_gt.h"
 #include "settings/ini_gt_system_host.h"
-#include "settings/whole_file.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -103,6 +103,15 @@ TEST_F(IniFileReplaceTest, AFileLockedByAnotherProgramIsNeitherReadNorReplaced) 
   ::CloseHandle(locked);
   EXPECT_EQ(ReadBytes(path), Original);
   EXPECT_EQ(CountEntries(folder.Path()), 1);
+}
+
+// A shortcut reader asks for no more than a shortcut can hold; a larger file is not read.
+TEST_F(IniFileReplaceTest, AFileLargerThanTheReaderTakesIsNotRead) {
+  const std::size_t size = std::string_view(Original).size();
+  EXPECT_EQ(ReadWholeFile(path, size).Bytes, Original);
+  const TWholeFile tooLarge = ReadWholeFile(path, size - 1);
+  EXPECT_EQ(tooLarge.Result, TFileReadResult::frFailed);
+  EXPECT_TRUE(tooLarge.Bytes.empty());
 }
 
 TEST_F(IniFileReplaceTest, AHiddenFileStaysHidden) {

@@ -1,4 +1,6 @@
-#include "menu/item_text.h"
+#include "menu/item_drawing.h"
+
+#include "framework/bitmap.h"
 
 namespace {
 
@@ -9,6 +11,10 @@ void DrawBoth(TCanvas& canvas, const TItemTexts& texts, int offset) {
   TRect shortcut = texts.ShortcutRect.Offset(offset, offset);
   canvas.TextInRect(shortcut, texts.Shortcut, ShortcutFormat);
 }
+
+
+// Paints the brush where the monochrome source is white and leaves the rest alone.
+constexpr DWORD ropPaintBrushThroughWhite = 0x00E20746;
 
 }  // namespace
 
@@ -30,4 +36,15 @@ void DrawItemTexts(TCanvas& canvas, const TItemTexts& texts, bool enabled, bool 
   }
   canvas.Font().SetColor(clGrayText);
   DrawBoth(canvas, texts, 0);
+}
+
+void DrawEmbossed(TCanvas& target, TPoint at, int size, const std::function<void(TCanvas&)>& drawImage) {
+  TBitmap work;
+  work.SetSize(size, size);
+  drawImage(work.Canvas());
+  work.ReduceToMonochrome();
+  target.Brush().SetColor(clBtnHighlight);
+  target.RasterCopy(at.X + 1, at.Y + 1, work, ropPaintBrushThroughWhite, RGB(0, 0, 0), RGB(255, 255, 255));
+  target.Brush().SetColor(clBtnShadow);
+  target.RasterCopy(at.X, at.Y, work, ropPaintBrushThroughWhite, RGB(0, 0, 0), RGB(255, 255, 255));
 }

@@ -1,6 +1,8 @@
-#include "settings/whole_file.h"
+#include "framework/whole_file.h"
 
 #include <windows.h>
+
+#include <algorithm>
 
 #include "framework/win_handle.h"
 
@@ -22,9 +24,10 @@ std::wstring FolderOf(const std::wstring& path) {
   return last == std::wstring::npos ? L"." : path.substr(0, last + 1);
 }
 
-bool ReadAll(HANDLE file, std::string& bytes) {
+bool ReadAll(HANDLE file, std::uint64_t maxBytes, std::string& bytes) {
   LARGE_INTEGER size;
-  if (!::GetFileSizeEx(file, &size) || size.QuadPart > 0x7FFFFFFF) return false;
+  if (!::GetFileSizeEx(file, &size) || static_cast<std::uint64_t>(size.QuadPart) > std::min(maxBytes, MaxWholeFileBytes))
+    return false;
   bytes.resize(static_cast<std::size_t>(size.QuadPart));
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -82,7 +85,7 @@ private:
 
 }  // namespace
 
-TWholeFile ReadWholeFile(const std::wstring& path) {
+TWholeFile ReadWholeFile(const std::wstring& path, std::uint64_t maxBytes) {
   TFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
@@ -91,7 +94,7 @@ TWholeFile ReadWholeFile(const std::wstring& path) {
     return {missing ? TFileReadResult::frMissing : TFileReadResult::frFailed, {}};
   }
   TWholeFile content{TFileReadResult::frRead, {}};
-  if (!ReadAll(file.Get(), content.Bytes)) return {TFileReadResult::frFailed, {}};
+  if (!ReadAll(file.Get(), maxBytes, content.Bytes)) return {TFileReadResult::frFailed, {}};
   return content;
 }
 

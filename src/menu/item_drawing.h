@@ -1,8 +1,10 @@
 #pragma once
-// Caption and shortcut text of a styled item: measuring, and drawing in the enabled colour or
-// in the two grey passes of a disabled item.
+// Drawing the parts of a styled item: caption and shortcut text, measured, and drawn in the
+// enabled colour or in the two grey passes of a disabled item; and the embossed look of a
+// disabled picture.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,3 +28,8 @@ struct TItemTexts {
 // Enabled: both texts in `color`. Disabled: a highlight pass one pixel right and down (when
 // `highlightPass`), then the grey pass in place.
 void DrawItemTexts(TCanvas& canvas, const TItemTexts& texts, bool enabled, bool highlightPass, TColor color);
+
+// The grey embossed look of a disabled picture: its ink (dark pixels) in the highlight colour
+// one pixel right and down, then in the shadow colour at the picture's own place.
+// `drawImage` draws the picture at (0, 0) of the `size` x `size` canvas it is given.
+void DrawEmbossed(TCanvas& target, TPoint at, int size, const std::function<void(TCanvas&)>& drawImage);

@@ -1,4 +1,4 @@
-#include "settings/whole_file.h"
+#include "framework/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,7 +65,7 @@ private:
 
 }  // namespace
 
-TWholeFile ReadWholeFile(const std::wstring& path) {
+TWholeFile ReadWholeFile(const std::wstring& path, std::uint64_t maxBytes) {
   const TFd file(::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
   if (!file.Valid()) {
     const bool missing = errno == ENOENT || errno == ENOTDIR;
@@ -79,6 +79,7 @@ TWholeFile ReadWholeFile(const std::wstring& path) {
     if (read < 0) return {TFileReadResult::frFailed, {}};
     if (read == 0) return content;
     content.Bytes.append(buffer, static_cast<std::size_t>(read));
+    if (content.Bytes.size() > maxBytes) return {TFileReadResult::frFailed, {}};
   }
 }
 
