@@ -8,6 +8,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/form.h"
+#include "settings/hotkey_text.h"
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
 
@@ -18,6 +19,7 @@ class TCoolMenu;
 class TCustomEdit;
 class TFontDialog;
 class TGroupBox;
+class THotKeyControl;
 class TIniGT;
 class TLabel;
 class TOpenDialog;
@@ -32,11 +34,14 @@ public:
   using TRebuildMenu = std::function<void(TMenuBuildSettings& holder)>;
   // Switches the circle gesture on or off.
   using TEnableGesture = std::function<void(bool enabled)>;
+  // Registers the launcher's hotkey in place of the one before (none when it is empty).
+  using TApplyHotkey = std::function<void(const THotkey& hotkey)>;
 
-  // `styler`, `rebuildMenu` and `enableGesture` come from the main window, which outlives the
-  // dialog; `host` places the INI file and the background pictures beside the executable.
+  // `styler`, `rebuildMenu`, `enableGesture` and `applyHotkey` come from the main window, which
+  // outlives the dialog; `host` places the INI file and the background pictures beside the
+  // executable.
   TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, TEnableGesture enableGesture,
-              const TIniGTHost& host);
+              TApplyHotkey applyHotkey, const TIniGTHost& host);
 
   void LoadSettings();
   void SaveSettings();
@@ -85,6 +90,11 @@ public:
   TCheckBox& CSplit() const { return *FCSplit; }
   TUDNumeralEdit& UDVertNum() const { return *FUDVertNum; }
   TCheckBox& CVert() const { return *FCVert; }
+  THotKeyControl& HKHotkey() const { return *FHKHotkey; }
+  TCheckBox& CHotkeyWin() const { return *FCHotkeyWin; }
+  // The hotkey as the control and the Win check box hold it.
+  THotkey Hotkey() const;
+  void SetHotkey(const THotkey& hotkey);
   TButton& BOK() const { return *FBOK; }
   TButton& BCancel() const { return *FBCancel; }
   TIniGT& IniGT() const { return *FIniGT; }
@@ -108,6 +118,7 @@ private:
   TCoolMenu& FStyler;
   TRebuildMenu FRebuildMenu;
   TEnableGesture FEnableGesture;
+  TApplyHotkey FApplyHotkey;
   const TIniGTHost& FHost;
 
   TGroupBox* FGroupBox1;
@@ -137,6 +148,9 @@ private:
   TUDNumeralEdit* FUDVertNum;
   TLabel* FLabel4;
   TCheckBox* FCVert;
+  TLabel* FLabelHotkey;
+  THotKeyControl* FHKHotkey;
+  TCheckBox* FCHotkeyWin;
   TPanel* FPanel1;
   TButton* FBOK;
   TButton* FBCancel;
