@@ -70,7 +70,7 @@ TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
     drawn.fMask = MIIM_FTYPE | MIIM_DATA;
     ASSERT_TRUE(::GetMenuItemInfoW(tools.Handle(), position, TRUE, &drawn));
     EXPECT_TRUE(drawn.fType & MFT_OWNERDRAW) << position;
-    EXPECT_EQ(drawn.dwItemData, reinterpret_cast<ULONG_PTR>(&win->PCMain())) << position;
+    EXPECT_EQ(TCoolMenu::FromItemData(drawn.dwItemData), &win->PCMain()) << position;
   }
   TMenuItem& openFolder = *tools.Items(0);
   EXPECT_TRUE(openFolder.Default());
