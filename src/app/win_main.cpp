@@ -19,6 +19,7 @@
 #include "framework/timer.h"
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
+#include "tamarind_version.h"
 #include "settings/win_setting.h"
 #include "shell/context_menu_ex.h"
 #include "tray/tray_icon.h"
@@ -39,6 +40,20 @@ TFormDesign WinMainDesign() {
   return design;
 }
 
+// Menu texts take "&" as a mnemonic mark; a path shows its ampersands as they are.
+std::wstring MenuText(const std::wstring& text) {
+  std::wstring escaped;
+  for (const wchar_t c : text) escaped += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+  return escaped;
+}
+
+// What a bug report needs: which program, which build, and where it looks for its menu.
+std::wstring VersionCaption() {
+  const wchar_t* architecture = sizeof(void*) == 8 ? L"64-bit" : L"32-bit";
+  return L"" TAMARIND_NAME " " TAMARIND_VERSION_STRING " (" + std::wstring(architecture) + L")\t" +
+         MenuText(MenuFolderPath(ExecutablePath()));
+}
+
 }  // namespace
 
 TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
@@ -52,7 +67,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FTrayIcon1->Icon().LoadFromResource(IDI_TAMARIND, ::GetSystemMetrics(SM_CXSMICON));
   FTrayIcon1->SetLBPopupMenu(FPopupMenu1);
   FTrayIcon1->SetRBPopupMenu(FMainMenu);
-  FTrayIcon1->SetTipHelp(L"Tamarind");
+  FTrayIcon1->SetTipHelp(ProgramName);
   FTrayIcon1->SetVisible(true);
 
   FDirMon = &Make<TDirMonitor>();
@@ -126,6 +141,9 @@ void TWinMain::MakeCommandMenu() {
   FN1 = &MakeMenuItem(L"-");
   FMExit = &MakeMenuItem(L"終了(&X)");
   FMExit->OnClick = [this](TComponent* sender) { MExitClick(sender); };
+  MakeMenuItem(L"-");
+  FMVersion = &MakeMenuItem(VersionCaption().c_str());
+  FMVersion->SetEnabled(false);
 }
 
 void TWinMain::FormCreate(TComponent*) {
@@ -137,10 +155,7 @@ void TWinMain::FormCreate(TComponent*) {
   FHiTimer->SetInterval(50);
 
   const std::wstring menuFolder = MenuFolderPath(ExecutablePath());
-  const DWORD attributes = ::GetFileAttributesW(menuFolder.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    ::CreateDirectoryW(menuFolder.c_str(), nullptr);  // a failure leaves an empty launcher menu
-  }
+  MakeMenuFolder(menuFolder);  // a failure is told in the launcher menu
 
   FReady = true;
   FHiTimer->SetEnabled(FGestureEnabled);

@@ -42,6 +42,8 @@ public:
   // Moves the window back to its parking place once a gesture menu's choice has run.
   static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
   static constexpr int IconCacheCapacity = 1000;
+  // The tray tip, and the start of the tip that shows the icon counters.
+  static constexpr const wchar_t* ProgramName = L"Tamarind";
 
   explicit TWinMain(TComponent* owner);
   ~TWinMain() override;
@@ -134,6 +136,11 @@ private:
   void SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& settings);
   bool FetchIcons();
   void AppendFixedItems(TMenuItem& root);
+  // With nothing in the menu folder, a grey note saying so (or that the folder cannot be made)
+  // and an item that opens the folder, so that a first start shows where things go.
+  void AppendEmptyFolderItems(TMenuItem& root);
+  // Creates the menu folder when it is missing; false when it still does not exist.
+  static bool MakeMenuFolder(const std::wstring& folder);
   bool RebuildMustWait() const;
   int FileImageIndex(const std::wstring& path, bool ownIcon);
   void MoveWindowTo(int left, int top);
@@ -151,6 +158,7 @@ private:
   TMenuItem* FN2;
   TMenuItem* FN1;
   TMenuItem* FMExit;
+  TMenuItem* FMVersion;  // disabled: name, version, architecture and menu folder
   TPopupMenu* FMainMenu;
   TDirMonitor* FDirMon;
   TFileList* FFileList;

@@ -109,6 +109,7 @@ void TWinMain::RebuildMenu() {
 }
 
 void TWinMain::AppendFixedItems(TMenuItem& root) {
+  AppendEmptyFolderItems(root);
   root.SetTag(-1);
   TMenuItem& separator = MakeItem(L"-", L"");
   root.Add(separator);

@@ -27,7 +27,9 @@ int TWinMain::IconIndexOf(const std::wstring& Path) {
 }
 
 void TWinMain::ShowIconCounters() {
-  FTrayIcon1->SetTipHelp(std::to_wstring(IconHits) + L"/" + std::to_wstring(IconLookups));
+  // After the name, so that the tip still says which program the icon belongs to.
+  FTrayIcon1->SetTipHelp(std::wstring(ProgramName) + L" (" + std::to_wstring(IconHits) + L"/" +
+                         std::to_wstring(IconLookups) + L")");
 }
 
 int TWinMain::FileImageIndex(const std::wstring& path, bool ownIcon) {

@@ -1,10 +1,13 @@
 #include "menu/cool_menu.h"
 
+#include <algorithm>
+
 #include "framework/application.h"
 #include "framework/cursor_image.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/item_layout.h"
+#include "menu/mnemonic.h"
 #include "menu/shared_glyphs.h"
 
 namespace {
@@ -58,14 +61,13 @@ TCoolMenu::TCoolMenu(TComponent* owner) : TComponent(owner), FOwnerForm(RequireF
 TCoolMenu::~TCoolMenu() { Destroying(); }
 
 TCoolMenu* TCoolMenu::FromItemData(ULONG_PTR itemData) {
-  for (TCoolMenu* styler : LiveStylers()) {
-    if (reinterpret_cast<ULONG_PTR>(styler) == itemData) return styler;
-  }
-  return nullptr;
+  TCoolMenu* styler = TItemRecords::StylerOf(itemData);
+  return styler && std::ranges::find(LiveStylers(), styler) != LiveStylers().end() ? styler : nullptr;
 }
 
 void TCoolMenu::Destroying() {
   std::erase(LiveStylers(), this);
+  FItemRecords.Clear();
   menu_glyphs::FreeAll();
   FActiveCache.Free();
   FInActiveCache.Free();
@@ -169,9 +171,18 @@ std::wstring TCoolMenu::ItemHint(const TMenuItem& item) const {
 }
 
 void TCoolMenu::AttachItems(TMenuItem& item) {
+  const bool wholeMenu = FMenu && &item == &FMenu->Items();
+  if (wholeMenu) FItemRecords.BeginSweep();
+  AttachTree(item);
+  // Not reached when attaching failed half-way: items not yet reached keep their records.
+  if (wholeMenu) FItemRecords.EndSweep();
+}
+
+void TCoolMenu::AttachTree(TMenuItem& item) {
   try {
     HMENU menu = FMenu ? FMenu->Handle() : nullptr;
-    if (menu) {
+    // A menu's root item is no entry of any menu.
+    if (menu && item.Parent()) {
       const unsigned flags = OwnerDrawFlags({item.Checked(), item.Enabled(), item.Default(), item.RadioItem(),
                                             item.IsLine(), ColumnBreak(item.Break())});
       // Like ModifyMenu, but an entry that opens a submenu keeps it (and its text).
@@ -180,13 +191,14 @@ void TCoolMenu::AttachItems(TMenuItem& item) {
       info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
       info.fType = flags & AttachTypeMask;
       info.fState = flags & ~AttachTypeMask;
-      info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+      info.dwItemData = FItemRecords.ItemData(item.Command(),
+                                              item.IsLine() ? std::wstring() : SpokenCaption(item.Caption()));
       ::SetMenuItemInfoW(menu, item.Command(), FALSE, &info);
     }
   } catch (const Exception&) {
     throw ECoolMenuError(item.Caption() + L" のオーナードローに失敗しました");
   }
-  for (int i = 0; i < item.Count(); ++i) AttachItems(*item.Items(i));
+  for (int i = 0; i < item.Count(); ++i) AttachTree(*item.Items(i));
 }
 
 void TCoolMenu::LoadSystemMenuFont(TFont& font) {
@@ -233,6 +245,7 @@ void TCoolMenu::RebuildTileCaches() {
 void TCoolMenu::RemovalNotice(TComponent& component) {
   if (&component == FMenu) {
     FMenu = nullptr;
+    FItemRecords.Clear();
     for (int i = FItemImages.Count() - 1; i >= 0; --i) {
       if (TMenuItem* item = FItemImages.Items(i).MenuItem) CancelRemovalNotice(*item);
     }

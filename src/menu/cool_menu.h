@@ -22,6 +22,7 @@
 #include "menu/item_background.h"
 #include "menu/item_images.h"
 #include "menu/item_layout.h"
+#include "menu/item_records.h"
 #include "menu/sys_menu.h"
 #include "menu/tile_cache.h"
 
@@ -86,6 +87,7 @@ public:
   TBanner& Banner() { return *FBanner; }
   TSysMenu& SysMenu() { return *FSysMenu; }
   TItemImages& ItemImages() { return FItemImages; }
+  const TItemRecords& ItemRecords() const { return FItemRecords; }
 
   // Cursor shown over the highlighted item: a cursor identifier, 0 the default arrow.
   std::int16_t Cursor() const { return FCursor; }
@@ -116,7 +118,9 @@ public:
   void SetItemImage(TMenuItem& item, int index, const std::wstring& hint);
   int ItemImageIndex(const TMenuItem& item) const;
   std::wstring ItemHint(const TMenuItem& item) const;
-  // Makes `item` and everything below it owner-drawn, with this styler as the item data.
+  // Makes `item` and everything below it owner-drawn, with item data that names this styler and
+  // the text a screen reader says. Attaching the whole Menu frees the records of items it no
+  // longer holds.
   void AttachItems(TMenuItem& item);
   static void LoadSystemMenuFont(TFont& font);
 
@@ -128,8 +132,11 @@ public:
   // Handles the draw, measure and settings-change messages handed to the styler.
   void Dispatch(TMessage& message);
   // The live styler an owner-drawn item's data names, or null: items stay owner-drawn after
-  // their styler is gone.
+  // their styler is gone, and other code's owner-drawn items carry data of their own.
   static TCoolMenu* FromItemData(ULONG_PTR itemData);
+  // While a draw request runs: mnemonic underlines stay hidden, as the platform asks when
+  // keyboard cues are off and the menu has not been used from the keyboard.
+  bool HidesPrefixes() const { return FHidesPrefixes; }
 
   virtual void DrawSeparator(TCanvas& canvas, const TRect& rect);
 
@@ -154,6 +161,7 @@ protected:
 
 private:
   void DrawItemMessage(const DRAWITEMSTRUCT& request);
+  void AttachTree(TMenuItem& item);
   void MeasureItemMessage(MEASUREITEMSTRUCT& request);
   void SettingsChanged();
   void AttachMenu();
@@ -183,6 +191,8 @@ private:
   TColor FInActiveColor = clMenu;
   TFont FInActiveFont;
   TItemImages FItemImages;
+  TItemRecords FItemRecords{*this};
+  bool FHidesPrefixes = false;
   int FItemHeight = 20;
   bool FLargeImage = false;
   TPopupMenu* FMenu = nullptr;

@@ -14,6 +14,7 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   const TRect itemRect = FromWinRect(request.rcItem);
   const int itemID = static_cast<int>(request.itemID);
   const unsigned state = request.itemState & 0xFF;
+  FHidesPrefixes = request.itemState & ODS_NOACCEL;
   // Every request starts from a clean drawing state and leaves nothing selected behind, even
   // when a painter fails half-way.
   TCanvas canvas;
@@ -182,7 +183,7 @@ void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, c
   const bool banner = IsBannerItem(item), selected = state & ODS_SELECTED;
   const TRect caption = CaptionRect(rect, FItemHeight, banner);
   const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(),
-                         ShortcutRect(caption, FBanner->BannerWidth(), banner)};
+                         ShortcutRect(caption, FBanner->BannerWidth(), banner), FHidesPrefixes};
   const TColor color = selected ? FActiveFont.Color() : FInActiveFont.Color();
   DrawItemTexts(canvas, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);
 }

@@ -1,17 +1,22 @@
 #include "menu/item_drawing.h"
 
 #include "framework/bitmap.h"
+#include "menu/mnemonic.h"
 
 namespace {
 
 void DrawBoth(TCanvas& canvas, const TItemTexts& texts, int offset) {
   TRect caption = texts.CaptionRect.Offset(offset, offset);
-  canvas.TextInRect(caption, texts.Caption, CaptionFormat);
+  // Not DT_HIDEPREFIX: Wine draws the underline all the same.
+  if (texts.HidePrefixes) {
+    canvas.TextInRect(caption, WithoutMnemonicMarkers(texts.Caption), CaptionFormat | DT_NOPREFIX);
+  } else {
+    canvas.TextInRect(caption, texts.Caption, CaptionFormat);
+  }
   if (texts.Shortcut.empty()) return;
   TRect shortcut = texts.ShortcutRect.Offset(offset, offset);
   canvas.TextInRect(shortcut, texts.Shortcut, ShortcutFormat);
 }
-
 
 // Paints the brush where the monochrome source is white and leaves the rest alone.
 constexpr DWORD ropPaintBrushThroughWhite = 0x00E20746;

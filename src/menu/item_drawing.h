@@ -23,6 +23,7 @@ struct TItemTexts {
   TRect CaptionRect;
   std::wstring Shortcut;  // may be empty
   TRect ShortcutRect;
+  bool HidePrefixes = false;  // the caption's mnemonic underline stays hidden
 };
 
 // Enabled: both texts in `color`. Disabled: a highlight pass one pixel right and down (when

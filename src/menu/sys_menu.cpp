@@ -7,6 +7,7 @@
 #include "menu/cool_menu.h"
 #include "menu/item_drawing.h"
 #include "menu/item_layout.h"
+#include "menu/mnemonic.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ TSysMenuEntry SysMenuEntry(unsigned command) {
   return {};
 }
 
-TSysMenu::TSysMenu(TCoolMenu& owner) : FOwner(owner), FSysGlyphs(owner.Make<TImageList>(GlyphSize, GlyphSize)) {
+TSysMenu::TSysMenu(TCoolMenu& owner)
+    : FOwner(owner), FSysGlyphs(owner.Make<TImageList>(GlyphSize, GlyphSize)), FItemRecords(owner) {
   for (const wchar_t* name : {L"RESTORE", L"MIN", L"MAX", L"CLOSE"}) {
     TBitmap glyph;
     glyph.LoadFromResourceName(name);
@@ -67,6 +69,7 @@ void TSysMenu::SetItemHeight(int height) {
 void TSysMenu::ApplyDrawing() {
   FSysMenuHandle = OwnerSystemMenu();
   if (FDrawing) {
+    FItemRecords.BeginSweep();
     const int count = ::GetMenuItemCount(FSysMenuHandle);
     // By position: every separator shares the identifier 0.
     for (int position = 0; position < count; ++position) {
@@ -76,9 +79,11 @@ void TSysMenu::ApplyDrawing() {
       if (!::GetMenuItemInfoW(FSysMenuHandle, position, TRUE, &info)) continue;
       info.fMask = MIIM_FTYPE | MIIM_DATA;
       info.fType = MFT_OWNERDRAW | (info.fType & MFT_SEPARATOR);
-      info.dwItemData = reinterpret_cast<ULONG_PTR>(&FOwner);
+      info.dwItemData = FItemRecords.ItemData(static_cast<std::uintptr_t>(position),
+                                              SpokenCaption(SysMenuEntry(::GetMenuItemID(FSysMenuHandle, position)).Caption));
       ::SetMenuItemInfoW(FSysMenuHandle, position, TRUE, &info);
     }
+    FItemRecords.EndSweep();
   }
   ::DrawMenuBar(FOwner.OwnerForm().Handle());
 }
@@ -137,7 +142,8 @@ void TSysMenu::DrawSysItem(HMENU menuHandle, TCanvas& canvas, unsigned state, co
   textRect.Left += CaptionIndent;
   TRect shortcutRect = textRect;
   shortcutRect.Right -= ShortcutRightMargin;
-  const TItemTexts texts{std::wstring(entry.Caption), textRect, std::wstring(entry.ShortcutText), shortcutRect};
+  const TItemTexts texts{std::wstring(entry.Caption), textRect, std::wstring(entry.ShortcutText), shortcutRect,
+                         FOwner.HidesPrefixes()};
   const TColor color = selected ? FOwner.ActiveFont().Color() : FOwner.InActiveFont().Color();
   DrawItemTexts(canvas, texts, enabled, !selected || FMenuStyle == msOffice, color);
 }

@@ -8,6 +8,7 @@
 #include "framework/canvas.h"
 #include "framework/image_list.h"
 #include "menu/item_background.h"
+#include "menu/item_records.h"
 
 class TCoolMenu;
 
@@ -57,4 +58,5 @@ private:
   int FItemHeight = 20;
   TMenuStyle FMenuStyle = msOffice;
   HMENU FSysMenuHandle = nullptr;
+  TItemRecords FItemRecords;
 };

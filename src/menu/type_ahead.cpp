@@ -12,11 +12,7 @@ void TTypeAhead::Reset() {
 }
 
 std::wstring TypeAheadText(std::wstring_view caption) {
-  std::wstring text;
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
-    text += caption[i];
-  }
+  std::wstring text = WithoutMnemonicMarkers(caption);
   if (text.size() > 2 && text.front() == L'<' && text.back() == L'>') return text.substr(1, text.size() - 2);
   return text;
 }

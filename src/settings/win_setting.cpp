@@ -20,6 +20,7 @@
 #include "menu/cool_menu.h"
 #include "settings/ini_gt.h"
 #include "settings/ini_location.h"
+#include "settings/setting_keys.h"
 
 namespace {
 
@@ -28,11 +29,6 @@ constexpr int DialogClientWidth = 440;
 constexpr int DialogClientHeight = 356;
 constexpr int PanelHeight = 41;
 
-constexpr TColor DefaultItemColor = clMenu;
-constexpr TColor DefaultSelectedColor = clHighlight;
-constexpr TColor DefaultBannerTopColor = clWhite;
-constexpr TColor DefaultBannerBottomColor = clBlack;
-constexpr wchar_t DefaultCaption[] = L"Tamarind";
 constexpr wchar_t SampleText[] = L"ABCあいう";
 
 // Item texts are Japanese: a font whose character set has no double-byte characters would
@@ -257,35 +253,68 @@ void TWinSetting::LoadPicture(std::vector<std::wstring>& problems, const std::ws
   }
 }
 
+TWinSetting::TSettingPlace TWinSetting::PlaceOf(TSettingId id) {
+  using enum TSettingId;
+  switch (id) {
+    case siItemFont: return {.Sample = FLFont1};
+    case siSelectedFont: return {.Sample = FLFont2};
+    case siBannerFont: return {.Sample = FLBFont};
+    case siItemColor: return {.Swatch = FLColor1};
+    case siSelectedColor: return {.Swatch = FLColor2};
+    case siBannerTopColor: return {.Swatch = FLBColor1};
+    case siBannerBottomColor: return {.Swatch = FLBColor2};
+    case siShowIcons: return {.Switch = FCShowIcon};
+    case siShowBanner: return {.Switch = FCShowBanner};
+    case siVerticalBars: return {.Switch = FCVert};
+    case siSplitColumns: return {.Switch = FCSplit};
+    case siGesture: return {.Switch = FCGesture};
+    case siColumnLength: return {.Number = FUDVertNum};
+    case siBannerCaption: return {.Edit = FEText};
+    case siNormalBack: return {.Path = &FNormalBackPath};
+    case siActiveBack: return {.Path = &FActiveBackPath};
+    case siHotkey: return {};  // the hotkey control and the Win check box
+  }
+  throw Exception(L"setting without a place in the dialog");
+}
+
 void TWinSetting::LoadSettings() {
   // A malformed value gives its setting the default and is reported once at the end, so it
   // neither hides the settings after it nor keeps the look from being applied.
   std::vector<std::wstring> problems;
-  ReadFont(problems, L"Menu", L"Font1", *FLFont1);
-  ReadFont(problems, L"Menu", L"Font2", *FLFont2);
-  ReadFont(problems, L"Banner", L"Font", *FLBFont);
-  ReadColor(problems, L"Menu", L"Color1", *FLColor1, DefaultItemColor);
-  ReadColor(problems, L"Menu", L"Color2", *FLColor2, DefaultSelectedColor);
-  ReadColor(problems, L"Banner", L"Color1", *FLBColor1, DefaultBannerTopColor);
-  ReadColor(problems, L"Banner", L"Color2", *FLBColor2, DefaultBannerBottomColor);
-  FCShowIcon->SetChecked(FIniGT->ReadBool(L"Icon", L"Show", true));
-  FCShowBanner->SetChecked(FIniGT->ReadBool(L"Banner", L"Show", true));
-  FCVert->SetChecked(FIniGT->ReadBool(L"Menu", L"Vert", true));
-  FCSplit->SetChecked(FIniGT->ReadBool(L"Menu", L"Split", true));
-  FCGesture->SetChecked(FIniGT->ReadBool(L"Gesture", L"Enabled", true));
-  FUDVertNum->SetNValue(FIniGT->ReadInteger(L"Menu", L"VertNum", DefaultColumnLength));
-  FEText->SetText(FIniGT->ReadString(L"Banner", L"Caption", DefaultCaption));
-  const std::wstring hotkeyText = FIniGT->ReadString(L"Hotkey", L"Key", L"");
-  const THotkeyParse hotkey = ParseHotkey(hotkeyText);
-  if (!hotkey.Hotkey) problems.push_back(L"[Hotkey] Key=" + hotkeyText + L": " + hotkey.Problem);
-  SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
   const std::wstring executable = FHost.ExecutablePath();
   const std::wstring windows = FHost.WindowsDirectory();
-  const auto besideExecutable = [&](const wchar_t* name) {
-    return IniFullPath(name, TIniGTDefaultDir::ddApplication, executable, windows);
-  };
-  FNormalBackPath = FIniGT->ReadString(L"Menu", L"BG1", besideExecutable(L"NormalBack.Bmp"));
-  FActiveBackPath = FIniGT->ReadString(L"Menu", L"BG2", besideExecutable(L"ActiveBack.Bmp"));
+  for (const TSettingKey& key : SettingKeys()) {
+    const TSettingPlace place = PlaceOf(key.Id);
+    switch (key.Kind) {
+      case TSettingKind::skFont:
+        ReadFont(problems, key.Section, key.Key, *place.Sample);
+        break;
+      case TSettingKind::skColor:
+        ReadColor(problems, key.Section, key.Key, *place.Swatch, static_cast<TColor>(key.Number));
+        break;
+      case TSettingKind::skSwitch:
+        place.Switch->SetChecked(FIniGT->ReadBool(key.Section, key.Key, key.Number != 0));
+        break;
+      case TSettingKind::skNumber:
+        place.Number->SetNValue(FIniGT->ReadInteger(key.Section, key.Key, key.Number));
+        break;
+      case TSettingKind::skText:
+        place.Edit->SetText(FIniGT->ReadString(key.Section, key.Key, key.Text));
+        break;
+      case TSettingKind::skPicture:
+        *place.Path = FIniGT->ReadString(key.Section, key.Key,
+                                         IniFullPath(key.Text, TIniGTDefaultDir::ddApplication, executable, windows));
+        break;
+      case TSettingKind::skHotkey: {
+        const std::wstring text = FIniGT->ReadString(key.Section, key.Key, key.Text);
+        const THotkeyParse hotkey = ParseHotkey(text);
+        if (!hotkey.Hotkey)
+          problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + text + L": " + hotkey.Problem);
+        SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
+        break;
+      }
+    }
+  }
   LoadPicture(problems, FNormalBackPath, FNormalBack);
   LoadPicture(problems, FActiveBackPath, FActiveBack);
   if (!problems.empty()) Application().ShowException(Exception(Joined(problems)));
@@ -294,23 +323,32 @@ void TWinSetting::LoadSettings() {
 void TWinSetting::SaveSettings() {
   // All keys go into the file's text, which then replaces the file in one step.
   FIniGT->Update([this] {
-    FIniGT->WriteFont(L"Menu", L"Font1", FLFont1->Font());
-    FIniGT->WriteFont(L"Menu", L"Font2", FLFont2->Font());
-    FIniGT->WriteFont(L"Banner", L"Font", FLBFont->Font());
-    FIniGT->WriteColor(L"Menu", L"Color1", FLColor1->Color());
-    FIniGT->WriteColor(L"Menu", L"Color2", FLColor2->Color());
-    FIniGT->WriteColor(L"Banner", L"Color1", FLBColor1->Color());
-    FIniGT->WriteColor(L"Banner", L"Color2", FLBColor2->Color());
-    FIniGT->WriteBool(L"Icon", L"Show", FCShowIcon->Checked());
-    FIniGT->WriteBool(L"Banner", L"Show", FCShowBanner->Checked());
-    FIniGT->WriteBool(L"Menu", L"Vert", FCVert->Checked());
-    FIniGT->WriteBool(L"Menu", L"Split", FCSplit->Checked());
-    FIniGT->WriteInteger(L"Menu", L"VertNum", FUDVertNum->NValue());
-    FIniGT->WriteString(L"Banner", L"Caption", FEText->Text());
-    FIniGT->WriteString(L"Menu", L"BG1", FNormalBackPath);
-    FIniGT->WriteString(L"Menu", L"BG2", FActiveBackPath);
-    FIniGT->WriteBool(L"Gesture", L"Enabled", FCGesture->Checked());
-    FIniGT->WriteString(L"Hotkey", L"Key", HotkeyText(Hotkey()));
+    for (const TSettingKey& key : SettingKeys()) {
+      const TSettingPlace place = PlaceOf(key.Id);
+      switch (key.Kind) {
+        case TSettingKind::skFont:
+          FIniGT->WriteFont(key.Section, key.Key, place.Sample->Font());
+          break;
+        case TSettingKind::skColor:
+          FIniGT->WriteColor(key.Section, key.Key, place.Swatch->Color());
+          break;
+        case TSettingKind::skSwitch:
+          FIniGT->WriteBool(key.Section, key.Key, place.Switch->Checked());
+          break;
+        case TSettingKind::skNumber:
+          FIniGT->WriteInteger(key.Section, key.Key, place.Number->NValue());
+          break;
+        case TSettingKind::skText:
+          FIniGT->WriteString(key.Section, key.Key, place.Edit->Text());
+          break;
+        case TSettingKind::skPicture:
+          FIniGT->WriteString(key.Section, key.Key, *place.Path);
+          break;
+        case TSettingKind::skHotkey:
+          FIniGT->WriteString(key.Section, key.Key, HotkeyText(Hotkey()));
+          break;
+      }
+    }
   });
 }
 

@@ -11,6 +11,7 @@
 #include "settings/hotkey_text.h"
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
+#include "settings/setting_keys.h"
 
 class TButton;
 class TCheckBox;
@@ -104,6 +105,17 @@ public:
   const TBitmap& ActiveBack() const { return FActiveBack; }
 
 private:
+  // Where a stored setting lives in the dialog; one member is set, as its kind asks.
+  struct TSettingPlace {
+    TLabel* Sample = nullptr;  // a font
+    TLabel* Swatch = nullptr;  // a colour
+    TCheckBox* Switch = nullptr;
+    TUDNumeralEdit* Number = nullptr;
+    TCustomEdit* Edit = nullptr;
+    std::wstring* Path = nullptr;  // a picture's
+  };
+  TSettingPlace PlaceOf(TSettingId id);
+
   template <typename T>
   T& Place(TWinControl* parent, int left, int top, int width, int height);
   void MakeControls();

@@ -17,6 +17,20 @@ TEST(Mnemonic, NoneWithoutAnAmpersandOrWhenItEndsTheCaption) {
   EXPECT_FALSE(MnemonicOf(L""));
 }
 
+TEST(Mnemonic, SpokenCaptionsLoseTheMarkersAndTheLongPart) {
+  const struct {
+    const wchar_t* Caption;
+    const wchar_t* Spoken;
+  } cases[] = {
+      {L"&Open", L"Open"},           {L"設定(&S)", L"設定(S)"},      {L"Save && exit", L"Save & exit"},
+      {L"&&&Fish", L"&Fish"},        {L"Trailing &", L"Trailing "}, {L"Open|Opens the file", L"Open"},
+      {L"&Short|&Long", L"Short"},   {L"|long", L""},                {L"-", L"-"},
+      {L"メモ帳.txt", L"メモ帳.txt"}, {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SpokenCaption(c.Caption), c.Spoken) << c.Caption;
+  EXPECT_EQ(WithoutMnemonicMarkers(L"&Short|&Long"), L"Short|Long");
+}
+
 bool IsA(wchar_t c) { return c == L'a' || c == L'A'; }
 
 TEST(Mnemonic, FirstVisibleMatchCountsOnlyVisibleEntriesBeforeIt) {

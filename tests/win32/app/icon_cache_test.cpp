@@ -69,10 +69,12 @@ TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
   reference->AddIcon(small.Get());
   EXPECT_EQ(ImagePixels(images, index), ImagePixels(*reference, 0));
 
-  // A build's hits and lookups show in the tray tip.
+  // A build's hits and lookups show in the tray tip, after the program's name.
+  EXPECT_EQ(win->TrayIcon1().TipHelp(), L"Tamarind");
   win->RebuildMenu();
   EXPECT_EQ(TWinMain::IconHits, hits + 4);
-  EXPECT_EQ(win->TrayIcon1().TipHelp(), std::to_wstring(hits + 4) + L"/" + std::to_wstring(lookups + 5));
+  EXPECT_EQ(win->TrayIcon1().TipHelp(),
+            L"Tamarind (" + std::to_wstring(hits + 4) + L"/" + std::to_wstring(lookups + 5) + L")");
   EXPECT_EQ(win->ImageList().Count(), 1);
 }
 

@@ -38,7 +38,10 @@ void SaveShellLink(const std::wstring& shortcut, const std::wstring& target) {
   ASSERT_HRESULT_SUCCEEDED(file->Save(shortcut.c_str(), TRUE));
 }
 
-void LauncherTest::SetUpTestSuite() { ::OleInitialize(nullptr); }
+void LauncherTest::SetUpTestSuite() {
+  ::OleInitialize(nullptr);
+  WaitForTrayHost();
+}
 
 void LauncherTest::TearDownTestSuite() { ::OleUninitialize(); }
 

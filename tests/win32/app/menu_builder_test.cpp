@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
 #include "framework/menu_item.h"
+#include "app/link_target.h"
 #include "framework/popup_menu.h"
 #include "launcher_fixture.h"
 #include "menu/popup_cool.h"
+#include "support/temp_folder.h"
 #include "support/test_forms.h"
+#include "tamarind_version.h"
 
 namespace {
 
@@ -24,23 +31,66 @@ std::string OldShortcutBytes(const std::wstring& target) {
 
 using MenuBuilderTest = LauncherTest;
 
-TEST_F(MenuBuilderTest, EmptyFolderGivesTheFixedItemsOnly) {
-  win->RebuildMenu();
-  ASSERT_EQ(Root().Count(), 4);
-  for (int i : {0, 1}) {
-    const std::wstring caption = Root().Items(i)->Caption();
-    EXPECT_TRUE(caption == L"<.>" || caption == L"<..>") << i;
-    EXPECT_FALSE(Root().Items(i)->Visible()) << i;
+// Visible captions of the root, each with "(off)" when the item is disabled.
+Captions RootRows(const TMenuItem& root) {
+  Captions rows;
+  for (int i = 0; i < root.Count(); ++i) {
+    const TMenuItem& item = *root.Items(i);
+    if (item.Visible()) rows.push_back(item.Caption() + (item.Enabled() ? L"" : L" (off)"));
   }
-  EXPECT_NE(Root().Items(0)->Caption(), Root().Items(1)->Caption());
-  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"-", L"キャンセル"}));
-  EXPECT_EQ(Root().Tag(), -1);
-  EXPECT_TRUE(win->Ready());
+  return rows;
+}
 
+// An empty menu folder explains itself: a grey note and an item that opens the folder. A menu
+// folder that cannot be made says so. Anything in the folder gives the plain menu.
+TEST_F(MenuBuilderTest, EmptyFolderExplainsItselfUntilAnythingIsInIt) {
+  const Captions empty{L"(メニューフォルダは空です) (off)", L"登録フォルダを開く", L"-", L"キャンセル"};
+  const Captions cannotMake{L"(メニューフォルダを作成できません) (off)", L"登録フォルダを開く (off)", L"-", L"キャンセル"};
+  const std::wstring blocker = menuFolder;  // a file where the folder should be
+  const struct {
+    const char* name;
+    std::function<void()> prepare;
+    Captions rows;
+  } cases[] = {
+      {"empty", [] {}, empty},
+      {"one file", [&] { WriteFile(L"notes.txt"); }, Captions{L"notes.txt", L"-", L"キャンセル"}},
+      {"one empty folder", [&] { MakeFolder(L"Tools"); }, Captions{L"<Tools>", L"-", L"キャンセル"}},
+      {"removed, made again", [&] { RemoveTree(menuFolder); }, empty},
+      {"cannot be made", [&] {
+         RemoveTree(menuFolder);
+         std::ofstream(std::filesystem::path(blocker)) << "x";
+       }, cannotMake},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RemoveTree(menuFolder);
+    ::DeleteFileW(blocker.c_str());
+    ::CreateDirectoryW(menuFolder.c_str(), nullptr);
+    c.prepare();
+    win->RebuildMenu();
+    EXPECT_EQ(RootRows(Root()), c.rows);
+    EXPECT_EQ(Root().Tag(), -1);
+    EXPECT_TRUE(win->Ready());
+    if (c.rows == empty) {
+      EXPECT_TRUE(IsExistingFolder(menuFolder));
+    }
+  }
+  ::DeleteFileW(blocker.c_str());
+
+  // The open item opens the menu folder as the command menu's item does; Cancel stays last.
+  ::CreateDirectoryW(menuFolder.c_str(), nullptr);
+  win->RebuildMenu();
+  TMenuItem& open = *FindCaption(Root(), L"登録フォルダを開く");
+  EXPECT_TRUE(open.OnClick);
+  EXPECT_TRUE(open.Hint().empty());
+  EXPECT_EQ(Root().Items(Root().Count() - 1)->Caption(), L"キャンセル");
+
+  // Before the settings exist no pass runs, and an unfinished pass says nothing of emptiness.
   win->SetMenuBuildSettings(nullptr);
-  win->FillFolder(MenuPath(), Root(), true);  // a pass that leaves the launcher busy
+  win->RebuildMenu();
+  EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"-", L"キャンセル"}));
   ASSERT_FALSE(win->Ready());
-  Root().Items(3)->Click();  // Cancel: the launcher is idle again
+  Root().Items(Root().Count() - 1)->Click();  // Cancel: the launcher is idle again
   EXPECT_TRUE(win->Ready());
   EXPECT_FALSE(win->MenuShown());
 }
@@ -70,7 +120,7 @@ TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
     drawn.fMask = MIIM_FTYPE | MIIM_DATA;
     ASSERT_TRUE(::GetMenuItemInfoW(tools.Handle(), position, TRUE, &drawn));
     EXPECT_TRUE(drawn.fType & MFT_OWNERDRAW) << position;
-    EXPECT_EQ(drawn.dwItemData, reinterpret_cast<ULONG_PTR>(&win->PCMain())) << position;
+    EXPECT_EQ(TCoolMenu::FromItemData(drawn.dwItemData), &win->PCMain()) << position;
   }
   TMenuItem& openFolder = *tools.Items(0);
   EXPECT_TRUE(openFolder.Default());
@@ -225,4 +275,19 @@ TEST_F(MenuBuilderTest, CancelledIconPassLeavesTheRestWithoutIcons) {
   for (const wchar_t* name : {L"file2.txt", L"file3.txt", L"file4.txt"}) {
     EXPECT_EQ(win->PCMain().ItemImageIndex(*FindCaption(Root(), name)), -1) << name;
   }
+}
+
+// The command menu ends with a disabled line that tells which build runs and where its menu
+// folder is, for a bug report.
+TEST_F(MenuBuilderTest, CommandMenuEndsWithTheVersionLine) {
+  const TMenuItem& items = win->PopupMenu1().Items();
+  ASSERT_EQ(items.Count(), 6);
+  const std::wstring architecture = sizeof(void*) == 8 ? L"64-bit" : L"32-bit";
+  const Captions expected{L"表示の設定(&V)...", L"登録フォルダを開く(&R)...", L"-", L"終了(&X)", L"-",
+                          L"Tamarind " TAMARIND_VERSION_STRING " (" + architecture + L")\t" + menuFolder};
+  Captions captions;
+  for (int i = 0; i < items.Count(); ++i) captions.push_back(items.Items(i)->Caption());
+  EXPECT_EQ(captions, expected);
+  EXPECT_FALSE(items.Items(5)->Enabled());
+  EXPECT_TRUE(items.Items(3)->Enabled());
 }

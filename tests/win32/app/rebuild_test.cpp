@@ -14,6 +14,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "launcher_fixture.h"
+#include "menu/item_records.h"
 #include "menu/popup_cool.h"
 #include "support/message_pump.h"
 
@@ -38,10 +39,18 @@ struct TResources {
   int Images;
   int Components;
   int StyledItems;
+  int ItemRecords;  // of the launcher's styler
+  int LiveRecords;  // of every styler
   DWORD GdiObjects;
   DWORD UserObjects;
   unsigned long PrivateBytes;
 };
+
+int CountItems(const TMenuItem& parent) {
+  int count = parent.Count();
+  for (int i = 0; i < parent.Count(); ++i) count += CountItems(*parent.Items(i));
+  return count;
+}
 
 }  // namespace
 
@@ -104,6 +113,8 @@ TEST_F(RebuildTest, ResourcesStayFlatOverAThousandRebuilds) {
     return TResources{win->ImageList().Count(),
                       static_cast<int>(win->Components().size()),
                       win->PCMain().ItemImages().Count(),
+                      win->PCMain().ItemRecords().Count(),
+                      TItemRecords::LiveCount(),
                       ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
                       ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS),
                       // Wine leaves PrivateUsage at 0; the commit charge is the same figure there.
@@ -112,6 +123,7 @@ TEST_F(RebuildTest, ResourcesStayFlatOverAThousandRebuilds) {
   win->RebuildMenu();
   const TResources first = measure();
   ASSERT_EQ(first.StyledItems, 160);  // every entry but the folders has its image
+  EXPECT_EQ(first.ItemRecords, CountItems(Root()));  // one item data record an item, no more
   for (int i = 1; i < 1000; ++i) win->RebuildMenu();
   const TResources last = measure();
   std::printf("after rebuild 1: images %d, components %d, styled items %d, GDI %lu, USER %lu, private %lu KB\n",
@@ -123,6 +135,8 @@ TEST_F(RebuildTest, ResourcesStayFlatOverAThousandRebuilds) {
   EXPECT_EQ(last.Images, first.Images);
   EXPECT_EQ(last.Components, first.Components);
   EXPECT_EQ(last.StyledItems, first.StyledItems);
+  EXPECT_EQ(last.ItemRecords, first.ItemRecords);
+  EXPECT_EQ(last.LiveRecords, first.LiveRecords);
   EXPECT_EQ(last.GdiObjects, first.GdiObjects);
   EXPECT_EQ(last.UserObjects, first.UserObjects);
   // The heap may keep a little more after churning; growth per rebuild would show as megabytes.

@@ -132,7 +132,7 @@ TEST_F(StylerModel, AttachingCopiesStateIntoOwnerDrawnEntries) {
   for (TMenuItem* item : {&plain, &rich, &line, &dashes, &column, &barColumn, &folder, &inner}) {
     const MENUITEMINFOW info = PlatformEntry(handle, item->Command());
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << item->Caption();
-    EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(&styler)) << item->Caption();
+    EXPECT_EQ(TCoolMenu::FromItemData(info.dwItemData), &styler) << item->Caption();
   }
   EXPECT_EQ(type(plain), UINT{MFT_OWNERDRAW});
   EXPECT_EQ(state(plain), 0u);

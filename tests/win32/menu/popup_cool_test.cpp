@@ -18,6 +18,7 @@
 #include "framework/menu_item.h"
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
+#include "menu/item_records.h"
 #include "menu/menu_type_ahead.h"
 #include "menu/popup_cool.h"
 #include "styler_fixture.h"
@@ -192,7 +193,20 @@ TEST_F(PopupCoolTest, RequestsOfItemsWithoutALiveStylerGoToThePreviousProcedure)
   request.itemData = reinterpret_cast<ULONG_PTR>(&menu);  // not a styler
   ::SendMessageW(styler.UtilWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
   EXPECT_EQ(request.itemHeight, 7u);
-  request.itemData = reinterpret_cast<ULONG_PTR>(static_cast<TCoolMenu*>(&styler));
+  request.itemData = reinterpret_cast<ULONG_PTR>(static_cast<TCoolMenu*>(&styler));  // the styler, not its record
+  ::SendMessageW(styler.UtilWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
+  EXPECT_EQ(request.itemHeight, 7u);
+  // Another program's data shaped like ours, down to the signature and the styler.
+  const TStyledItemData lookalike{{MSAA_MENU_SIG, 0, nullptr}, &styler};
+  request.itemData = reinterpret_cast<ULONG_PTR>(&lookalike);
+  ::SendMessageW(styler.UtilWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
+  EXPECT_EQ(request.itemHeight, 7u);
+  styler.AttachItems(menu.Items());
+  MENUITEMINFOW attached{};
+  attached.cbSize = sizeof(attached);
+  attached.fMask = MIIM_DATA;
+  ASSERT_TRUE(::GetMenuItemInfoW(menu.Handle(), item.Command(), FALSE, &attached));
+  request.itemData = attached.dwItemData;
   ::SendMessageW(styler.UtilWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
   EXPECT_EQ(request.itemHeight, static_cast<UINT>(StyledItemHeight));
 }

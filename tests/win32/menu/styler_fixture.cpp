@@ -1,5 +1,7 @@
 #include "styler_fixture.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "support/test_pictures.h"
@@ -47,6 +49,16 @@ TMenuItem& StylerFixture::AddItem(const std::wstring& caption, TMenuItem* parent
   item.SetCaption(caption);
   (parent ? *parent : menu.Items()).Add(item);
   return item;
+}
+
+std::optional<std::wstring> AccessibleName(HMENU menu, UINT item, bool byPosition) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  if (!::GetMenuItemInfoW(menu, item, byPosition, &info) || !info.dwItemData) return std::nullopt;
+  const auto& accessible = *reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+  if (accessible.dwMSAASignature != static_cast<DWORD>(MSAA_MENU_SIG)) return std::nullopt;
+  return std::wstring(accessible.pszWText, accessible.cchWText);
 }
 
 int StylerFixture::AddImage(COLORREF fill, int inset) {

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@
 
 // The framed form a styler belongs to (its system menu is styled too).
 TFormDesign StylerFormDesign();
+
+// The name a screen reader is given for an owner-drawn entry: the text of the MSAAMENUINFO its
+// item data starts with; none when the data does not start with one.
+std::optional<std::wstring> AccessibleName(HMENU menu, UINT item, bool byPosition);
 
 class StylerFixture : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/system_colors.h"
+#include "menu/mnemonic.h"
 #include "menu/sys_menu.h"
 #include "styler_fixture.h"
 #include "support/test_pictures.h"
@@ -18,7 +19,7 @@ protected:
       info.cbSize = sizeof(info);
       info.fMask = MIIM_FTYPE | MIIM_DATA;
       ::GetMenuItemInfoW(SystemMenu(), i, TRUE, &info);
-      if ((info.fType & MFT_OWNERDRAW) && info.dwItemData == reinterpret_cast<ULONG_PTR>(&styler)) ++count;
+      if ((info.fType & MFT_OWNERDRAW) && TCoolMenu::FromItemData(info.dwItemData) == &styler) ++count;
     }
     return count;
   }
@@ -47,6 +48,19 @@ TEST_F(SysMenuTest, DrawingMakesEveryEntryOwnerDrawn) {
   EXPECT_EQ(Measure(SC_CLOSE).itemHeight, 20u);
   sys().SetDrawing(false);
   EXPECT_EQ(OwnerDrawnEntries(), ::GetMenuItemCount(SystemMenu()));  // never taken back
+}
+
+TEST_F(SysMenuTest, StyledEntriesTellScreenReadersWhatTheySay) {
+  sys().SetDrawing(true);
+  EXPECT_EQ(AccessibleName(SystemMenu(), SC_CLOSE, false), L"閉じる(C)");
+  EXPECT_EQ(AccessibleName(SystemMenu(), SC_MOVE, false), L"移動(M)");
+  for (int position = 0; position < ::GetMenuItemCount(SystemMenu()); ++position) {
+    const UINT command = ::GetMenuItemID(SystemMenu(), position);
+    const bool separator = ::GetMenuState(SystemMenu(), static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR;
+    EXPECT_EQ(AccessibleName(SystemMenu(), static_cast<UINT>(position), true),
+              separator ? L"" : SpokenCaption(SysMenuEntry(command).Caption))
+        << position;
+  }
 }
 
 TEST_F(SysMenuTest, UnknownCommandsAreBlank) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <vector>
 
 #include "controls/ud_numeral_edit.h"
@@ -18,6 +19,7 @@
 #include "framework/system_paths.h"
 #include "framework/whole_file.h"
 #include "menu/cool_menu.h"
+#include "settings/setting_keys.h"
 #include "controls/window_capture.h"
 #include "support/message_pump.h"
 #include "support/temp_folder.h"
@@ -171,6 +173,17 @@ TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWrite
                              L"\\ActiveBack.Bmp\r\n\r\n[Banner]\r\n" + fontKeys(L"Font") +
                              L"Color1=0x00FFFFFF\r\nColor2=0x00000000\r\nShow=1\r\nCaption=Tamarind\r\n\r\n"
                              L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n\r\n[Hotkey]\r\nKey=\r\n");
+  // Key for key the table the user guide's reference is made from.
+  std::vector<std::pair<std::wstring, std::wstring>> written;
+  std::wstring section;
+  std::wistringstream lines(StoredIni());
+  for (std::wstring line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    if (line.starts_with(L"[")) section = line.substr(1, line.size() - 2);
+    else if (const size_t equals = line.find(L'='); equals != std::wstring::npos)
+      written.emplace_back(section, line.substr(0, equals));
+  }
+  EXPECT_EQ(written, StoredKeys());
 }
 
 TEST_F(WinSettingTest, TheGestureSwitchSitsBetweenBannerAndSplitAndReachesTheMainWindowOnOk) {

@@ -16,6 +16,10 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
   }
 }
 
+bool WaitForTrayHost(unsigned timeoutMs) {
+  return PumpUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; }, timeoutMs);
+}
+
 void PumpFor(unsigned durationMs) {
   PumpUntil([] { return false; }, durationMs);
 }

@@ -6,5 +6,9 @@
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs);
 // Pumps messages for `durationMs`.
 void PumpFor(unsigned durationMs);
+// Waits up to `timeoutMs` for the notification area to take icons: a prefix's first window
+// starts Wine's shell in the background, and an icon added before its tray window exists is
+// refused. Returns whether the tray window is there.
+bool WaitForTrayHost(unsigned timeoutMs = 10000);
 // Milliseconds since some fixed moment, from the system's tick counter.
 unsigned long long NowMs();

@@ -23,6 +23,8 @@ TFormDesign OwnerDesign() {
 
 class TrayIconTest : public ::testing::Test {
 protected:
+  static void SetUpTestSuite() { WaitForTrayHost(); }
+
   TTrayIcon& NewIcon() { return owner->Make<TTrayIcon>(); }
 
   // An icon in the tray, with a picture.
