@@ -214,6 +214,26 @@ void TWinSetting::SetHotkey(const THotkey& hotkey) {
   FCHotkeyWin->SetChecked(!hotkey.Empty() && (hotkey.Modifiers & hmWin));
 }
 
+void TWinSetting::ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key) {
+  const THotkeyParse hotkey = ParseHotkey(FHotkeyText);
+  if (!hotkey.Hotkey)
+    problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + FHotkeyText + L": " + hotkey.Problem);
+  SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
+  // Read back, so that only a change by the user counts as one.
+  FShownHotkey = Hotkey();
+}
+
+const std::wstring& TWinSetting::HotkeyToStore() {
+  // A text this program cannot read shows as no hotkey; it is the user's all the same, and
+  // stays until the user sets another.
+  const THotkey shown = Hotkey();
+  if (shown != FShownHotkey) {
+    FHotkeyText = HotkeyText(shown);
+    FShownHotkey = shown;
+  }
+  return FHotkeyText;
+}
+
 bool TWinSetting::ShowIcons() const { return FCShowIcon->Checked(); }
 bool TWinSetting::SplitColumns() const { return FCSplit->Checked(); }
 std::int32_t TWinSetting::ColumnLength() const { return BoundColumnLength(FUDVertNum->NValue()); }
@@ -272,7 +292,7 @@ TWinSetting::TSettingPlace TWinSetting::PlaceOf(TSettingId id) {
     case siBannerCaption: return {.Edit = FEText};
     case siNormalBack: return {.Path = &FNormalBackPath};
     case siActiveBack: return {.Path = &FActiveBackPath};
-    case siHotkey: return {};  // the hotkey control and the Win check box
+    case siHotkey: return {.HotkeyText = &FHotkeyText};
   }
   throw Exception(L"setting without a place in the dialog");
 }
@@ -305,14 +325,10 @@ void TWinSetting::LoadSettings() {
         *place.Path = FIniGT->ReadString(key.Section, key.Key,
                                          IniFullPath(key.Text, TIniGTDefaultDir::ddApplication, executable, windows));
         break;
-      case TSettingKind::skHotkey: {
-        const std::wstring text = FIniGT->ReadString(key.Section, key.Key, key.Text);
-        const THotkeyParse hotkey = ParseHotkey(text);
-        if (!hotkey.Hotkey)
-          problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + text + L": " + hotkey.Problem);
-        SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
+      case TSettingKind::skHotkey:
+        *place.HotkeyText = FIniGT->ReadString(key.Section, key.Key, key.Text);
+        ShowHotkey(problems, key);
         break;
-      }
     }
   }
   LoadPicture(problems, FNormalBackPath, FNormalBack);
@@ -345,7 +361,7 @@ void TWinSetting::SaveSettings() {
           FIniGT->WriteString(key.Section, key.Key, *place.Path);
           break;
         case TSettingKind::skHotkey:
-          FIniGT->WriteString(key.Section, key.Key, HotkeyText(Hotkey()));
+          FIniGT->WriteString(key.Section, key.Key, HotkeyToStore());
           break;
       }
     }

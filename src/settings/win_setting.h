@@ -113,6 +113,7 @@ private:
     TUDNumeralEdit* Number = nullptr;
     TCustomEdit* Edit = nullptr;
     std::wstring* Path = nullptr;  // a picture's
+    std::wstring* HotkeyText = nullptr;  // the hotkey as the file holds it
   };
   TSettingPlace PlaceOf(TSettingId id);
 
@@ -126,6 +127,10 @@ private:
   void ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& swatch,
                  TColor defaultValue);
   void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
+  // Puts the stored hotkey into the controls; a text that cannot be read is reported.
+  void ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key);
+  // The text to save: the stored one while the controls hold what it showed.
+  const std::wstring& HotkeyToStore();
 
   TCoolMenu& FStyler;
   TRebuildMenu FRebuildMenu;
@@ -175,4 +180,6 @@ private:
   TBitmap FActiveBack;
   std::wstring FNormalBackPath;
   std::wstring FActiveBackPath;
+  std::wstring FHotkeyText;  // as the file holds it
+  THotkey FShownHotkey;      // what that text put into the controls
 };

@@ -266,6 +266,46 @@ TEST_F(WinSettingTest, TheHotkeyRowSitsBelowTheOthersReadsTheFileAndReachesTheMa
   EXPECT_EQ(d.ColumnLength(), 9);
 }
 
+TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserSetsAnother) {
+  StoreIni(L"[Menu]\r\nVertNum=9\r\n[Hotkey]\r\nKey=Ctrl+Alt+Spcae\r\n");
+  std::vector<std::wstring> errors;
+  Application().OnException = [&](const std::wstring& message) { errors.push_back(message); };
+  TWinSetting& d = Create();
+  EXPECT_EQ(errors, std::vector<std::wstring>{L"[Hotkey] Key=Ctrl+Alt+Spcae: 「Spcae」はキーの名前ではありません"});
+  EXPECT_EQ(hotkeys, std::vector<THotkey>{THotkey{}});
+  const auto storedKey = [&] {
+    const std::wstring stored = StoredIni();
+    const std::wstring_view line = L"[Hotkey]\r\nKey=";
+    const size_t at = stored.find(line);
+    if (at == std::wstring::npos) return std::wstring(L"(none)");
+    const size_t value = at + line.size();
+    return stored.substr(value, stored.find(L'\r', value) - value);
+  };
+  // Each way a save comes: OK with other edits, an opening and Cancel, and the program's end.
+  const struct {
+    const char* Step;
+    std::function<void()> Act;
+    std::wstring Key;
+  } steps[] = {
+      {"OK with another setting changed", [&] { d.UDVertNum().SetNValue(12); Click(d.BOK()); }, L"Ctrl+Alt+Spcae"},
+      {"opened, cancelled, saved", [&] { d.FormShow(&d); Click(d.BCancel()); d.SaveSettings(); }, L"Ctrl+Alt+Spcae"},
+      {"a hotkey set by the user",
+       [&] {
+         ::SendMessageW(d.HKHotkey().Handle(), HKM_SETHOTKEY, MAKEWORD(VK_F9, HOTKEYF_SHIFT), 0);
+         Click(d.BOK());
+       },
+       L"Shift+F9"},
+      {"the program's end", [&] { dialog.reset(); }, L"Shift+F9"},
+  };
+  for (const auto& step : steps) {
+    step.Act();
+    EXPECT_EQ(storedKey(), step.Key) << step.Step;
+  }
+  Application().OnException = nullptr;
+  EXPECT_NE(StoredIni().find(L"VertNum=12\r\n"), std::wstring::npos) << StoredIni();
+  EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
+}
+
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
   TWinSetting& d = Create();
   d.CShowIcon().SetChecked(false);
