@@ -22,16 +22,6 @@
 
 namespace {
 
-HWND OwnMenuWindow() {
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
-       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
 // Steps run from a timer, one per tick while a menu is open; a menu still open after them,
 // or after eight seconds, is ended.
 std::vector<std::function<void(HWND)>> Steps;
