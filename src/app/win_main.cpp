@@ -164,7 +164,7 @@ void TWinMain::FormCreate(TComponent*) {
 
 void TWinMain::FormDestroy(TComponent*) {
   FPendingIcons.clear();
-  FHotkey.Reset();  // the key goes back to the system while the window still exists
+  ApplyHotkey(THotkey{});  // the key goes back to the system while the window still exists
 }
 
 void TWinMain::FormDeactivate(TComponent*) {
@@ -328,9 +328,11 @@ void TWinMain::WMHotKey(TMessage& message) {
 
 void TWinMain::ApplyHotkey(const THotkey& hotkey) {
   FHotkey.Reset();
-  if (hotkey.Empty()) return;
-  FHotkey = RegisterLauncherHotkey(Handle(), hotkey);
-  if (!FHotkey) Application().ShowException(Exception(HotkeyText(hotkey) + L" は他のプログラムが使っています"));
+  if (!hotkey.Empty()) FHotkey = RegisterLauncherHotkey(Handle(), hotkey);
+  // Alt alone would close the open menu, and the rest of the same press would open it again.
+  TPopupMenu::SetAltLeftAlone(FHotkey.Valid() && (hotkey.Modifiers & hmAlt));
+  if (!hotkey.Empty() && !FHotkey)
+    Application().ShowException(Exception(HotkeyText(hotkey) + L" は他のプログラムが使っています"));
 }
 
 void TWinMain::PopupAtPointer() {

@@ -6,6 +6,12 @@ namespace {
 
 bool RightButtonChose = false;
 std::optional<RECT> KeyChoicePlace;
+bool AltLeftAlone = false;
+
+bool IsAltKey(const MSG& msg) {
+  return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.message != WM_CHAR &&
+         msg.message != WM_SYSCHAR && (msg.wParam == VK_MENU || msg.wParam == VK_LMENU || msg.wParam == VK_RMENU);
+}
 
 // The highlighted item of the innermost open menu of this thread: menu windows come
 // topmost first, and the innermost one with a highlight holds the keyboard's item.
@@ -30,6 +36,7 @@ std::optional<RECT> HighlightedItemPlace() {
 LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
   if (code == MSGF_MENU) {
     const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (AltLeftAlone && IsAltKey(msg)) return 1;  // the menu loop never sees it
     if (msg.message == WM_RBUTTONUP) RightButtonChose = true;
     if (msg.message == WM_LBUTTONUP || msg.message == WM_KEYDOWN) RightButtonChose = false;
     if (msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP) KeyChoicePlace.reset();
@@ -68,6 +75,8 @@ void TPopupMenu::Popup(int x, int y) {
 bool TPopupMenu::ChosenWithRightButton() { return RightButtonChose; }
 
 std::optional<RECT> TPopupMenu::ChosenByKeyAt() { return KeyChoicePlace; }
+
+void TPopupMenu::SetAltLeftAlone(bool value) { AltLeftAlone = value; }
 
 bool InMenuMode() {
   GUITHREADINFO info{};

@@ -31,6 +31,9 @@ public:
   // Where on the screen the item stood that Enter chose in the menu shown last; none when a
   // button chose it. Taken while the menu was still open, since a closed menu has no places.
   static std::optional<RECT> ChosenByKeyAt();
+  // Whether the Alt key passes by the menus shown here instead of closing them, as it otherwise
+  // does: a global key combination with Alt then reaches its window with the menu still open.
+  static void SetAltLeftAlone(bool value);
 
 private:
   TMenuItem* FItems;

@@ -19,6 +19,7 @@
 #include "settings/ini_gt_host.h"
 #include "settings/win_setting.h"
 #include "support/message_pump.h"
+#include "support/user_input.h"
 
 namespace {
 
@@ -58,17 +59,8 @@ private:
 };
 
 void SendKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  const auto add = [&](WORD key, DWORD flags) {
-    INPUT one{};
-    one.type = INPUT_KEYBOARD;
-    one.ki.wVk = key;
-    one.ki.dwFlags = flags;
-    input.push_back(one);
-  };
-  for (WORD key : keys) add(key, 0);
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) add(*key, KEYEVENTF_KEYUP);
-  ::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  HoldKeys(keys);
+  ReleaseKeys(keys);
 }
 
 class TTestHost final : public TIniGTHost {
@@ -111,14 +103,28 @@ TEST_F(KeyboardLaunchTest, TheHotkeyOpensTheMenuAtThePointerAndThenClosesIt) {
 
   RECT place{};
   unsigned long long secondPress = 0;
+  bool reopened = false;
+  bool held = false;
+  // The second press as a hand makes it: the modifiers first, the key a moment later.
   TMenuSteps steps({[&](HWND menu) {
-    ::GetWindowRect(menu, &place);
-    secondPress = NowMs();
-    SendKeys({VK_CONTROL, VK_MENU, VK_F8});
-  }});
+                      ::GetWindowRect(menu, &place);
+                      HoldKeys({VK_CONTROL, VK_MENU});
+                      held = true;
+                    },
+                    [&](HWND) {
+                      secondPress = NowMs();
+                      PressKey(VK_F8);
+                      ReleaseKeys({VK_CONTROL, VK_MENU});
+                      held = false;
+                    },
+                    [&](HWND) { reopened = true; }});
   SendKeys({VK_CONTROL, VK_MENU, VK_F8});
-  ASSERT_TRUE(PumpUntil([&] { return secondPress != 0 && !InMenuMode() && !OwnMenuWindow(); }, 6000));
+  const bool closed = PumpUntil([&] { return secondPress != 0 && !InMenuMode() && !OwnMenuWindow(); }, 6000);
+  if (held) ReleaseKeys({VK_CONTROL, VK_MENU});
+  ASSERT_TRUE(closed) << "the menu closed before the second press was whole";
   EXPECT_LT(NowMs() - secondPress, 2000u) << "the second press did not close the menu";
+  PumpFor(1000);
+  EXPECT_FALSE(reopened) << "the second press closed the menu and opened it again";
   EXPECT_NEAR(place.left, 230, 2);
   EXPECT_NEAR(place.top, 170, 2);
 
