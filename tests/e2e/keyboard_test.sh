@@ -51,13 +51,7 @@ sleep 1
 
 # The settings dialog from the command menu's first item; the hotkey field takes the
 # combination the user presses, OK saves it.
-click_tray_icon_for_menu 1
-menu=$(first_menu_window)
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 30)) $((Y + 12)) click 1
-wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
-dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | sed -n 1p)
-sleep 0.5
+open_settings_dialog
 xdotool mousemove --window "$dialog" 160 300 click 1 sleep 0.3 key ctrl+alt+k
 sleep 0.5
 screenshot keyboard-dialog
