@@ -101,6 +101,6 @@ xdotool windowmove "$folder_window" 700 500
 exit_via_tray_menu "$pid"
 # Wine's desktop process showed the folder, and afterwards it can fail when a folder is deleted
 # somewhere; it hosts the notification area of the tests after this one, so a fresh one is
-# started for them.
-pkill -f 'explorer[.]exe /desktop' || true
+# started for them, with the folder window gone too.
+pkill -f 'explorer[.]exe' || true
 echo "PASS"

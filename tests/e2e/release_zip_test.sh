@@ -89,7 +89,7 @@ screenshot release-command-menu
 close_menu
 exit_via_tray_menu "$pid"
 # The desktop process that showed the folder is not left to the tests after this one.
-pkill -f 'explorer[.]exe /desktop' || true
+pkill -f 'explorer[.]exe' || true
 
 # --- the INI file of that run: the guide's keys, in the guide's order ---
 ini_keys=$(iconv -f CP932 -t UTF-8 "$work/Tamarind.ini" | tr -d '\r' |
