@@ -10,6 +10,7 @@
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
+#include "framework/exception.h"
 #include "framework/image_list.h"
 #include "framework/menu_foreground.h"
 #include "framework/menu_item.h"
@@ -120,6 +121,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   };
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
   SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
+  SetMessageHandler(WM_HOTKEY, [this](TMessage& message) { WMHotKey(message); });
 }
 
 TWinMain::~TWinMain() = default;
@@ -160,7 +162,10 @@ void TWinMain::FormCreate(TComponent*) {
   FDirMon->SetDirectory(menuFolder);
 }
 
-void TWinMain::FormDestroy(TComponent*) { FPendingIcons.clear(); }
+void TWinMain::FormDestroy(TComponent*) {
+  FPendingIcons.clear();
+  ApplyHotkey(THotkey{});  // the key goes back to the system while the window still exists
+}
 
 void TWinMain::FormDeactivate(TComponent*) {
   FMenuShown = false;
@@ -175,7 +180,8 @@ TWinSetting& TWinMain::CreateSettingsDialog(const TIniGTHost& host) {
     RebuildMenu();
   };
   FWinSetting = &Application().CreateForm<TWinSetting>(
-      *FPCMain, rebuildWith, [this](bool enabled) { EnableGesture(enabled); }, host);
+      *FPCMain, rebuildWith, [this](bool enabled) { EnableGesture(enabled); },
+      [this](const THotkey& hotkey) { ApplyHotkey(hotkey); }, host);
   FWinSetting->RequestRemovalNotice(*this);
   // Also when loading failed before the first build: the next rebuild then fills the menu.
   FMenuBuildSettings = FWinSetting;
@@ -222,12 +228,26 @@ void TWinMain::ItemClick(TComponent* sender) {
   // The right button has been released by the time the click runs: the menu remembers it.
   const bool rightButton = TPopupMenu::ChosenWithRightButton() || ::GetKeyState(VK_RBUTTON) < 0;
   if (rightButton || ::GetKeyState(VK_SHIFT) < 0) {
-    // At the client origin: where the main window stands, at the pointer after a circle.
+    const POINT place = ContextMenuPlace();
     const TMenuForeground foreground(Handle());
-    FCMEx->PopupFile(Handle(), item->Hint(), 0, 0);
+    FCMEx->PopupFile(Handle(), item->Hint(), place.x, place.y);
   } else {
     OpenWithShell(item->Hint());
   }
+}
+
+POINT TWinMain::ContextMenuPlace() const {
+  // After a circle or the hotkey the window stands where the menu opened: its client origin.
+  // Parked, it stands in the screen's corner, so the menu comes up where the user is: beside
+  // the item Enter chose, or at the pointer that chose it.
+  POINT place{};
+  if (Left() != -1 || Top() != -1) return place;
+  if (const auto item = TPopupMenu::ChosenByKeyAt())
+    place = {item->right, item->top};
+  else
+    ::GetCursorPos(&place);
+  ::ScreenToClient(Handle(), &place);
+  return place;
 }
 
 void TWinMain::OpenFolderClick(TComponent* sender) {
@@ -292,6 +312,30 @@ void TWinMain::WMGesturePopup(TMessage& message) {
     FMenuShown = false;
     return;
   }
+  PopupAtPointer();
+}
+
+void TWinMain::WMHotKey(TMessage& message) {
+  message.Result = 0;
+  if (message.WParam != LauncherHotkeyId) return;
+  // The menu loop hands the hotkey on to this window: the same key closes what it opened.
+  if (InMenuMode()) {
+    ::EndMenu();
+    return;
+  }
+  PopupAtPointer();
+}
+
+void TWinMain::ApplyHotkey(const THotkey& hotkey) {
+  FHotkey.Reset();
+  if (!hotkey.Empty()) FHotkey = RegisterLauncherHotkey(Handle(), hotkey);
+  // Alt alone would close the open menu, and the rest of the same press would open it again.
+  TPopupMenu::SetAltLeftAlone(FHotkey.Valid() && (hotkey.Modifiers & hmAlt));
+  if (!hotkey.Empty() && !FHotkey)
+    Application().ShowException(Exception(HotkeyText(hotkey) + L" は他のプログラムが使っています"));
+}
+
+void TWinMain::PopupAtPointer() {
   POINT at{};
   if (!::GetCursorPos(&at)) return;
   const HWND previousForeground = ::GetForegroundWindow();  // before BringWindowToTop takes it

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/file_icons.h"
+#include "app/global_hotkey.h"
 #include "app/gesture_detector.h"
 #include "app/icon_key.h"
 #include "app/link_target.h"
@@ -62,6 +63,13 @@ public:
   // Shows the launcher menu at the pointer after a circle, or only clears FMenuShown when the
   // menu shown by the last circle has not been dismissed by a deactivation or Cancel.
   void WMGesturePopup(TMessage& message);
+  // The launcher's hotkey: opens the launcher menu at the pointer as a circle does, or closes
+  // the menu that is open.
+  void WMHotKey(TMessage& message);
+  // Registers `hotkey` in place of the one before; a combination another program holds is
+  // reported, and tried again at the next start.
+  void ApplyHotkey(const THotkey& hotkey);
+  bool HotkeyRegistered() const { return FHotkey.Valid(); }
   // A launcher item was highlighted: cancels a running fill pass, or fills the highlighted
   // folder's submenu where it is incomplete.
   void PCMainMenuSelect(TMenuItem* Item, const std::wstring& Hint);
@@ -136,6 +144,9 @@ private:
   bool RebuildMustWait() const;
   int FileImageIndex(const std::wstring& path, bool ownIcon);
   void MoveWindowTo(int left, int top);
+  void PopupAtPointer();
+  // The client point of the main window where the shell's menu for a chosen item opens.
+  POINT ContextMenuPlace() const;
   void Park();
   void SleepWhileResting(TPoint32 pointer);
   void WakeFromRest();
@@ -173,4 +184,5 @@ private:
   std::unordered_map<std::wstring, TFileImage> FFileImages;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.
   std::unique_ptr<TPointerWake> FPointerWake;
+  TLauncherHotkey FHotkey;
 };

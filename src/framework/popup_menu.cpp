@@ -5,13 +5,42 @@
 namespace {
 
 bool RightButtonChose = false;
+std::optional<RECT> KeyChoicePlace;
+bool AltLeftAlone = false;
+
+bool IsAltKey(const MSG& msg) {
+  return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.message != WM_CHAR &&
+         msg.message != WM_SYSCHAR && (msg.wParam == VK_MENU || msg.wParam == VK_LMENU || msg.wParam == VK_RMENU);
+}
+
+// The highlighted item of the innermost open menu of this thread: menu windows come
+// topmost first, and the innermost one with a highlight holds the keyboard's item.
+std::optional<RECT> HighlightedItemPlace() {
+  const DWORD thread = ::GetCurrentThreadId();
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
+       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
+    if (::GetWindowThreadProcessId(window, nullptr) != thread || !::IsWindowVisible(window)) continue;
+    const auto menu = reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0));
+    const int count = menu ? ::GetMenuItemCount(menu) : 0;
+    for (int position = 0; position < count; ++position) {
+      RECT place{};
+      if ((::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) &&
+          ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &place))
+        return place;
+    }
+  }
+  return std::nullopt;
+}
 
 // Sees the messages of the menu's own loop: the last button released there chose the item.
 LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
   if (code == MSGF_MENU) {
-    const UINT message = reinterpret_cast<const MSG*>(lParam)->message;
-    if (message == WM_RBUTTONUP) RightButtonChose = true;
-    if (message == WM_LBUTTONUP || message == WM_KEYDOWN) RightButtonChose = false;
+    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (AltLeftAlone && IsAltKey(msg)) return 1;  // the menu loop never sees it
+    if (msg.message == WM_RBUTTONUP) RightButtonChose = true;
+    if (msg.message == WM_LBUTTONUP || msg.message == WM_KEYDOWN) RightButtonChose = false;
+    if (msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONUP) KeyChoicePlace.reset();
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) KeyChoicePlace = HighlightedItemPlace();
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -20,6 +49,7 @@ class TMenuLoopWatch {
 public:
   TMenuLoopWatch() : FHook(::SetWindowsHookExW(WH_MSGFILTER, &WatchMenuLoop, nullptr, ::GetCurrentThreadId())) {
     RightButtonChose = false;
+    KeyChoicePlace.reset();
   }
   ~TMenuLoopWatch() {
     if (FHook) ::UnhookWindowsHookEx(FHook);
@@ -43,6 +73,10 @@ void TPopupMenu::Popup(int x, int y) {
 }
 
 bool TPopupMenu::ChosenWithRightButton() { return RightButtonChose; }
+
+std::optional<RECT> TPopupMenu::ChosenByKeyAt() { return KeyChoicePlace; }
+
+void TPopupMenu::SetAltLeftAlone(bool value) { AltLeftAlone = value; }
 
 bool InMenuMode() {
   GUITHREADINFO info{};

@@ -2,6 +2,8 @@
 // Popup menus: a root item whose sub-items are the menu, shown at a screen point.
 #include <windows.h>
 
+#include <optional>
+
 #include "framework/component.h"
 #include "framework/menu_item.h"
 
@@ -26,6 +28,12 @@ public:
   // Whether the right mouse button chose the item of the menu shown last. A menu chooses on the
   // button's release, so by the time the item's click runs the button state no longer tells.
   static bool ChosenWithRightButton();
+  // Where on the screen the item stood that Enter chose in the menu shown last; none when a
+  // button chose it. Taken while the menu was still open, since a closed menu has no places.
+  static std::optional<RECT> ChosenByKeyAt();
+  // Whether the Alt key passes by the menus shown here instead of closing them, as it otherwise
+  // does: a global key combination with Alt then reaches its window with the menu still open.
+  static void SetAltLeftAlone(bool value);
 
 private:
   TMenuItem* FItems;

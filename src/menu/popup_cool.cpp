@@ -231,6 +231,7 @@ void TPopupCool::EnterIdle(TMessage&) {
 }
 
 void TPopupCool::ExitMenuLoop(TMessage&) {
+  FTypeAhead.Reset();
   if (ShowHint()) HideItemHint();
 }
 
@@ -239,7 +240,9 @@ void TPopupCool::MenuChar(TMessage& message) {
   const auto key = static_cast<wchar_t>(LOWORD(message.WParam));
   HMENU menu = reinterpret_cast<HMENU>(message.LParam);
   TMenuItem* parent = menu == Menu()->Handle() ? &Menu()->Items() : ItemWithSubmenu(menu);
-  message.Result = parent ? FindMnemonicItem(*parent, key) : MAKELRESULT(0, MNC_IGNORE);
+  // Typing finds items by name; a lone mnemonic character still chooses its item.
+  message.Result = parent ? FTypeAhead.MenuChar(*parent, menu, key, TPopupList::Instance().Window())
+                          : MAKELRESULT(0, MNC_IGNORE);
 }
 
 TRect TPopupCool::SelectedItemRect() const {

@@ -11,6 +11,7 @@
 
 #include "framework/geometry.h"
 #include "menu/cool_menu.h"
+#include "menu/menu_type_ahead.h"
 
 class TMenuItem;
 
@@ -59,4 +60,5 @@ private:
   // The highlighted item by command, so that an item freed since is never touched.
   UINT FSelCommand = 0;
   TRect FSelRect;
+  TMenuTypeAhead FTypeAhead;
 };

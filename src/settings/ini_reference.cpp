@@ -22,6 +22,8 @@ struct TWords {
   const char* Text;
   const char* Picture;
   const char* BesideExecutable;
+  const char* Hotkey;
+  const char* Nothing;
 };
 
 constexpr TWords Japanese{
@@ -35,6 +37,8 @@ constexpr TWords Japanese{
     "文字列",
     "ファイルのパス",
     "exe と同じフォルダの ",
+    "修飾キー (Win, Ctrl, Alt, Shift の順) とキーを `+` でつないだ文字列: `Ctrl+Alt+Space`, `Win+Shift+L`, `F12`",
+    "空",
 };
 
 constexpr TWords English{
@@ -48,6 +52,8 @@ constexpr TWords English{
     "text",
     "path of a file",
     "in the exe's folder: ",
+    "modifiers (in the order Win, Ctrl, Alt, Shift) and a key, joined by `+`: `Ctrl+Alt+Space`, `Win+Shift+L`, `F12`",
+    "empty",
 };
 
 std::string Row(const TSettingKey& key, std::string_view suffix, const char* format, const std::string& defaultValue,
@@ -79,6 +85,8 @@ std::string Rows(const TSettingKey& key, const TWords& words, const char* effect
       return Row(key, "", words.Text, Code(key.Text), effect);
     case TSettingKind::skPicture:
       return Row(key, "", words.Picture, std::string(words.BesideExecutable).append(Code(key.Text)), effect);
+    case TSettingKind::skHotkey:
+      return Row(key, "", words.Hotkey, *key.Text ? Code(key.Text) : std::string(words.Nothing), effect);
   }
   return {};
 }

@@ -42,6 +42,10 @@ constexpr TSettingKey Keys[] = {
      "Background picture of the selected item (loaded, not yet shown)"},
     {siGesture, L"Gesture", L"Enabled", skSwitch, 1, nullptr, "画面上で円を描くとメニューを開く (0で無効)",
      "Drawing a circle with the mouse opens the menu (0 switches it off)"},
+    {siHotkey, L"Hotkey", L"Key", skHotkey, 0, L"",
+     "どこからでもポインタの位置にメニューを開くキーの組み合わせ。もう一度押すと閉じます (空ならなし)",
+     "Key combination that opens the menu at the pointer from anywhere; pressed again it closes the menu "
+     "(empty: none)"},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@ enum class TSettingKind {
   skNumber,   // decimal
   skText,     // as typed
   skPicture,  // a file's path; by default a file of the given name beside the executable
+  skHotkey,   // a key combination as text, "Ctrl+Alt+Space"; empty for none
 };
 
 // Which setting of the dialog a key belongs to.
@@ -35,6 +36,7 @@ enum class TSettingId {
   siNormalBack,
   siActiveBack,
   siGesture,
+  siHotkey,
 };
 
 struct TSettingKey {
@@ -43,7 +45,7 @@ struct TSettingKey {
   const wchar_t* Key;
   TSettingKind Kind;
   std::int32_t Number;  // default of a colour, switch or number
-  const wchar_t* Text;  // default of a text; a picture's file name
+  const wchar_t* Text;  // default of a text or hotkey; a picture's file name
   const char* EffectJa;  // what the setting does, for the user guide (UTF-8)
   const char* EffectEn;
 };

@@ -1,5 +1,7 @@
 #include "settings/win_setting.h"
 
+#include <commctrl.h>
+
 #include <filesystem>
 
 #include "controls/ud_numeral_edit.h"
@@ -11,6 +13,7 @@
 #include "framework/exception.h"
 #include "framework/font_dialog.h"
 #include "framework/group_box.h"
+#include "framework/hot_key_control.h"
 #include "framework/label.h"
 #include "framework/open_dialog.h"
 #include "framework/panel.h"
@@ -22,7 +25,8 @@
 namespace {
 
 constexpr int DialogClientWidth = 440;
-constexpr int DialogClientHeight = 324;
+// Taller than the dialog first was by the hotkey row, which sits above the buttons.
+constexpr int DialogClientHeight = 356;
 constexpr int PanelHeight = 41;
 
 constexpr wchar_t SampleText[] = L"ABCあいう";
@@ -49,6 +53,12 @@ std::uint8_t BannerWidthFor(const TFontDescription& font) {
   return static_cast<std::uint8_t>((characterHeight * 12 + 5) / 10);
 }
 
+// Keys the hotkey control shows as their own only with the extended flag (End, not Num 1).
+bool IsExtendedKey(std::uint16_t key) {
+  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE || key == VK_DIVIDE ||
+         key == VK_NUMLOCK;
+}
+
 std::wstring Joined(const std::vector<std::wstring>& lines) {
   std::wstring text;
   for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
@@ -58,11 +68,12 @@ std::wstring Joined(const std::vector<std::wstring>& lines) {
 }  // namespace
 
 TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, TEnableGesture enableGesture,
-                         const TIniGTHost& host)
+                         TApplyHotkey applyHotkey, const TIniGTHost& host)
     : TForm(owner, Design()),
       FStyler(styler),
       FRebuildMenu(std::move(rebuildMenu)),
       FEnableGesture(std::move(enableGesture)),
+      FApplyHotkey(std::move(applyHotkey)),
       FHost(host) {
   SetClientSize(DialogClientWidth, DialogClientHeight);
   MakeControls();
@@ -170,11 +181,57 @@ void TWinSetting::MakeControls() {
   FUDVertNum->SetBtnWidth(15);
   FLabel4 = text(nullptr, 352, 234, L"個並べる");
   FCVert = checkBox(256, 256, 161, L"縦方向の分割腺を入れる");
+  FLabelHotkey = text(nullptr, 16, 294, L"ホットキー");
+  FHKHotkey = &Place<THotKeyControl>(nullptr, 104, 290, 121, 20);
+  // The control cannot take the Windows key itself.
+  FCHotkeyWin = checkBox(232, 291, 49, L"Win");
 
   FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
   FBCancel = button(FPanel1, 320, 8, 89, L"キャンセル", &TWinSetting::BCancelClick);
   SetDefaultButton(FBOK);
+}
+
+THotkey TWinSetting::Hotkey() const {
+  const WORD value = FHKHotkey->HotKey();
+  const BYTE flags = HIBYTE(value);
+  THotkey hotkey;
+  hotkey.Key = LOBYTE(value);
+  if (hotkey.Empty()) return {};
+  if (FCHotkeyWin->Checked()) hotkey.Modifiers |= hmWin;
+  if (flags & HOTKEYF_CONTROL) hotkey.Modifiers |= hmCtrl;
+  if (flags & HOTKEYF_ALT) hotkey.Modifiers |= hmAlt;
+  if (flags & HOTKEYF_SHIFT) hotkey.Modifiers |= hmShift;
+  return hotkey;
+}
+
+void TWinSetting::SetHotkey(const THotkey& hotkey) {
+  BYTE flags = IsExtendedKey(hotkey.Key) ? HOTKEYF_EXT : 0;
+  if (hotkey.Modifiers & hmCtrl) flags |= HOTKEYF_CONTROL;
+  if (hotkey.Modifiers & hmAlt) flags |= HOTKEYF_ALT;
+  if (hotkey.Modifiers & hmShift) flags |= HOTKEYF_SHIFT;
+  FHKHotkey->SetHotKey(hotkey.Empty() ? 0 : MAKEWORD(static_cast<BYTE>(hotkey.Key), flags));
+  FCHotkeyWin->SetChecked(!hotkey.Empty() && (hotkey.Modifiers & hmWin));
+}
+
+void TWinSetting::ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key) {
+  const THotkeyParse hotkey = ParseHotkey(FHotkeyText);
+  if (!hotkey.Hotkey)
+    problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + FHotkeyText + L": " + hotkey.Problem);
+  SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
+  // Read back, so that only a change by the user counts as one.
+  FShownHotkey = Hotkey();
+}
+
+const std::wstring& TWinSetting::HotkeyToStore() {
+  // A text this program cannot read shows as no hotkey; it is the user's all the same, and
+  // stays until the user sets another.
+  const THotkey shown = Hotkey();
+  if (shown != FShownHotkey) {
+    FHotkeyText = HotkeyText(shown);
+    FShownHotkey = shown;
+  }
+  return FHotkeyText;
 }
 
 bool TWinSetting::ShowIcons() const { return FCShowIcon->Checked(); }
@@ -235,6 +292,7 @@ TWinSetting::TSettingPlace TWinSetting::PlaceOf(TSettingId id) {
     case siBannerCaption: return {.Edit = FEText};
     case siNormalBack: return {.Path = &FNormalBackPath};
     case siActiveBack: return {.Path = &FActiveBackPath};
+    case siHotkey: return {.HotkeyText = &FHotkeyText};
   }
   throw Exception(L"setting without a place in the dialog");
 }
@@ -267,6 +325,10 @@ void TWinSetting::LoadSettings() {
         *place.Path = FIniGT->ReadString(key.Section, key.Key,
                                          IniFullPath(key.Text, TIniGTDefaultDir::ddApplication, executable, windows));
         break;
+      case TSettingKind::skHotkey:
+        *place.HotkeyText = FIniGT->ReadString(key.Section, key.Key, key.Text);
+        ShowHotkey(problems, key);
+        break;
     }
   }
   LoadPicture(problems, FNormalBackPath, FNormalBack);
@@ -298,6 +360,9 @@ void TWinSetting::SaveSettings() {
         case TSettingKind::skPicture:
           FIniGT->WriteString(key.Section, key.Key, *place.Path);
           break;
+        case TSettingKind::skHotkey:
+          FIniGT->WriteString(key.Section, key.Key, HotkeyToStore());
+          break;
       }
     }
   });
@@ -316,6 +381,7 @@ void TWinSetting::ApplySettings() {
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
   FEnableGesture(FCGesture->Checked());
+  FApplyHotkey(Hotkey());
   FRebuildMenu(*this);
 }
 

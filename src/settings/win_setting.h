@@ -8,6 +8,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/form.h"
+#include "settings/hotkey_text.h"
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
 #include "settings/setting_keys.h"
@@ -19,6 +20,7 @@ class TCoolMenu;
 class TCustomEdit;
 class TFontDialog;
 class TGroupBox;
+class THotKeyControl;
 class TIniGT;
 class TLabel;
 class TOpenDialog;
@@ -33,11 +35,14 @@ public:
   using TRebuildMenu = std::function<void(TMenuBuildSettings& holder)>;
   // Switches the circle gesture on or off.
   using TEnableGesture = std::function<void(bool enabled)>;
+  // Registers the launcher's hotkey in place of the one before (none when it is empty).
+  using TApplyHotkey = std::function<void(const THotkey& hotkey)>;
 
-  // `styler`, `rebuildMenu` and `enableGesture` come from the main window, which outlives the
-  // dialog; `host` places the INI file and the background pictures beside the executable.
+  // `styler`, `rebuildMenu`, `enableGesture` and `applyHotkey` come from the main window, which
+  // outlives the dialog; `host` places the INI file and the background pictures beside the
+  // executable.
   TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebuildMenu, TEnableGesture enableGesture,
-              const TIniGTHost& host);
+              TApplyHotkey applyHotkey, const TIniGTHost& host);
 
   void LoadSettings();
   void SaveSettings();
@@ -86,6 +91,11 @@ public:
   TCheckBox& CSplit() const { return *FCSplit; }
   TUDNumeralEdit& UDVertNum() const { return *FUDVertNum; }
   TCheckBox& CVert() const { return *FCVert; }
+  THotKeyControl& HKHotkey() const { return *FHKHotkey; }
+  TCheckBox& CHotkeyWin() const { return *FCHotkeyWin; }
+  // The hotkey as the control and the Win check box hold it.
+  THotkey Hotkey() const;
+  void SetHotkey(const THotkey& hotkey);
   TButton& BOK() const { return *FBOK; }
   TButton& BCancel() const { return *FBCancel; }
   TIniGT& IniGT() const { return *FIniGT; }
@@ -103,6 +113,7 @@ private:
     TUDNumeralEdit* Number = nullptr;
     TCustomEdit* Edit = nullptr;
     std::wstring* Path = nullptr;  // a picture's
+    std::wstring* HotkeyText = nullptr;  // the hotkey as the file holds it
   };
   TSettingPlace PlaceOf(TSettingId id);
 
@@ -116,10 +127,15 @@ private:
   void ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& swatch,
                  TColor defaultValue);
   void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
+  // Puts the stored hotkey into the controls; a text that cannot be read is reported.
+  void ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key);
+  // The text to save: the stored one while the controls hold what it showed.
+  const std::wstring& HotkeyToStore();
 
   TCoolMenu& FStyler;
   TRebuildMenu FRebuildMenu;
   TEnableGesture FEnableGesture;
+  TApplyHotkey FApplyHotkey;
   const TIniGTHost& FHost;
 
   TGroupBox* FGroupBox1;
@@ -149,6 +165,9 @@ private:
   TUDNumeralEdit* FUDVertNum;
   TLabel* FLabel4;
   TCheckBox* FCVert;
+  TLabel* FLabelHotkey;
+  THotKeyControl* FHKHotkey;
+  TCheckBox* FCHotkeyWin;
   TPanel* FPanel1;
   TButton* FBOK;
   TButton* FBCancel;
@@ -161,4 +180,6 @@ private:
   TBitmap FActiveBack;
   std::wstring FNormalBackPath;
   std::wstring FActiveBackPath;
+  std::wstring FHotkeyText;  // as the file holds it
+  THotkey FShownHotkey;      // what that text put into the controls
 };

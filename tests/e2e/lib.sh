@@ -79,6 +79,19 @@ click_tray_icon_for_menu() {
   fail "clicking the tray icon with button $button showed no menu"
 }
 
+# Opens the settings dialog "表示の設定" with a click on the command menu's first item; its X
+# window lands in $dialog.
+open_settings_dialog() {
+  local menu
+  click_tray_icon_for_menu 1
+  menu=$(first_menu_window)
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool mousemove $((X + 30)) $((Y + 12)) click 1
+  wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
+  dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | sed -n 1p)
+  sleep 0.5
+}
+
 # Opens the command menu from the tray icon and chooses "終了(&X)" by its mnemonic (the grey
 # version line below it takes no click); waits until process $1 has ended and checks its exit
 # code.

@@ -28,18 +28,12 @@ sleep 1
 with_icons=$(icon_strip_colours icons)
 [ "$with_icons" -gt 4 ] || fail "the launcher menu shows no file icons ($with_icons colours)"
 
-click_tray_icon_for_menu 1
-menu=$(first_menu_window)
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 30)) $((Y + 12)) click 1
-wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
-dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | sed -n 1p)
-sleep 0.5
+open_settings_dialog
 screenshot settings-dialog
 # Without a window manager Wine's X window is the dialog's client area, inside a frame that
 # stands at 205, 133: a few pixels of border to the left, border and caption above.
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 324 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 356 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
 [ $((X - 205)) -ge 1 ] && [ $((X - 205)) -le 10 ] && [ $((Y - 133)) -ge 15 ] && [ $((Y - 133)) -le 40 ] ||
   fail "the dialog's client area starts at $X,$Y"
 # "ファイルのアイコンを表示する" and "円を描いてメニューを開く" off, then Enter presses the

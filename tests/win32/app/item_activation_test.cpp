@@ -50,18 +50,8 @@ struct TShownMenu {
 };
 TShownMenu Shown;
 
-HWND OwnVisibleMenuWindow() {
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
-       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
 void CALLBACK RecordAndCloseMenu(HWND, UINT, UINT_PTR, DWORD) {
-  const HWND popup = OwnVisibleMenuWindow();
+  const HWND popup = OwnMenuWindow();
   if (!popup || Shown.Seen) return;
   Shown.Seen = true;
   ::GetWindowRect(popup, &Shown.Place);

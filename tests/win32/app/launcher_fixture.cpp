@@ -29,6 +29,16 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+HWND OwnMenuWindow() {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
+       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target) {
   TComPtr<IShellLinkW> link;
   ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid()));

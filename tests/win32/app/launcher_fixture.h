@@ -1,6 +1,8 @@
 #pragma once
 // The launcher's main window with its menu folder (the "Menu" folder beside the test program),
 // emptied before and after each test; the monitor stays off unless a test turns it on.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -41,6 +43,8 @@ protected:
   std::wstring menuFolder;
 };
 
+// The window of a menu this process shows (the platform's menu class), or null.
+HWND OwnMenuWindow();
 // Saves a shortcut to `target` made by the shell's link object.
 void SaveShellLink(const std::wstring& shortcut, const std::wstring& target);
 // Runs `open`, which shows a menu now or through a posted message, and closes the menu once it

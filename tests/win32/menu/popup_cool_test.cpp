@@ -19,6 +19,7 @@
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
 #include "menu/item_records.h"
+#include "menu/menu_type_ahead.h"
 #include "menu/popup_cool.h"
 #include "styler_fixture.h"
 #include "support/test_forms.h"
@@ -301,6 +302,60 @@ TEST_F(PopupCoolTest, TypedKeyRunsTheFirstVisibleItemWhoseMnemonicMatchesInAnyCa
   EXPECT_EQ(TPopupCool::FindMnemonicItem(menu.Items(), L'&'), MAKELRESULT(0, MNC_IGNORE));
   EXPECT_EQ(TPopupCool::FindMnemonicItem(menu.Items(), L'f'), MAKELRESULT(0, MNC_IGNORE));
   EXPECT_TRUE(TPopupCool::MatchesMnemonic(L'Ａ', L"全角(&ａ)"));
+}
+
+TEST_F(PopupCoolTest, TypingHighlightsTheItemByNameAndEnterChoosesIt) {
+  AddItem(L"alpha");
+  AddItem(L"readme");
+  TMenuItem& hidden = AddItem(L"report.bak");
+  hidden.SetVisible(false);
+  TMenuItem& report = AddItem(L"report.txt");
+  AddItem(L"&Quit");
+  const auto highlighted = [&](HWND) {
+    for (int i = 0; i < menu.Items().Count(); ++i) {
+      TMenuItem& item = *menu.Items().Items(i);
+      if (item.Visible() && (::GetMenuState(menu.Handle(), static_cast<UINT>(menu.Items().PlatformPosition(item)),
+                                            MF_BYPOSITION) & MF_HILITE))
+        return &item;
+    }
+    return static_cast<TMenuItem*>(nullptr);
+  };
+  TMenuItem* afterRe = nullptr;
+  TMenuItem* afterRep = nullptr;
+  Show({[](HWND popup) {
+          ::PostMessageW(popup, WM_CHAR, L'r', 0);
+          ::PostMessageW(popup, WM_CHAR, L'E', 0);
+        },
+        [&](HWND popup) {
+          afterRe = highlighted(popup);
+          ::PostMessageW(popup, WM_CHAR, L'p', 0);
+        },
+        [&](HWND popup) {
+          afterRep = highlighted(popup);
+          Press(popup, VK_RETURN);
+        }});
+  EXPECT_EQ(afterRe, menu.Items().Items(1));
+  EXPECT_EQ(afterRep, &report);
+  EXPECT_NE(std::find_if(selections.begin(), selections.end(), [&](const TSelection& s) { return s.Item == &report; }),
+            selections.end())
+      << "the highlight raised no select event";
+  ASSERT_EQ(clicked.size(), 1u);
+  EXPECT_EQ(clicked[0], &report);
+}
+
+TEST(MenuTypeAhead, TheSystemsComparisonIgnoresCaseKanaTypeAndWidth) {
+  const struct {
+    const wchar_t* A;
+    const wchar_t* B;
+    bool Same;
+  } cases[] = {
+      {L"report", L"REPORT", true},  {L"ｒｅｐ", L"rep", true},  {L"レポート", L"れぽーと", true},
+      {L"ｶﾀｶﾅ", L"かたかな", true},  {L"rep", L"reo", false},    {L"れ", L"ら", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SameTextToUser(c.A, c.B), c.Same) << testing::PrintToString(std::wstring(c.A)) << " / "
+                                                << testing::PrintToString(std::wstring(c.B));
+  }
 }
 
 TEST_F(PopupCoolTest, HintWindowShowsTheShortPartBesideThePointedItem) {

@@ -1,5 +1,6 @@
 #include "settings/win_setting.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +13,7 @@
 #include "framework/check_box.h"
 #include "framework/code_page_932.h"
 #include "framework/custom_edit.h"
+#include "framework/hot_key_control.h"
 #include "framework/label.h"
 #include "framework/system_colors.h"
 #include "framework/system_paths.h"
@@ -114,7 +116,8 @@ protected:
     dialog = MakeComponent<TWinSetting>(styler, [this](TMenuBuildSettings& holder) {
       EXPECT_EQ(&holder, static_cast<TMenuBuildSettings*>(dialog.get()));
       ++rebuilds;
-    }, [this](bool enabled) { gestureSwitches.push_back(enabled); }, host);
+    }, [this](bool enabled) { gestureSwitches.push_back(enabled); },
+        [this](const THotkey& hotkey) { hotkeys.push_back(hotkey); }, host);
     dialog->DoCreate();
     return *dialog;
   }
@@ -130,6 +133,7 @@ protected:
   TComponentPtr<TWinSetting> dialog;
   int rebuilds = 0;
   std::vector<bool> gestureSwitches;  // as applied to the main window
+  std::vector<THotkey> hotkeys;       // as applied to the main window
 };
 
 TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWritesEveryKeyInOrder) {
@@ -168,7 +172,7 @@ TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWrite
                              L"BG1=" + folder.Path() + L"\\NormalBack.Bmp\r\nBG2=" + folder.Path() +
                              L"\\ActiveBack.Bmp\r\n\r\n[Banner]\r\n" + fontKeys(L"Font") +
                              L"Color1=0x00FFFFFF\r\nColor2=0x00000000\r\nShow=1\r\nCaption=Tamarind\r\n\r\n"
-                             L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n");
+                             L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n\r\n[Hotkey]\r\nKey=\r\n");
   // Key for key the table the user guide's reference is made from.
   std::vector<std::pair<std::wstring, std::wstring>> written;
   std::wstring section;
@@ -211,6 +215,95 @@ TEST_F(WinSettingTest, TheGestureSwitchSitsBetweenBannerAndSplitAndReachesTheMai
   EXPECT_EQ(gestureSwitches, (std::vector<bool>{false, true}));
   const std::wstring stored = StoredIni();
   EXPECT_NE(stored.find(L"[Gesture]\r\nEnabled=1\r\n"), std::wstring::npos) << stored;
+}
+
+TEST_F(WinSettingTest, TheHotkeyRowSitsBelowTheOthersReadsTheFileAndReachesTheMainWindowOnOk) {
+  StoreIni(L"[Menu]\r\nVertNum=7\r\n[Hotkey]\r\nKey=shift+win+l\r\n");
+  TWinSetting& d = Create();
+  const THotkey winShiftL{hmWin | hmShift, 'L'};
+  EXPECT_EQ(hotkeys, std::vector<THotkey>{winShiftL});
+  EXPECT_EQ(d.HKHotkey().HotKey(), MAKEWORD('L', HOTKEYF_SHIFT));
+  EXPECT_TRUE(d.CHotkeyWin().Checked());
+
+  const auto placeOf = [&](HWND control) {
+    RECT box{};
+    ::GetWindowRect(control, &box);
+    ::MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+  };
+  const RECT field = placeOf(d.HKHotkey().Handle());
+  const RECT win = placeOf(d.CHotkeyWin().Handle());
+  EXPECT_EQ(field.left, 104);
+  EXPECT_EQ(field.top, 290);
+  EXPECT_EQ(win.left, 232);
+  const RECT vert = placeOf(d.CVert().Handle());  // the controls above keep their places
+  EXPECT_EQ(vert.left, 256);
+  EXPECT_EQ(vert.top, 256);
+  EXPECT_GE(field.top, 120 + 161);  // below the banner group
+  wchar_t className[32] = {};
+  ::GetClassNameW(d.HKHotkey().Handle(), className, 32);
+  EXPECT_EQ(std::wstring(className), L"msctls_hotkey32");
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CVert().Handle(), FALSE), d.HKHotkey().Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.HKHotkey().Handle(), FALSE), d.CHotkeyWin().Handle());
+
+  ::SendMessageW(d.HKHotkey().Handle(), HKM_SETHOTKEY, MAKEWORD(VK_SPACE, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  Click(d.CHotkeyWin());
+  Click(d.BOK());
+  EXPECT_EQ(hotkeys, (std::vector<THotkey>{winShiftL, THotkey{hmCtrl | hmAlt, VK_SPACE}}));
+  const std::wstring stored = StoredIni();
+  EXPECT_NE(stored.find(L"[Hotkey]\r\nKey=Ctrl+Alt+Space\r\n"), std::wstring::npos) << stored;
+  EXPECT_NE(stored.find(L"VertNum=7\r\n"), std::wstring::npos) << stored;
+
+  // A value that cannot be read is reported once and leaves no hotkey; the rest is read.
+  StoreIni(L"[Menu]\r\nVertNum=9\r\n[Hotkey]\r\nKey=Ctrl+Alt+Spcae\r\n");
+  std::vector<std::wstring> errors;
+  Application().OnException = [&](const std::wstring& message) { errors.push_back(message); };
+  d.LoadSettings();
+  Application().OnException = nullptr;
+  EXPECT_EQ(errors, std::vector<std::wstring>{L"[Hotkey] Key=Ctrl+Alt+Spcae: 「Spcae」はキーの名前ではありません"});
+  EXPECT_TRUE(d.Hotkey().Empty());
+  EXPECT_FALSE(d.CHotkeyWin().Checked());
+  EXPECT_EQ(d.ColumnLength(), 9);
+}
+
+TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserSetsAnother) {
+  StoreIni(L"[Menu]\r\nVertNum=9\r\n[Hotkey]\r\nKey=Ctrl+Alt+Spcae\r\n");
+  std::vector<std::wstring> errors;
+  Application().OnException = [&](const std::wstring& message) { errors.push_back(message); };
+  TWinSetting& d = Create();
+  EXPECT_EQ(errors, std::vector<std::wstring>{L"[Hotkey] Key=Ctrl+Alt+Spcae: 「Spcae」はキーの名前ではありません"});
+  EXPECT_EQ(hotkeys, std::vector<THotkey>{THotkey{}});
+  const auto storedKey = [&] {
+    const std::wstring stored = StoredIni();
+    const std::wstring_view line = L"[Hotkey]\r\nKey=";
+    const size_t at = stored.find(line);
+    if (at == std::wstring::npos) return std::wstring(L"(none)");
+    const size_t value = at + line.size();
+    return stored.substr(value, stored.find(L'\r', value) - value);
+  };
+  // Each way a save comes: OK with other edits, an opening and Cancel, and the program's end.
+  const struct {
+    const char* Step;
+    std::function<void()> Act;
+    std::wstring Key;
+  } steps[] = {
+      {"OK with another setting changed", [&] { d.UDVertNum().SetNValue(12); Click(d.BOK()); }, L"Ctrl+Alt+Spcae"},
+      {"opened, cancelled, saved", [&] { d.FormShow(&d); Click(d.BCancel()); d.SaveSettings(); }, L"Ctrl+Alt+Spcae"},
+      {"a hotkey set by the user",
+       [&] {
+         ::SendMessageW(d.HKHotkey().Handle(), HKM_SETHOTKEY, MAKEWORD(VK_F9, HOTKEYF_SHIFT), 0);
+         Click(d.BOK());
+       },
+       L"Shift+F9"},
+      {"the program's end", [&] { dialog.reset(); }, L"Shift+F9"},
+  };
+  for (const auto& step : steps) {
+    step.Act();
+    EXPECT_EQ(storedKey(), step.Key) << step.Step;
+  }
+  Application().OnException = nullptr;
+  EXPECT_NE(StoredIni().find(L"VertNum=12\r\n"), std::wstring::npos) << StoredIni();
+  EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
@@ -451,7 +544,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         EXPECT_EQ(frame.left, 205);
         EXPECT_EQ(frame.top, 133);
         EXPECT_EQ(d.ClientWidth(), 440);
-        EXPECT_EQ(d.ClientHeight(), 324);
+        EXPECT_EQ(d.ClientHeight(), 356);  // the hotkey row added below the others
         wchar_t caption[32] = {};
         ::GetWindowTextW(d.Handle(), caption, 32);
         EXPECT_EQ(std::wstring(caption), L"表示の設定");
@@ -460,7 +553,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         const TWindowCapture shot(d.Handle());
         shot.SavePng(L"settings_dialog.png");
         // Dark caption text on the OK button (panel at the bottom, button at 216, 8).
-        const RECT ok{216 + 8, 324 - 41 + 8 + 4, 216 + 89 - 8, 324 - 41 + 8 + 21};
+        const RECT ok{216 + 8, 356 - 41 + 8 + 4, 216 + 89 - 8, 356 - 41 + 8 + 21};
         EXPECT_GT(shot.Count(ok, [](COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80; }), 10);
         Click(d.BCancel());
         return true;

@@ -1,11 +1,34 @@
 #include "support/user_input.h"
 
+#include <iterator>
+#include <vector>
+
+namespace {
+
+void SendKeyEvents(const std::vector<WORD>& keys, DWORD flags) {
+  std::vector<INPUT> inputs(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = flags;
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
 void PressKey(WORD key) {
   INPUT inputs[2]{};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
   inputs[0].ki.wVk = inputs[1].ki.wVk = key;
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+void HoldKeys(std::initializer_list<WORD> keys) { SendKeyEvents(std::vector<WORD>(keys), 0); }
+
+void ReleaseKeys(std::initializer_list<WORD> keys) {
+  SendKeyEvents(std::vector<WORD>(std::rbegin(keys), std::rend(keys)), KEYEVENTF_KEYUP);
 }
 
 void MovePointerBy(int dx, int dy) {
