@@ -64,6 +64,7 @@ screenshot gesture-clockwise
 point_at_row "$menu" "$mark_row"
 xdotool click 1
 wait_for '[ -f "$marker" ]' 15 || fail "choosing mark.cmd did not run it"
+wait_for_console_programs_to_end
 
 # The menu just closed still counts as shown: one circle clears that, the next shows it again.
 draw_circle 500 400 -1 1.5

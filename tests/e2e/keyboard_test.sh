@@ -93,6 +93,7 @@ wait_for typed_row 8 || fail "typing rep highlighted row $row, not report.cmd in
 [ ! -f "$marker" ] || fail "typing ran report.cmd before Enter"
 xdotool key Return
 wait_for '[ -f "$marker" ]' 15 || fail "Enter on the found item did not run report.cmd"
+wait_for_console_programs_to_end
 wait_for '[ -z "$(menu_windows)" ]' 5 || fail "the menu stayed open after Enter"
 
 exit_via_tray_menu "$pid"

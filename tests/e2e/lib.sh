@@ -103,6 +103,13 @@ exit_via_tray_menu() {
   wait "$pid" || fail "tamarind ended with code $?"
 }
 
+# Waits until every cmd.exe and console host has ended: a batch file lives on a moment after
+# its marker appears, and its console then takes the foreground, closing the next menu opened
+# or swallowing the keys meant for it.
+wait_for_console_programs_to_end() {
+  wait_for '! ps -eo args= | grep -qiE "(^|\\\\)(cmd|conhost)[.]exe( |$)"' 15 || fail "a batch file's console is still running"
+}
+
 # Draws $4 turns of a circle of radius 60 around ($1, $2), clockwise when $3 is 1 and
 # anticlockwise when it is -1: 24 points a turn, 40 ms apart (the detector samples every 50 ms).
 draw_circle() {

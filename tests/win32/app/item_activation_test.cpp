@@ -11,6 +11,7 @@
 #include "framework/menu_item.h"
 #include "launcher_fixture.h"
 #include "support/message_pump.h"
+#include "support/user_input.h"
 
 namespace {
 
@@ -25,22 +26,6 @@ std::wstring FirstLineOf(const std::wstring& path) {
 }
 
 // Shift held down, as this thread's keyboard state tells it, while the object lives.
-class THeldShift {
-public:
-  THeldShift() { Set(0x80); }
-  ~THeldShift() { Set(0); }
-  THeldShift(const THeldShift&) = delete;
-  THeldShift& operator=(const THeldShift&) = delete;
-
-private:
-  static void Set(BYTE state) {
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = state;
-    ::SetKeyboardState(keys);
-  }
-};
-
 // The first menu seen open: where its window stood and how many items it held. It is closed
 // as soon as it has been seen.
 struct TShownMenu {
@@ -76,6 +61,7 @@ TEST_F(ItemActivationTest, AFileOpensThroughTheShellInItsOwnFolder) {
   const std::wstring marker = MenuPath(L"Tools\\here.txt");
   EXPECT_TRUE(PumpUntil([&] { return !FirstLineOf(marker).empty(); }, 5000)) << "the batch file did not run";
   EXPECT_EQ(FirstLineOf(marker), MenuPath(L"Tools"));
+  EXPECT_TRUE(WaitForConsoleProgramsToEnd());
 }
 
 TEST_F(ItemActivationTest, WithShiftHeldTheShellsMenuComesUpWhereTheMainWindowStands) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/menu_folder.h"
@@ -205,6 +206,7 @@ TEST_F(KeyboardLaunchTest, TypingFindsAnItemInTheSecondColumnOfALongMenuAndEnter
   EXPECT_TRUE(item.left >= menuPlace.left && item.right <= menuPlace.right && item.bottom <= menuPlace.bottom);
   EXPECT_LE(item.right, ::GetSystemMetrics(SM_CXSCREEN));
   EXPECT_TRUE(PumpUntil([&] { return Exists(marker); }, 8000)) << "Enter did not open report.txt";
+  EXPECT_TRUE(WaitForConsoleProgramsToEnd());
   ::DeleteFileW(script.c_str());
 }
 
@@ -214,32 +216,30 @@ TEST_F(KeyboardLaunchTest, ShiftEnterInTheTrayOpenedMenuShowsTheShellsMenuBeside
   win->RebuildMenu();
   ASSERT_EQ(win->Left(), -1);  // parked, as while the tray opens the menu
   RECT item{}, shellMenu{};
+  std::optional<int> highlighted;
   bool inShellMenu = false;
+  std::optional<THeldShift> shift;
   TMenuSteps steps({[](HWND menu) {
                       ::PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
                       ::PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
                     },
                     [&](HWND menu) {
-                      const auto at = HighlightedPosition(win->MainMenu().Handle());
-                      if (at) ::GetMenuItemRect(nullptr, win->MainMenu().Handle(), static_cast<UINT>(*at), &item);
-                      BYTE keys[256] = {};
-                      ::GetKeyboardState(keys);
-                      keys[VK_SHIFT] = 0x80;
-                      ::SetKeyboardState(keys);
+                      highlighted = HighlightedPosition(win->MainMenu().Handle());
+                      if (highlighted)
+                        ::GetMenuItemRect(nullptr, win->MainMenu().Handle(), static_cast<UINT>(*highlighted), &item);
+                      shift.emplace();
                       ::PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
                     },
                     [&](HWND menu) {
                       inShellMenu = true;
                       ::GetWindowRect(menu, &shellMenu);
-                      BYTE keys[256] = {};
-                      ::GetKeyboardState(keys);
-                      keys[VK_SHIFT] = 0;
-                      ::SetKeyboardState(keys);
+                      shift.reset();
                       ::EndMenu();
                     }});
   win->MainMenu().Popup(300, 200);
   PumpUntil([&] { return inShellMenu; }, 6000);
-  ASSERT_TRUE(inShellMenu) << "no shell menu";
+  ASSERT_TRUE(inShellMenu) << "no shell menu; highlighted before Enter: " << highlighted.value_or(-1)
+                           << ", Shift then " << (::GetKeyState(VK_SHIFT) < 0 ? "down" : "up");
   EXPECT_FALSE(shellMenu.left < 50 && shellMenu.top < 50) << "at the screen's corner";
   EXPECT_NEAR(shellMenu.left, item.right, 4);
   EXPECT_NEAR(shellMenu.top, item.top, 4);

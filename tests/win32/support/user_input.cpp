@@ -15,7 +15,18 @@ void SendKeyEvents(const std::vector<WORD>& keys, DWORD flags) {
   ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void SetShiftState(BYTE state) {
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_SHIFT] = keys[VK_LSHIFT] = state;
+  ::SetKeyboardState(keys);
+}
+
 }  // namespace
+
+THeldShift::THeldShift() { SetShiftState(0x80); }
+
+THeldShift::~THeldShift() { SetShiftState(0); }
 
 void PressKey(WORD key) {
   INPUT inputs[2]{};

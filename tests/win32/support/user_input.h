@@ -10,5 +10,14 @@ void PressKey(WORD key);
 void HoldKeys(std::initializer_list<WORD> keys);
 // Lets the keys go, the last pressed first.
 void ReleaseKeys(std::initializer_list<WORD> keys);
+// Shift held down as far as this thread's keyboard state tells, until the guard goes: a test
+// that fails half-way must not leave it down for the tests after it.
+class THeldShift {
+public:
+  THeldShift();
+  ~THeldShift();
+  THeldShift(const THeldShift&) = delete;
+  THeldShift& operator=(const THeldShift&) = delete;
+};
 // Moves the pointer by (dx, dy) as a mouse does.
 void MovePointerBy(int dx, int dy);
