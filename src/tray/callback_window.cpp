@@ -18,6 +18,10 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
+constexpr UINT_PTR OfferTimer = 1;
+constexpr UINT OfferIntervalMs = 1000;
+constexpr int OffersBeforeReporting = 60;
+
 }  // namespace
 
 TCallbackWindow::TCallbackWindow(TComponent* owner) : TComponent(owner) {}
@@ -54,6 +58,10 @@ LRESULT TCallbackWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     TaskbarCreated();
     return 0;
   }
+  if (message == WM_TIMER && wParam == OfferTimer) {
+    OfferRefusedIcons();
+    return 0;
+  }
   return TWindow::WndProc(message, wParam, lParam);
 }
 
@@ -69,13 +77,24 @@ void TCallbackWindow::TaskbarCreated() {
   // A restarted shell has forgotten every icon: give it the visible ones again.
   for (TTrayIcon* icon : TTrayIconList::Instance().Icons()) {
     if (!icon->Visible()) continue;
-    try {
-      icon->FAdded = false;
-      icon->UpdateTray(TTrayUpdate::tuAdd);
-    } catch (...) {
-      Application().HandleException();
-    }
+    icon->FAdded = false;
+    icon->UpdateTray(TTrayUpdate::tuAdd);
   }
+}
+
+void TCallbackWindow::OfferRefusedIconsLater() {
+  FOffersLeft = OffersBeforeReporting;
+  ::SetTimer(Handle(), OfferTimer, OfferIntervalMs, nullptr);
+}
+
+void TCallbackWindow::OfferRefusedIcons() {
+  bool refused = false;
+  for (TTrayIcon* icon : TTrayIconList::Instance().Icons()) {
+    if (icon->Visible() && !icon->Added() && !icon->AddToShell()) refused = true;
+  }
+  if (refused && --FOffersLeft > 0) return;
+  ::KillTimer(Handle(), OfferTimer);
+  if (refused) Application().ShowException(EOutOfResources(TTrayIcon::RefusedMessage));
 }
 
 void TCallbackWindow::SingleClickElapsed(TSingleClick& worker) {

@@ -23,9 +23,15 @@ public:
   HWND Handle();  // made when first needed
   // The end of a single-click worker, on the user-interface thread.
   void SingleClickElapsed(TSingleClick& worker);
+  // Offers the visible icons the shell refused again every second; a refusal that lasts a
+  // minute is reported once.
+  void OfferRefusedIconsLater();
 
 private:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void WMTrayNotify(WPARAM iconId, LPARAM mouseMessage);
   void TaskbarCreated();
+  void OfferRefusedIcons();
+
+  int FOffersLeft = 0;
 };

@@ -16,13 +16,12 @@
 namespace {
 
 constexpr int MinAnimateRate = 100;
-const wchar_t* const CannotRegisterMessage = L"タスクトレイにアイコンを登録できません。";
 
 }  // namespace
 
 TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
   TTrayIconList& list = TTrayIconList::Instance();
-  if (list.Full()) throw EOutOfResources(CannotRegisterMessage);
+  if (list.Full()) throw EOutOfResources(RefusedMessage);
   FIconID = list.NextIdentifier();
   list.Add(FIconID, *this);
   FIcon.OnChange = [this] { IconChanged(); };
@@ -106,20 +105,28 @@ void TTrayIcon::UpdateTray(TTrayUpdate mode) {
   std::wcsncpy(FNotifyData.szTip, FTipHelp.c_str(), std::size(FNotifyData.szTip) - 1);
   FNotifyData.uFlags = NIF_MESSAGE | NIF_ICON | (FTipHelp.empty() ? 0u : NIF_TIP);
   switch (mode) {
-    case TTrayUpdate::tuAdd:
+    case TTrayUpdate::tuAdd: {
       if (!FVisible) return;
-      FNotifyData.hWnd = TCallbackWindow::Ensure(Owner() ? Owner() : this).Handle();
-      if (!::Shell_NotifyIconW(NIM_ADD, &FNotifyData)) throw EOutOfResources(CannotRegisterMessage);
-      FAdded = true;
+      TCallbackWindow& callbacks = TCallbackWindow::Ensure(Owner() ? Owner() : this);
+      FNotifyData.hWnd = callbacks.Handle();
+      // A program started with Windows may come before the taskbar: a refused icon is offered
+      // again for a while, and the refusal reported only if it lasts.
+      if (!AddToShell()) callbacks.OfferRefusedIconsLater();
       break;
+    }
     case TTrayUpdate::tuModify:
-      if (!::Shell_NotifyIconW(NIM_MODIFY, &FNotifyData)) throw EOutOfResources(CannotRegisterMessage);
+      if (!::Shell_NotifyIconW(NIM_MODIFY, &FNotifyData)) throw EOutOfResources(RefusedMessage);
       break;
     case TTrayUpdate::tuDelete:
       ::Shell_NotifyIconW(NIM_DELETE, &FNotifyData);
       FAdded = false;
       break;
   }
+}
+
+bool TTrayIcon::AddToShell() {
+  FAdded = ::Shell_NotifyIconW(NIM_ADD, &FNotifyData) != FALSE;
+  return FAdded;
 }
 
 void TTrayIcon::Notify(UINT mouseMessage, int x, int y) {

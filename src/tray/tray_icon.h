@@ -27,6 +27,7 @@ enum class TTrayUpdate { tuAdd, tuModify, tuDelete };
 class TTrayIcon : public TComponent {
 public:
   static constexpr size_t TipHelpMaxBytes = 62;  // code-page-932 bytes
+  static constexpr const wchar_t* RefusedMessage = L"タスクトレイにアイコンを登録できません。";
 
   explicit TTrayIcon(TComponent* owner);
   ~TTrayIcon() override;
@@ -71,6 +72,8 @@ protected:
 private:
   friend class TCallbackWindow;
   void IconChanged();
+  // Gives the icon to the shell; false when the shell refuses it.
+  bool AddToShell();
   // A mouse message of the shell for this icon, at the cursor's screen position.
   void Notify(UINT mouseMessage, int x, int y);
   void LeftButtonUp(int x, int y);

@@ -261,4 +261,26 @@ TEST_F(TrayIconTest, NewTaskbarGetsTheVisibleIconsBack) {
   EXPECT_FALSE(hidden.Added());
 }
 
+TEST_F(TrayIconTest, ARefusedIconIsOfferedAgainUntilTheShellTakesIt) {
+  TTrayIcon& icon = NewIcon();
+  icon.Icon().SetHandle(::CopyIcon(::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+  // Another icon under the same window and number makes the shell refuse this one, as a
+  // taskbar not yet up refuses every icon.
+  NOTIFYICONDATAW squatter{};
+  squatter.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  squatter.hWnd = TCallbackWindow::Ensure(owner.get()).Handle();
+  squatter.uID = static_cast<UINT>(icon.IconID());
+  squatter.uFlags = NIF_ICON;
+  squatter.hIcon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION));
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_ADD, &squatter));
+
+  icon.SetVisible(true);  // neither throws nor reports: the shell may just not be up yet
+  EXPECT_FALSE(icon.Added());
+  PumpFor(1500);
+  EXPECT_FALSE(icon.Added());
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &squatter));
+  EXPECT_TRUE(PumpUntil([&] { return icon.Added(); }, 3000));
+  EXPECT_TRUE(ShellKnows(icon));
+}
+
 }  // namespace
