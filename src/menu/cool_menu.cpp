@@ -108,6 +108,7 @@ void TCoolMenu::SetImages(TImageList* images) {
     CancelRemovalNotice(*FImages);
   }
   FImages = images;
+  FComposedImages.Clear();
   if (FImages) {
     FImages->RegisterChanges(FImageChangeLink);
     RequestRemovalNotice(*FImages);
@@ -130,6 +131,7 @@ void TCoolMenu::SetLargeImage(bool large) {
   } else {
     FImageSize = SmallImageSize;
   }
+  FComposedImages.Clear();  // large images are drawn as icons
   AttachMenu();
 }
 
@@ -252,6 +254,7 @@ void TCoolMenu::RemovalNotice(TComponent& component) {
     FItemImages.Clear();
   } else if (&component == FImages) {
     FImages = nullptr;
+    FComposedImages.Clear();
     FItemImages.ForgetImagesFrom(0);
   } else if (auto* item = dynamic_cast<TMenuItem*>(&component)) {
     FItemImages.RemoveItem(item);
@@ -259,6 +262,7 @@ void TCoolMenu::RemovalNotice(TComponent& component) {
 }
 
 void TCoolMenu::ImagesChanged() {
+  FComposedImages.Clear();
   if (FImages) FItemImages.ForgetImagesFrom(FImages->Count());
 }
 
