@@ -283,6 +283,7 @@ void TCoolMenu::Dispatch(TMessage& message) {
 }
 
 void TCoolMenu::SettingsChanged() {
+  FTextExtents.Clear();
   if (FMenu) {
     AttachItems(FMenu->Items());
     ::DrawMenuBar(FOwnerForm.Handle());

@@ -26,6 +26,7 @@
 #include "menu/item_layout.h"
 #include "menu/item_records.h"
 #include "menu/sys_menu.h"
+#include "menu/text_extents.h"
 #include "menu/tile_cache.h"
 
 class TMenuItem;
@@ -205,6 +206,7 @@ private:
   int FImageSize = 16;
   TTileCache FActiveCache;
   TComposedImages FComposedImages;
+  TTextExtents FTextExtents;
   // While a draw request runs: the plain colour the background left under the image, if any.
   std::optional<TColor> FImageBackdrop;
   THintWindow FHintWindow;
