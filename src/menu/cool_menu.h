@@ -164,7 +164,8 @@ protected:
 
 private:
   void DrawItemMessage(const DRAWITEMSTRUCT& request);
-  void AttachTree(TMenuItem& item);
+  // `inMenu`: the item belongs to Menu; only Menu's entries are made owner-drawn.
+  void AttachTree(TMenuItem& item, bool inMenu);
   void MeasureItemMessage(MEASUREITEMSTRUCT& request);
   void SettingsChanged();
   void AttachMenu();
