@@ -5,8 +5,11 @@
 
 namespace {
 
+// Each component is in a list at most once. Searched from the end: the newest go first, and a
+// large menu's items are freed last first.
 void Erase(std::vector<TComponent*>& list, const TComponent* item) {
-  list.erase(std::remove(list.begin(), list.end(), item), list.end());
+  const auto found = std::find(list.rbegin(), list.rend(), item);
+  if (found != list.rend()) list.erase(std::next(found).base());
 }
 
 }  // namespace
@@ -59,7 +62,10 @@ void TComponent::EndLoading() {
 
 void TComponent::RequestRemovalNotice(TComponent& other) {
   if (&other == this) return;
-  if (std::find(FNoticeLinks.begin(), FNoticeLinks.end(), &other) == FNoticeLinks.end()) {
+  // Links go both ways: the shorter list tells (a styler links to each of thousands of items).
+  const bool mine = FNoticeLinks.size() <= other.FNoticeLinks.size();
+  const std::vector<TComponent*>& shorter = mine ? FNoticeLinks : other.FNoticeLinks;
+  if (std::find(shorter.begin(), shorter.end(), mine ? &other : this) == shorter.end()) {
     FNoticeLinks.push_back(&other);
     other.FNoticeLinks.push_back(this);
   }

@@ -33,6 +33,7 @@ void TMenuItem::SetVisible(bool visible) {
   if (visible == FVisible) return;
   if (FParent && FParent->HandleAllocated() && FVisible) FParent->RemoveEntry(FParent->PlatformPosition(*this));
   FVisible = visible;
+  if (FParent) FParent->ForgetPositions();
   if (FParent && FParent->HandleAllocated() && FVisible) FParent->InsertEntry(*this);
 }
 
@@ -78,18 +79,29 @@ int TMenuItem::IndexOf(const TMenuItem& item) const {
 }
 
 int TMenuItem::PlatformPosition(const TMenuItem& item) const {
-  int position = 0;
-  for (const TMenuItem* sibling : FItems) {
-    if (sibling == &item) break;
-    if (sibling->FVisible) ++position;
+  if (item.FParent != this) return static_cast<int>(std::ranges::count_if(FItems, [](const TMenuItem* i) { return i->FVisible; }));
+  if (!FPositionsKnown) {
+    int position = 0;
+    for (TMenuItem* sibling : FItems) {
+      sibling->FPosition = position;
+      if (sibling->FVisible) ++position;
+    }
+    FPositionsKnown = true;
   }
-  return position;
+  return item.FPosition;
 }
 
 void TMenuItem::Insert(int index, TMenuItem& item) {
   if (item.FParent) throw Exception(L"メニュー項目 " + item.Caption() + L" は既に別のメニューにあります");
   if (&item == this) throw Exception(L"メニュー項目を自分自身に追加できません");
   index = std::clamp(index, 0, Count());
+  if (index == Count() && FPositionsKnown) {
+    // Appended: the others keep their places, and this one comes after the last.
+    const TMenuItem* last = FItems.empty() ? nullptr : FItems.back();
+    item.FPosition = last ? last->FPosition + (last->FVisible ? 1 : 0) : 0;
+  } else {
+    FPositionsKnown = false;
+  }
   FItems.insert(FItems.begin() + index, &item);
   item.FParent = this;
   if (HandleAllocated() && item.FVisible) InsertEntry(item);
@@ -97,11 +109,14 @@ void TMenuItem::Insert(int index, TMenuItem& item) {
 }
 
 void TMenuItem::Remove(TMenuItem& item) {
-  const int index = IndexOf(item);
-  if (index < 0) return;
+  // From the end: a menu is emptied last item first.
+  const auto found = std::find(FItems.rbegin(), FItems.rend(), &item);
+  if (found == FItems.rend()) return;
+  const int index = static_cast<int>(FItems.rend() - found) - 1;
   if (HandleAllocated() && item.FVisible) RemoveEntry(PlatformPosition(item));
   FItems.erase(FItems.begin() + index);
   item.FParent = nullptr;
+  if (index != Count()) FPositionsKnown = false;  // the last leaves the others where they are
   if (FItems.empty()) Changed();  // no longer opens a submenu
 }
 

@@ -61,6 +61,7 @@ public:
   HMENU Handle();
   bool HandleAllocated() const { return FHandle.Valid(); }
   // The platform position of a visible sub-item in Handle(): hidden siblings take none.
+  // Kept from one call to the next, so that a large menu's items are not counted each time.
   int PlatformPosition(const TMenuItem& item) const;
 
   virtual void Click();
@@ -68,6 +69,7 @@ public:
 
 private:
   void Changed();
+  void ForgetPositions() { FPositionsKnown = false; }
   void UpdateEntry(TMenuItem& child);
   void InsertEntry(TMenuItem& child);
   void RemoveEntry(int position);
@@ -85,6 +87,9 @@ private:
   TShortCut FShortCut = 0;
   std::vector<TMenuItem*> FItems;  // not owning
   TMenuItem* FParent = nullptr;
+  // Each sub-item's platform position, while FPositionsKnown.
+  mutable bool FPositionsKnown = false;
+  mutable int FPosition = 0;
   UINT FCommand;
   TMenuHandle FHandle;
 };

@@ -108,6 +108,7 @@ void TCoolMenu::SetImages(TImageList* images) {
     CancelRemovalNotice(*FImages);
   }
   FImages = images;
+  FComposedImages.Clear();
   if (FImages) {
     FImages->RegisterChanges(FImageChangeLink);
     RequestRemovalNotice(*FImages);
@@ -130,6 +131,7 @@ void TCoolMenu::SetLargeImage(bool large) {
   } else {
     FImageSize = SmallImageSize;
   }
+  FComposedImages.Clear();  // large images are drawn as icons
   AttachMenu();
 }
 
@@ -173,16 +175,19 @@ std::wstring TCoolMenu::ItemHint(const TMenuItem& item) const {
 void TCoolMenu::AttachItems(TMenuItem& item) {
   const bool wholeMenu = FMenu && &item == &FMenu->Items();
   if (wholeMenu) FItemRecords.BeginSweep();
-  AttachTree(item);
+  bool inMenu = false;
+  for (const TMenuItem* up = &item; up && FMenu; up = up->Parent()) inMenu = inMenu || up == &FMenu->Items();
+  AttachTree(item, inMenu);
   // Not reached when attaching failed half-way: items not yet reached keep their records.
   if (wholeMenu) FItemRecords.EndSweep();
 }
 
-void TCoolMenu::AttachTree(TMenuItem& item) {
+void TCoolMenu::AttachTree(TMenuItem& item, bool inMenu) {
   try {
-    HMENU menu = FMenu ? FMenu->Handle() : nullptr;
-    // A menu's root item is no entry of any menu.
-    if (menu && item.Parent()) {
+    // A menu's root item is no entry of any menu. The entry is found by its position in its
+    // parent's platform menu: finding it by command searches the whole menu each time.
+    TMenuItem* parent = item.Parent();
+    if (FMenu && parent) {
       const unsigned flags = OwnerDrawFlags({item.Checked(), item.Enabled(), item.Default(), item.RadioItem(),
                                             item.IsLine(), ColumnBreak(item.Break())});
       // Like ModifyMenu, but an entry that opens a submenu keeps it (and its text).
@@ -193,12 +198,14 @@ void TCoolMenu::AttachTree(TMenuItem& item) {
       info.fState = flags & ~AttachTypeMask;
       info.dwItemData = FItemRecords.ItemData(item.Command(),
                                               item.IsLine() ? std::wstring() : SpokenCaption(item.Caption()));
-      ::SetMenuItemInfoW(menu, item.Command(), FALSE, &info);
+      FMenu->Handle();  // the platform menus are made on first use
+      if (inMenu && item.Visible() && parent->HandleAllocated())
+        ::SetMenuItemInfoW(parent->Handle(), static_cast<UINT>(parent->PlatformPosition(item)), TRUE, &info);
     }
   } catch (const Exception&) {
     throw ECoolMenuError(item.Caption() + L" のオーナードローに失敗しました");
   }
-  for (int i = 0; i < item.Count(); ++i) AttachTree(*item.Items(i));
+  for (int i = 0; i < item.Count(); ++i) AttachTree(*item.Items(i), inMenu);
 }
 
 void TCoolMenu::LoadSystemMenuFont(TFont& font) {
@@ -252,6 +259,7 @@ void TCoolMenu::RemovalNotice(TComponent& component) {
     FItemImages.Clear();
   } else if (&component == FImages) {
     FImages = nullptr;
+    FComposedImages.Clear();
     FItemImages.ForgetImagesFrom(0);
   } else if (auto* item = dynamic_cast<TMenuItem*>(&component)) {
     FItemImages.RemoveItem(item);
@@ -259,6 +267,7 @@ void TCoolMenu::RemovalNotice(TComponent& component) {
 }
 
 void TCoolMenu::ImagesChanged() {
+  FComposedImages.Clear();
   if (FImages) FItemImages.ForgetImagesFrom(FImages->Count());
 }
 
@@ -279,6 +288,7 @@ void TCoolMenu::Dispatch(TMessage& message) {
 }
 
 void TCoolMenu::SettingsChanged() {
+  FTextExtents.Clear();
   if (FMenu) {
     AttachItems(FMenu->Items());
     ::DrawMenuBar(FOwnerForm.Handle());

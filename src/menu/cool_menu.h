@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,13 @@
 #include "framework/hint_window.h"
 #include "framework/image_list.h"
 #include "menu/banner.h"
+#include "menu/composed_images.h"
 #include "menu/item_background.h"
 #include "menu/item_images.h"
 #include "menu/item_layout.h"
 #include "menu/item_records.h"
 #include "menu/sys_menu.h"
+#include "menu/text_extents.h"
 #include "menu/tile_cache.h"
 
 class TMenuItem;
@@ -161,7 +164,8 @@ protected:
 
 private:
   void DrawItemMessage(const DRAWITEMSTRUCT& request);
-  void AttachTree(TMenuItem& item);
+  // `inMenu`: the item belongs to Menu; only Menu's entries are made owner-drawn.
+  void AttachTree(TMenuItem& item, bool inMenu);
   void MeasureItemMessage(MEASUREITEMSTRUCT& request);
   void SettingsChanged();
   void AttachMenu();
@@ -174,6 +178,8 @@ private:
   int BannerTop(const TMenuItem& item, const TRect& itemRect) const;
   void PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect, const TItemRects& rects);
   void DrawItemImage(TCanvas& canvas, int x, int y, int index);
+  // An enabled item's image over the background just painted.
+  void DrawImageOverBackground(TCanvas& canvas, const TRect& image, int index);
   void DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled);
   void DrawSunkenFrame(TCanvas& canvas, const TRect& rect);
 
@@ -200,6 +206,10 @@ private:
   bool FShowHint = false;
   int FImageSize = 16;
   TTileCache FActiveCache;
+  TComposedImages FComposedImages;
+  TTextExtents FTextExtents;
+  // While a draw request runs: the plain colour the background left under the image, if any.
+  std::optional<TColor> FImageBackdrop;
   THintWindow FHintWindow;
   TChangeLink FImageChangeLink;
   TTileCache FInActiveCache;

@@ -17,19 +17,15 @@ void TCoolMenu::MeasureItemMessage(MEASUREITEMSTRUCT& request) {
     }
     const bool separator = item->IsLine();
     request.itemHeight = MeasuredItemHeight(FItemHeight, separator, false, 0);
-    {
-      TScreenDC screen;
-      TCanvas canvas;
-      canvas.Bind(screen.Get());
-      if (FDefaultFont) {
-        LoadSystemMenuFont(canvas.Font());
-        request.itemHeight = MeasuredItemHeight(FItemHeight, separator, true, canvas.Font().Height());
-      } else {
-        canvas.Font().Assign(FActiveFont);
-      }
-      const int extent = MenuTextExtent(canvas, MeasuredText(item->Caption(), item->ShortCutText()));
-      request.itemWidth = MeasuredItemWidth(extent, FItemHeight, IsBannerItem(*item), FBanner->BannerWidth());
+    TFontDescription font = FActiveFont.Description();
+    if (FDefaultFont) {
+      TFont systemFont;
+      LoadSystemMenuFont(systemFont);
+      font = systemFont.Description();
+      request.itemHeight = MeasuredItemHeight(FItemHeight, separator, true, font.Height);
     }
+    const int extent = FTextExtents.Width(font, MeasuredText(item->Caption(), item->ShortCutText()));
+    request.itemWidth = MeasuredItemWidth(extent, FItemHeight, IsBannerItem(*item), FBanner->BannerWidth());
     int height = static_cast<int>(request.itemHeight);
     DoMeasureItem(request.itemID, height);
     request.itemHeight = height;

@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "framework/system_colors.h"
 #include "menu/cool_menu.h"
 #include "menu/item_background.h"
 #include "menu/item_drawing.h"
@@ -15,6 +16,7 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   const int itemID = static_cast<int>(request.itemID);
   const unsigned state = request.itemState & 0xFF;
   FHidesPrefixes = request.itemState & ODS_NOACCEL;
+  FImageBackdrop.reset();
   // Every request starts from a clean drawing state and leaves nothing selected behind, even
   // when a painter fails half-way.
   TCanvas canvas;
@@ -79,7 +81,9 @@ void TCoolMenu::PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state
   background.HasInactiveBitmap = FInActiveBitmap.Height() > 0;
   background.ActiveColor = FActiveColor;
   background.InActiveColor = FInActiveColor;
-  RunBackground(canvas, PlanItemBackground(background, rects));
+  const std::vector<TBackgroundStep> steps = PlanItemBackground(background, rects);
+  FImageBackdrop = SolidColorUnder(steps, canvas.Brush().Color(), CenteredImage(rects.ImageColumn, FItemHeight, FImageSize));
+  RunBackground(canvas, steps);
 }
 
 void TCoolMenu::PaintStateBackground(TCanvas& canvas, bool active, const TRect& rect) {
@@ -136,6 +140,15 @@ void TCoolMenu::DrawItemImage(TCanvas& canvas, int x, int y, int index) {
   }
 }
 
+void TCoolMenu::DrawImageOverBackground(TCanvas& canvas, const TRect& image, int index) {
+  if (!FImageBackdrop) {
+    DrawItemImage(canvas, image.Left, image.Top, index);
+    return;
+  }
+  FComposedImages.Draw(canvas, {image.Left, image.Top}, index, FImageSize, ColorToRGB(*FImageBackdrop),
+                       [&](TCanvas& work, int x, int y) { DrawItemImage(work, x, y, index); });
+}
+
 void TCoolMenu::DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled) {
   TBitmap& glyph = enabled ? menu_glyphs::CheckGlyph() : menu_glyphs::CheckMonoGlyph();
   canvas.StretchTransparent(rect, glyph, menu_glyphs::CheckTransparentColor);
@@ -151,7 +164,7 @@ void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned stat
     if (!enabled) {
       DrawGrayImage(item, canvas, state, image);
     } else if (index != -1) {
-      DrawItemImage(canvas, image.Left, image.Top, index);
+      DrawImageOverBackground(canvas, image, index);
     }
     return;
   }

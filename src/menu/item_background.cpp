@@ -24,6 +24,14 @@ std::vector<TBackgroundStep> PlanWindows(const TItemBackgroundCase& item, const 
   return PlanStateBackground(false, item.HasInactiveBitmap, rects.Item);
 }
 
+bool Covers(const TRect& outer, const TRect& inner) {
+  return outer.Left <= inner.Left && outer.Top <= inner.Top && outer.Right >= inner.Right && outer.Bottom >= inner.Bottom;
+}
+
+bool Overlaps(const TRect& a, const TRect& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
 }  // namespace
 
 std::vector<TBackgroundStep> PlanStateBackground(bool active, bool hasBitmap, const TRect& rect) {
@@ -37,4 +45,18 @@ std::vector<TBackgroundStep> PlanItemBackground(const TItemBackgroundCase& item,
     case msWindows: return PlanWindows(item, rects);
   }
   return {};
+}
+
+std::optional<TColor> SolidColorUnder(const std::vector<TBackgroundStep>& steps, TColor brush, const TRect& area) {
+  std::optional<TColor> under;
+  for (const TBackgroundStep& step : steps) {
+    if (step.Kind == SetBrushColor) {
+      brush = step.Color;
+    } else if (step.Kind == Fill && Covers(step.Rect, area)) {
+      under = brush;
+    } else if (Overlaps(step.Rect, area)) {
+      under.reset();
+    }
+  }
+  return under;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What goes behind an item, by style and state: fills with the surface's brush colour and
 // copies from the tiled background caches, in order.
+#include <optional>
 #include <vector>
 
 #include "framework/color.h"
@@ -36,3 +37,7 @@ struct TItemBackgroundCase {
 std::vector<TBackgroundStep> PlanStateBackground(bool active, bool hasBitmap, const TRect& rect);
 // The background of an item that is not a separator.
 std::vector<TBackgroundStep> PlanItemBackground(const TItemBackgroundCase& item, const TItemRects& rects);
+
+// The colour `steps` leave under the whole of `area` when that is one plain fill, starting with
+// the brush colour `brush`; none when a bitmap copy or nothing (or only part of a fill) is there.
+std::optional<TColor> SolidColorUnder(const std::vector<TBackgroundStep>& steps, TColor brush, const TRect& area);

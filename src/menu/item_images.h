@@ -1,8 +1,11 @@
 #pragma once
 // Per-item image and hint assignments of a menu styler, keyed by item identity. Entries are
-// added at the end; lookups take the first entry for an item.
+// added at the end; lookups take the first entry for an item. An entry's item is set right
+// after it is added and not changed afterwards: lookups go through an index, since every
+// item of a large menu is looked up each time it is drawn.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TMenuItem;
@@ -42,4 +45,8 @@ public:
 
 private:
   std::vector<std::unique_ptr<TItemImage>> FItems;  // entries stay put while others come and go
+  // The first entry of each item among the first FIndexed entries; later ones are indexed on
+  // the next lookup, once their item has been set.
+  mutable std::unordered_map<const TMenuItem*, TItemImage*> FFirst;
+  mutable size_t FIndexed = 0;
 };

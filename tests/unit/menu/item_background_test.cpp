@@ -59,3 +59,24 @@ TEST(ItemBackground, UnknownStylesPaintNothing) {
 }
 
 }  // namespace
+
+TEST(ItemBackground, TheColourUnderAnAreaIsKnownOnlyWhereOneFillCoversAllOfIt) {
+  const TRect image{2, 2, 18, 18};
+  struct Case {
+    std::vector<TBackgroundStep> Steps;
+    std::optional<TColor> Under;
+  };
+  const Case cases[] = {
+      {{{Fill, Rects.Item}}, Inactive},
+      {{{SetBrushColor, {}, Active}, {Fill, Rects.Item}}, Active},
+      {{{Fill, Rects.Item}, {SetBrushColor, {}, Active}}, Inactive},
+      {{{Fill, Rects.TextArea}}, std::nullopt},
+      {{{Fill, {0, 0, 10, 20}}}, std::nullopt},
+      {{{CopyInactiveCache, Rects.Item}}, std::nullopt},
+      {{{Fill, Rects.Item}, {CopyActiveCache, Rects.ImageColumn}}, std::nullopt},
+      {{{CopyActiveCache, Rects.ImageColumn}, {Fill, Rects.Item}}, Inactive},
+      {{{Fill, Rects.Item}, {CopyActiveCache, Rects.TextArea}}, Inactive},
+      {{}, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SolidColorUnder(c.Steps, Inactive, image), c.Under);
+}

@@ -31,6 +31,22 @@ TEST(ItemImages, RemovingAnItemRemovesAllItsEntries) {
   EXPECT_EQ(&images.Items(0), &kept);  // entries stay where they are
 }
 
+TEST(ItemImages, LookupsFollowEntriesThatComeAndGo) {
+  TItemImages images;
+  for (TMenuItem* item : {ItemA, ItemB}) images.Add().MenuItem = item;
+  EXPECT_EQ(images.Find(ItemB), &images.Items(1));
+  images.RemoveItem(ItemA);
+  EXPECT_EQ(images.Find(ItemA), nullptr);
+  EXPECT_EQ(images.Find(ItemB), &images.Items(0));
+  images.Add().MenuItem = ItemA;
+  EXPECT_EQ(images.Find(ItemA), &images.Items(1));
+  images.Delete(0);
+  EXPECT_EQ(images.Find(ItemB), nullptr);
+  EXPECT_EQ(images.Find(ItemA), &images.Items(0));
+  images.Clear();
+  EXPECT_EQ(images.Find(ItemA), nullptr);
+}
+
 TEST(ItemImages, IndexesBelowMinusOneAreRefused) {
   TItemImage entry;
   EXPECT_EQ(entry.ImageIndex(), -1);

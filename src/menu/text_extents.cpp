@@ -1,0 +1,33 @@
+#include "menu/text_extents.h"
+
+#include "framework/gdi_handle.h"
+#include "menu/item_drawing.h"
+
+namespace {
+
+// The colour is no part of a text's width.
+bool SameFace(TFontDescription a, const TFontDescription& b) {
+  a.Color = b.Color;
+  return a == b;
+}
+
+}  // namespace
+
+int TTextExtents::Width(const TFontDescription& font, const std::wstring& text) {
+  if (!SameFace(FFont, font) || FWidths.empty()) {
+    FWidths.clear();
+    FFont = font;
+    FCanvas.Font().Assign(font);
+  }
+  if (const auto known = FWidths.find(text); known != FWidths.end()) return known->second;
+  if (FWidths.size() >= MaxTexts) FWidths.clear();
+  const TScreenDC screen;
+  FCanvas.Bind(screen.Get());
+  struct TUnbind {
+    TCanvas& Canvas;
+    ~TUnbind() { Canvas.Unbind(); }
+  } unbind{FCanvas};
+  const int width = MenuTextExtent(FCanvas, text);
+  FWidths.emplace(text, width);
+  return width;
+}

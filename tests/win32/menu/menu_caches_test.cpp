@@ -1,0 +1,74 @@
+// What the styler keeps between requests gives the same pixels and sizes as working them out
+// afresh: images composed once over a colour, and text widths measured once per font.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/bitmap.h"
+#include "framework/gdi_handle.h"
+#include "framework/image_list.h"
+#include "menu/composed_images.h"
+#include "menu/item_drawing.h"
+#include "menu/text_extents.h"
+#include "support/test_pictures.h"
+
+namespace {
+
+// The shell's small icon for a file type, alpha channel and all.
+int AddShellIcon(TImageList& list, const wchar_t* extension) {
+  SHFILEINFOW info{};
+  ::SHGetFileInfoW(extension, FILE_ATTRIBUTE_NORMAL, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+  const TIconHandle icon(info.hIcon);
+  return list.AddIcon(icon.Get());
+}
+
+TEST(MenuCaches, ImagesComposedOverAColourLookAsIfDrawnOnIt) {
+  TImageList list(nullptr);
+  const int shell = AddShellIcon(list, L".txt");
+  const int square = list.AddIcon(SquareIcon(16, RGB(200, 0, 0), 3).Get());
+  ASSERT_GE(shell, 0);
+  TComposedImages composed;
+  int composes = 0;
+  for (const COLORREF backdrop : {RGB(255, 255, 255), RGB(10, 36, 106), RGB(212, 208, 200)}) {
+    for (const int index : {shell, square, shell}) {
+      TBitmap direct, copied;
+      for (TBitmap* bitmap : {&direct, &copied}) {
+        bitmap->SetSize(40, 20);
+        bitmap->Canvas().FillRectWith({0, 0, 40, 20}, backdrop);
+      }
+      list.Draw(direct.Canvas(), 12, 2, index);
+      composed.Draw(copied.Canvas(), {12, 2}, index, 16, backdrop, [&](TCanvas& work, int x, int y) {
+        ++composes;
+        list.Draw(work, x, y, index);
+      });
+      for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(PixelAt(copied, x, y), PixelAt(direct, x, y)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(composes, 6);  // each image once over each colour
+  composed.Clear();
+  TBitmap again;
+  again.SetSize(16, 16);
+  composed.Draw(again.Canvas(), {0, 0}, shell, 16, RGB(255, 255, 255), [&](TCanvas&, int, int) { ++composes; });
+  EXPECT_EQ(composes, 7);
+}
+
+TEST(MenuCaches, TextWidthsAreThoseOfAFreshMeasureInTheFontAskedFor) {
+  TTextExtents extents;
+  TFontDescription font;
+  font.Name = L"Tahoma";
+  for (const int height : {-11, -20, -11}) {
+    font.Height = height;
+    for (const std::wstring text : {L" Notes.txt", L" &Report 2024", L" a\tb", L" Notes.txt"}) {
+      const TScreenDC screen;
+      TCanvas fresh;
+      fresh.Bind(screen.Get());
+      fresh.Font().Assign(font);
+      EXPECT_EQ(extents.Width(font, text), MenuTextExtent(fresh, text)) << height << ": " << text;
+    }
+  }
+}
+
+}  // namespace
