@@ -25,8 +25,9 @@
 namespace {
 
 constexpr int DialogClientWidth = 440;
-// Taller than the dialog first was by the hotkey row, which sits above the buttons.
-constexpr int DialogClientHeight = 356;
+// Taller than the dialog first was by the rows below the banner group: the hotkey, and
+// starting with Windows.
+constexpr int DialogClientHeight = 384;
 constexpr int PanelHeight = 41;
 
 constexpr wchar_t SampleText[] = L"ABCあいう";
@@ -74,7 +75,8 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FRebuildMenu(std::move(rebuildMenu)),
       FEnableGesture(std::move(enableGesture)),
       FApplyHotkey(std::move(applyHotkey)),
-      FHost(host) {
+      FHost(host),
+      FStartWithWindows(host.ExecutablePath()) {
   SetClientSize(DialogClientWidth, DialogClientHeight);
   MakeControls();
 
@@ -185,6 +187,7 @@ void TWinSetting::MakeControls() {
   FHKHotkey = &Place<THotKeyControl>(nullptr, 104, 290, 121, 20);
   // The control cannot take the Windows key itself.
   FCHotkeyWin = checkBox(232, 291, 49, L"Win");
+  FCStartup = checkBox(16, 318, 193, L"Windows の起動時に開始する");
 
   FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
@@ -333,6 +336,7 @@ void TWinSetting::LoadSettings() {
   }
   LoadPicture(problems, FNormalBackPath, FNormalBack);
   LoadPicture(problems, FActiveBackPath, FActiveBack);
+  FCStartup->SetChecked(FStartWithWindows.Enabled());
   if (!problems.empty()) Application().ShowException(Exception(Joined(problems)));
 }
 
@@ -407,7 +411,16 @@ void TWinSetting::BOKClick(TComponent*) {
   } catch (const Exception& error) {
     Application().ShowException(error);
   }
+  StoreStartup();
   ApplySettings();
+}
+
+void TWinSetting::StoreStartup() {
+  try {
+    FStartWithWindows.SetEnabled(FCStartup->Checked());
+  } catch (const Exception& error) {
+    Application().ShowException(error);
+  }
 }
 
 void TWinSetting::BCancelClick(TComponent*) {

@@ -12,6 +12,7 @@
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
 #include "settings/setting_keys.h"
+#include "settings/start_with_windows.h"
 
 class TButton;
 class TCheckBox;
@@ -93,6 +94,7 @@ public:
   TCheckBox& CVert() const { return *FCVert; }
   THotKeyControl& HKHotkey() const { return *FHKHotkey; }
   TCheckBox& CHotkeyWin() const { return *FCHotkeyWin; }
+  TCheckBox& CStartup() const { return *FCStartup; }
   // The hotkey as the control and the Win check box hold it.
   THotkey Hotkey() const;
   void SetHotkey(const THotkey& hotkey);
@@ -127,6 +129,8 @@ private:
   void ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& swatch,
                  TColor defaultValue);
   void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
+  // Puts the Run value in place of the one before, as the check box says; a refusal is shown.
+  void StoreStartup();
   // Puts the stored hotkey into the controls; a text that cannot be read is reported.
   void ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key);
   // The text to save: the stored one while the controls hold what it showed.
@@ -137,6 +141,7 @@ private:
   TEnableGesture FEnableGesture;
   TApplyHotkey FApplyHotkey;
   const TIniGTHost& FHost;
+  TStartWithWindows FStartWithWindows;
 
   TGroupBox* FGroupBox1;
   TButton* FBFont1;
@@ -168,6 +173,7 @@ private:
   TLabel* FLabelHotkey;
   THotKeyControl* FHKHotkey;
   TCheckBox* FCHotkeyWin;
+  TCheckBox* FCStartup;
   TPanel* FPanel1;
   TButton* FBOK;
   TButton* FBCancel;

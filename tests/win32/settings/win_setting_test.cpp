@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -26,6 +27,11 @@
 #include "support/test_forms.h"
 
 namespace {
+
+std::wstring Upper(std::wstring text) {
+  ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
 
 // The program seen as if it ran from a temporary folder, on a 96-dpi screen.
 class TTempHost final : public TIniGTHost {
@@ -306,6 +312,90 @@ TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserS
   EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
+// The Run value as the test finds it, put back when the test ends.
+class TRunValue {
+public:
+  static constexpr wchar_t Key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  TRunValue() : FSaved(Read()) {}
+  ~TRunValue() { Write(FSaved); }
+  TRunValue(const TRunValue&) = delete;
+  TRunValue& operator=(const TRunValue&) = delete;
+
+  static std::optional<std::wstring> Read() {
+    wchar_t value[MAX_PATH * 2] = {};
+    DWORD bytes = sizeof value;
+    if (::RegGetValueW(HKEY_CURRENT_USER, Key, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
+      return std::nullopt;
+    return value;
+  }
+  static void Write(const std::optional<std::wstring>& value) {
+    if (!value) {
+      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, L"Tamarind");
+      return;
+    }
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, Key, L"Tamarind", REG_SZ, value->c_str(),
+                      static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+  }
+
+private:
+  std::optional<std::wstring> FSaved;
+};
+
+TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueForThisExecutable) {
+  const TRunValue restore;
+  const std::wstring self = folder / L"tamarind.exe";
+  const std::wstring quotedSelf = L"\"" + self + L"\"";
+  const std::wstring otherCopy = folder.WriteFile(L"copy\\tamarind.exe");
+  const std::wstring movedAway = folder / L"old\\tamarind.exe";  // no longer there
+  TRunValue::Write(std::nullopt);
+  TWinSetting& d = Create();
+
+  const auto placeOf = [&](HWND control) {
+    RECT box{};
+    ::GetWindowRect(control, &box);
+    ::MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+  };
+  const RECT box = placeOf(d.CStartup().Handle());
+  EXPECT_EQ(box.left, 16);
+  EXPECT_EQ(box.top, 318);
+  EXPECT_GE(box.top, placeOf(d.HKHotkey().Handle()).bottom);
+  EXPECT_LE(box.bottom, placeOf(d.BOK().Handle()).top);
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CHotkeyWin().Handle(), FALSE), d.CStartup().Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CStartup().Handle(), FALSE), d.BOK().Handle());
+
+  const struct {
+    const char* Case;
+    std::optional<std::wstring> Before;
+    bool Shown;
+    bool Chosen;
+    std::optional<std::wstring> After;
+  } cases[] = {
+      {"no value, checked", std::nullopt, false, true, quotedSelf},
+      {"this file, other letter case, unchecked", L"\"" + Upper(self) + L"\"", true, false, std::nullopt},
+      {"this file unquoted, kept", self, true, true, quotedSelf},
+      {"another copy, left unchecked", L"\"" + otherCopy + L"\" /x", false, false, L"\"" + otherCopy + L"\" /x"},
+      {"another copy, checked", L"\"" + otherCopy + L"\"", false, true, quotedSelf},
+      {"where this file was before, unchecked", L"\"" + movedAway + L"\"", false, false, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    TRunValue::Write(c.Before);
+    d.FormShow(&d);
+    EXPECT_EQ(d.CStartup().Checked(), c.Shown) << c.Case;
+    if (d.CStartup().Checked() != c.Chosen) Click(d.CStartup());
+    Click(d.BOK());
+    EXPECT_EQ(TRunValue::Read(), c.After) << c.Case;
+  }
+  // Cancel changes nothing, and the INI file never holds the choice.
+  TRunValue::Write(std::nullopt);
+  d.FormShow(&d);
+  Click(d.CStartup());
+  Click(d.BCancel());
+  EXPECT_EQ(TRunValue::Read(), std::nullopt);
+  EXPECT_FALSE(d.CStartup().Checked());
+  EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);
+}
+
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
   TWinSetting& d = Create();
   d.CShowIcon().SetChecked(false);
@@ -544,7 +634,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         EXPECT_EQ(frame.left, 205);
         EXPECT_EQ(frame.top, 133);
         EXPECT_EQ(d.ClientWidth(), 440);
-        EXPECT_EQ(d.ClientHeight(), 356);  // the hotkey row added below the others
+        EXPECT_EQ(d.ClientHeight(), 384);  // rows added below the others
         wchar_t caption[32] = {};
         ::GetWindowTextW(d.Handle(), caption, 32);
         EXPECT_EQ(std::wstring(caption), L"表示の設定");
@@ -553,7 +643,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         const TWindowCapture shot(d.Handle());
         shot.SavePng(L"settings_dialog.png");
         // Dark caption text on the OK button (panel at the bottom, button at 216, 8).
-        const RECT ok{216 + 8, 356 - 41 + 8 + 4, 216 + 89 - 8, 356 - 41 + 8 + 21};
+        const RECT ok{216 + 8, 384 - 41 + 8 + 4, 216 + 89 - 8, 384 - 41 + 8 + 21};
         EXPECT_GT(shot.Count(ok, [](COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80; }), 10);
         Click(d.BCancel());
         return true;
