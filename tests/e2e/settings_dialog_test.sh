@@ -41,7 +41,7 @@ screenshot settings-dialog
 # Without a window manager Wine's X window is the dialog's client area, inside a frame that
 # stands at 205, 133: a few pixels of border to the left, border and caption above.
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 384 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 467 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
 [ $((X - 205)) -ge 1 ] && [ $((X - 205)) -le 10 ] && [ $((Y - 133)) -ge 15 ] && [ $((Y - 133)) -le 40 ] ||
   fail "the dialog's client area starts at $X,$Y"
 # "ファイルのアイコンを表示する" and "円を描いてメニューを開く" off, "Windows の起動時に開始する"
