@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -28,11 +27,6 @@
 #include "support/test_forms.h"
 
 namespace {
-
-std::wstring Upper(std::wstring text) {
-  ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
 
 // The program seen as if it ran from a temporary folder, on a 96-dpi screen.
 class TTempHost final : public TIniGTHost {
@@ -313,233 +307,54 @@ TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserS
   EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
-// The Run value as the test finds it, put back when the test ends.
-class TRunValue {
-public:
-  static constexpr wchar_t Key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-  TRunValue() : FSaved(Read()) {}
-  ~TRunValue() { Write(FSaved); }
-  TRunValue(const TRunValue&) = delete;
-  TRunValue& operator=(const TRunValue&) = delete;
-
-  static std::optional<std::wstring> Read() {
-    wchar_t value[MAX_PATH * 2] = {};
+// Which Run values count as this program's, and what OK leaves there. The prefix's value is
+// put back afterwards.
+TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecutable) {
+  static constexpr wchar_t Run[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const auto read = []() -> std::optional<std::wstring> {
+    wchar_t value[1024] = {};
     DWORD bytes = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, Key, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
-      return std::nullopt;
+    if (::RegGetValueW(HKEY_CURRENT_USER, Run, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes)) return {};
     return value;
-  }
-  static void Write(const std::optional<std::wstring>& value) {
-    if (!value) {
-      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, L"Tamarind");
-      return;
-    }
-    ::RegSetKeyValueW(HKEY_CURRENT_USER, Key, L"Tamarind", REG_SZ, value->c_str(),
-                      static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-  }
-
-private:
-  std::optional<std::wstring> FSaved;
-};
-
-TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueForThisExecutable) {
-  const TRunValue restore;
-  const std::wstring self = folder / L"tamarind.exe";
-  const std::wstring quotedSelf = L"\"" + self + L"\"";
-  const std::wstring otherCopy = folder.WriteFile(L"copy\\tamarind.exe");
-  const std::wstring movedAway = folder / L"old\\tamarind.exe";  // no longer there
-  TRunValue::Write(std::nullopt);
-  TWinSetting& d = Create();
-
-  const auto placeOf = [&](HWND control) {
-    RECT box{};
-    ::GetWindowRect(control, &box);
-    ::MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&box), 2);
-    return box;
   };
-  const RECT box = placeOf(d.CStartup().Handle());
-  EXPECT_EQ(box.left, 16);
-  EXPECT_EQ(box.top, 318);
-  EXPECT_GE(box.top, placeOf(d.HKHotkey().Handle()).bottom);
-  EXPECT_LE(box.bottom, placeOf(d.BOK().Handle()).top);
-  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), d.CHotkeyWin().Handle(), FALSE), d.CStartup().Handle());
-
+  const auto write = [&](const std::optional<std::wstring>& value) {
+    if (!value) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind");
+    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", REG_SZ, value->c_str(), DWORD(value->size() * 2 + 2));
+  };
+  const std::optional<std::wstring> saved = read();
+  const std::wstring self = folder / L"tamarind.exe", quoted = L"\"" + self + L"\"";
+  const std::wstring copy = L"\"" + folder.WriteFile(L"copy\\tamarind.exe") + L"\" /x";
+  std::wstring upper = quoted;
+  ::CharUpperBuffW(upper.data(), DWORD(upper.size()));
+  TWinSetting& d = Create();
+  // The rows added below the others come in reading order.
+  const HWND tabOrder[] = {d.CHotkeyWin().Handle(), d.CStartup().Handle(), d.BBG1().Handle(), d.BNoBG1().Handle(),
+                           d.BBG2().Handle(),       d.BNoBG2().Handle(),   d.BOK().Handle()};
+  for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+    EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), tabOrder[i], FALSE), tabOrder[i + 1]) << i;
   const struct {
     const char* Case;
     std::optional<std::wstring> Before;
-    bool Shown;
-    bool Chosen;
+    bool Shown, Chosen;
     std::optional<std::wstring> After;
   } cases[] = {
-      {"no value, checked", std::nullopt, false, true, quotedSelf},
-      {"this file, other letter case, unchecked", L"\"" + Upper(self) + L"\"", true, false, std::nullopt},
-      {"this file unquoted, kept", self, true, true, quotedSelf},
-      {"another copy, left unchecked", L"\"" + otherCopy + L"\" /x", false, false, L"\"" + otherCopy + L"\" /x"},
-      {"another copy, checked", L"\"" + otherCopy + L"\"", false, true, quotedSelf},
-      {"where this file was before, unchecked", L"\"" + movedAway + L"\"", false, false, std::nullopt},
+      {"none, ticked", {}, false, true, quoted},
+      {"this file in capitals, unticked", upper, true, false, {}},
+      {"this file unquoted: rewritten", self, true, true, quoted},
+      {"another copy, left alone", copy, false, false, copy},
+      {"another copy, ticked", copy, false, true, quoted},
+      {"where this file was before, unticked", L"\"" + (folder / L"gone\\tamarind.exe") + L"\"", false, false, {}},
   };
   for (const auto& c : cases) {
-    TRunValue::Write(c.Before);
+    write(c.Before);
     d.FormShow(&d);
     EXPECT_EQ(d.CStartup().Checked(), c.Shown) << c.Case;
-    if (d.CStartup().Checked() != c.Chosen) Click(d.CStartup());
+    if (c.Chosen != c.Shown) Click(d.CStartup());
     Click(d.BOK());
-    EXPECT_EQ(TRunValue::Read(), c.After) << c.Case;
+    EXPECT_EQ(read(), c.After) << c.Case;
   }
-  // Cancel changes nothing, and the INI file never holds the choice.
-  TRunValue::Write(std::nullopt);
-  d.FormShow(&d);
-  Click(d.CStartup());
-  Click(d.BCancel());
-  EXPECT_EQ(TRunValue::Read(), std::nullopt);
-  EXPECT_FALSE(d.CStartup().Checked());
-  EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);
-}
-
-// A .bmp file of `width` x `height` at 1 or 24 bits, each pixel's colour (0x00RRGGBB; at 1
-// bit, 0 or 1) from `pixel`.
-std::string BitmapFile(int width, int height, int bits, const std::function<std::uint32_t(int, int)>& pixel) {
-  const int stride = (width * bits + 31) / 32 * 4;
-  const int paletteBytes = bits == 1 ? 8 : 0;
-  std::string bytes(14 + 40 + paletteBytes, '\0');
-  const auto put = [&](size_t at, std::uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put(2, static_cast<std::uint32_t>(bytes.size() + static_cast<size_t>(stride) * height), 4);
-  put(10, static_cast<std::uint32_t>(bytes.size()), 4);
-  put(14, 40, 4);
-  put(18, static_cast<std::uint32_t>(width), 4);
-  put(22, static_cast<std::uint32_t>(height), 4);
-  put(26, 1, 2);
-  put(28, static_cast<std::uint32_t>(bits), 2);
-  if (bits == 1) put(58, 0x00FFFFFF, 4);  // black, then white
-  std::string row(static_cast<size_t>(stride), '\0');
-  for (int y = height - 1; y >= 0; --y) {  // bottom-up
-    std::fill(row.begin(), row.end(), '\0');
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t value = pixel(x, y);
-      if (bits == 1) {
-        if (value) row[x / 8] = static_cast<char>(row[x / 8] | 0x80 >> (x % 8));
-      } else {
-        for (int c = 0; c < 3; ++c) row[x * 3 + c] = static_cast<char>(value >> (8 * c));
-      }
-    }
-    bytes += row;
-  }
-  return bytes;
-}
-
-TEST_F(WinSettingTest, BackgroundPicturesAreChosenRemovedAppliedAndBoundedInSize) {
-  constexpr std::uint32_t red = 0xFF0000, blue = 0x0000FF;
-  const auto halves = [&](int x, int) { return x < 24 ? red : blue; };
-  const std::wstring twoColours = folder.WriteFile(L"pictures\\two.bmp", BitmapFile(48, 16, 24, halves));
-  const std::wstring textFile = folder.WriteFile(L"pictures\\text.bmp", "This is no picture, whatever its name says.");
-  const std::wstring empty = folder.WriteFile(L"pictures\\empty.bmp", BitmapFile(0, 0, 24, halves));
-  // 12.5 MB of pixels at 1 bit; at 24 bits the same size would take 300 MB, so its header alone
-  // (the file cut short) must be enough to refuse it.
-  const std::wstring hugeMono =
-      folder.WriteFile(L"pictures\\huge-mono.bmp", BitmapFile(10000, 10000, 1, [](int x, int y) { return (x + y) % 2; }));
-  const std::wstring hugeColour =
-      folder.WriteFile(L"pictures\\huge-colour.bmp", BitmapFile(10000, 10000, 24, halves).substr(0, 4096));
-  // A picture that cannot be read at start-up is no picture, and no error box.
-  folder.WriteFile(L"ActiveBack.Bmp", "not a picture");
-  TErrorBoxCapture errors;
-  TWinSetting& d = Create();
-  EXPECT_TRUE(errors.Messages.empty());
-  EXPECT_TRUE(d.ActiveBack().Empty());
-  EXPECT_EQ(d.LBG2().Caption(), L"(なし)");
-
-  const auto placeOf = [&](HWND control) {
-    RECT box{};
-    ::GetWindowRect(control, &box);
-    ::MapWindowPoints(nullptr, d.Handle(), reinterpret_cast<POINT*>(&box), 2);
-    return box;
-  };
-  // Beneath the startup switch, in the columns of the item groups; Tab in reading order.
-  EXPECT_EQ(placeOf(d.BBG1().Handle()).left, 8 + 16);
-  EXPECT_EQ(placeOf(d.BBG2().Handle()).left, 216 + 16);
-  EXPECT_EQ(placeOf(d.BBG1().Handle()).top, placeOf(d.BBG2().Handle()).top);
-  EXPECT_GT(placeOf(d.BBG1().Handle()).top, placeOf(d.CStartup().Handle()).bottom);
-  EXPECT_LT(placeOf(d.LBG1().Handle()).bottom, placeOf(d.BOK().Handle()).top);
-  const HWND tabOrder[] = {d.CStartup().Handle(), d.BBG1().Handle(), d.BNoBG1().Handle(),
-                           d.BBG2().Handle(),     d.BNoBG2().Handle(), d.BOK().Handle()};
-  for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
-    EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), tabOrder[i], FALSE), tabOrder[i + 1]) << i;
-
-  // Chooses `path` in the open dialog the button shows.
-  const auto choose = [&](TButton& button, const std::wstring& path) {
-    TModalDriver driver(
-        [&] {
-          const HWND open = SystemDialog();
-          if (!open) return false;
-          wchar_t title[64] = {};
-          ::GetWindowTextW(open, title, 64);
-          EXPECT_EQ(std::wstring(title), L"背景を選択して下さい");
-          constexpr int FileNameBox = 0x47C;
-          EXPECT_TRUE(::SetDlgItemTextW(open, FileNameBox, path.c_str()));
-          PressDialogButton(open, IDOK);
-          return true;
-        },
-        [] {
-          if (HWND open = SystemDialog()) PressDialogButton(open, IDCANCEL);
-        });
-    Click(button);
-    EXPECT_FALSE(driver.TimedOut()) << path;
-  };
-  const struct {
-    const char* Case;
-    std::wstring Path;
-    const wchar_t* Problem;  // in the one message, or none
-    int Width, Height;       // of the picture kept
-  } cases[] = {
-      {"48 x 16, two colours", twoColours, nullptr, 48, 16},
-      {"a text file named .bmp", textFile, L"ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です", 48, 16},
-      {"0 x 0", empty, L"画像に画素がありません", 48, 16},
-      {"10,000 x 10,000 at 24 bits", hugeColour, L"画像が大きすぎます", 48, 16},
-      {"10,000 x 10,000 at 1 bit: what the menu can show", hugeMono, nullptr, 400, 600},
-  };
-  for (const auto& c : cases) {
-    errors.Messages.clear();
-    choose(d.BBG1(), c.Path);
-    if (c.Problem) {
-      ASSERT_EQ(errors.Messages.size(), 1u) << c.Case;
-      EXPECT_NE(errors.Messages[0].find(c.Problem), std::wstring::npos) << c.Case;
-      EXPECT_NE(errors.Messages[0].find(c.Path), std::wstring::npos) << c.Case;
-    } else {
-      EXPECT_TRUE(errors.Messages.empty()) << c.Case;
-      EXPECT_EQ(d.NormalBackPath(), c.Path) << c.Case;  // a refused file leaves the choice
-      EXPECT_EQ(d.LBG1().Caption(), std::filesystem::path(c.Path).filename().wstring()) << c.Case;
-    }
-    EXPECT_EQ(d.NormalBack().Width(), c.Width) << c.Case;
-    EXPECT_EQ(d.NormalBack().Height(), c.Height) << c.Case;
-  }
-  // The chequered picture's top-left corner, as it was.
-  TBitmap& kept = const_cast<TBitmap&>(d.NormalBack());
-  EXPECT_EQ(::GetPixel(kept.Canvas().Handle(), 0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(::GetPixel(kept.Canvas().Handle(), 399, 598), RGB(255, 255, 255));
-
-  choose(d.BBG1(), twoColours);
-  choose(d.BBG2(), hugeMono);
-  Click(d.BNoBG2());
-  EXPECT_EQ(d.LBG2().Caption(), L"(なし)");
-  EXPECT_TRUE(d.ActiveBack().Empty());
-  Click(d.BOK());
-  EXPECT_EQ(styler.InActiveBitmap().Width(), 48);
-  EXPECT_EQ(::GetPixel(const_cast<TBitmap&>(styler.InActiveBitmap()).Canvas().Handle(), 30, 5), RGB(0, 0, 255));
-  EXPECT_TRUE(styler.ActiveBitmap().Empty());
-  const std::wstring stored = StoredIni();
-  EXPECT_NE(stored.find(L"BG1=" + twoColours + L"\r\nBG2=\r\n"), std::wstring::npos) << stored;
-
-  // Read back: the emptied one stays empty rather than going back to its default file.
-  dialog.reset();
-  TWinSetting& again = Create();
-  EXPECT_EQ(again.NormalBack().Width(), 48);
-  EXPECT_EQ(again.LBG1().Caption(), L"two.bmp");
-  EXPECT_TRUE(again.ActiveBack().Empty());
-  EXPECT_EQ(again.ActiveBackPath(), L"");
-  EXPECT_EQ(styler.InActiveBitmap().Height(), 16);
+  EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);  // the registry is the only record
+  write(saved);
 }
 
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
