@@ -18,6 +18,7 @@
 #include "framework/open_dialog.h"
 #include "framework/panel.h"
 #include "menu/cool_menu.h"
+#include "menu/menu_theme.h"
 #include "settings/background_picture.h"
 #include "settings/ini_gt.h"
 #include "settings/ini_location.h"
@@ -344,6 +345,8 @@ void TWinSetting::LoadSettings() {
   }
   ShowBackgroundNames();
   FCStartup->SetChecked(FStartWithWindows.Enabled());
+  // The swatches show the colours as the menus will, in the theme of the moment.
+  for (TLabel* swatch : {FLColor1, FLColor2, FLBColor1, FLBColor2}) swatch->SetColorScheme(MenuColorScheme());
   if (!problems.empty()) Application().ShowException(Exception(Joined(problems)));
 }
 
