@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <string_view>
 
 #include "app/menu_folder.h"
 #include "app/pointer_wake.h"
@@ -17,6 +18,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "framework/timer.h"
+#include "menu/menu_theme.h"
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
 #include "tamarind_version.h"
@@ -122,6 +124,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
   SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
   SetMessageHandler(WM_HOTKEY, [this](TMessage& message) { WMHotKey(message); });
+  SetMessageHandler(WM_SETTINGCHANGE, [this](TMessage& message) { WMSettingChange(message); });
 }
 
 TWinMain::~TWinMain() = default;
@@ -313,6 +316,14 @@ void TWinMain::WMGesturePopup(TMessage& message) {
     return;
   }
   PopupAtPointer();
+}
+
+void TWinMain::WMSettingChange(TMessage& message) {
+  // A switch between light and dark apps names this area; high contrast comes with its own
+  // flag. The next menu shown takes the new look.
+  const auto* area = reinterpret_cast<const wchar_t*>(message.LParam);
+  if ((area && std::wstring_view(area) == L"ImmersiveColorSet") || message.WParam == SPI_SETHIGHCONTRAST)
+    RefreshMenuTheme();
 }
 
 void TWinMain::WMHotKey(TMessage& message) {

@@ -66,6 +66,7 @@ public:
   // The launcher's hotkey: opens the launcher menu at the pointer as a circle does, or closes
   // the menu that is open.
   void WMHotKey(TMessage& message);
+  void WMSettingChange(TMessage& message);
   // Registers `hotkey` in place of the one before; a combination another program holds is
   // reported, and tried again at the next start.
   void ApplyHotkey(const THotkey& hotkey);

@@ -29,10 +29,16 @@ void TBrush::SetBitmap(const TBitmap* bitmap) {
   FBitmap = bitmap;
 }
 
+void TBrush::SetColorScheme(const TColorScheme* scheme) {
+  if (scheme == FScheme) return;
+  Changing();
+  FScheme = scheme;
+}
+
 HBRUSH TBrush::Handle() {
   if (FBitmap || FStyle == TBrushStyle::bsSolid) {
     if (!FHandle) {
-      FHandle.Reset(FBitmap ? ::CreatePatternBrush(FBitmap->Handle()) : ::CreateSolidBrush(ColorToRGB(FColor)));
+      FHandle.Reset(FBitmap ? ::CreatePatternBrush(FBitmap->Handle()) : ::CreateSolidBrush(ColorToRGB(FColor, FScheme)));
       if (!FHandle) throw Exception(L"ブラシを作成できません");
     }
     return FHandle.Get();

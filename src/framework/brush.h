@@ -27,6 +27,9 @@ public:
   const TBitmap* Bitmap() const { return FBitmap; }
   void SetBitmap(const TBitmap* bitmap);
 
+  // Where system colour references come from; not owned, null for the system itself.
+  void SetColorScheme(const TColorScheme* scheme);
+
   HBRUSH Handle();
 
   std::function<void()> OnChanging;
@@ -37,5 +40,6 @@ private:
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
   const TBitmap* FBitmap = nullptr;
+  const TColorScheme* FScheme = nullptr;
   TBrushHandle FHandle;
 };

@@ -34,6 +34,12 @@ HDC TCanvas::Handle() const {
   return FDC;
 }
 
+void TCanvas::SetColorScheme(const TColorScheme* scheme) {
+  FScheme = scheme;
+  FBrush.SetColorScheme(scheme);
+  FPen.SetColorScheme(scheme);
+}
+
 void TCanvas::SelectBrush() {
   HDC dc = Handle();
   HGDIOBJ previous = ::SelectObject(dc, FBrush.Handle());
@@ -42,7 +48,7 @@ void TCanvas::SelectBrush() {
     ::SetBkMode(dc, TRANSPARENT);
   } else {
     ::SetBkMode(dc, OPAQUE);
-    ::SetBkColor(dc, ColorToRGB(FBrush.Color()));
+    ::SetBkColor(dc, ColorToRGB(FBrush.Color(), FScheme));
   }
 }
 
@@ -55,7 +61,7 @@ void TCanvas::SelectFont() {
   HDC dc = Handle();
   HGDIOBJ previous = ::SelectObject(dc, FFont.Handle());
   if (!FOriginalFont) FOriginalFont = previous;
-  ::SetTextColor(dc, ColorToRGB(FFont.Color()));
+  ::SetTextColor(dc, ColorToRGB(FFont.Color(), FScheme));
 }
 
 void TCanvas::DeselectBrush() {
@@ -80,7 +86,7 @@ void TCanvas::FillRect(const TRect& rect) {
 }
 
 void TCanvas::FillRectWith(const TRect& rect, TColor color) {
-  TBrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  TBrushHandle brush(::CreateSolidBrush(ColorToRGB(color, FScheme)));
   if (!brush) throw Exception(L"ブラシを作成できません");
   FillRectWith(rect, brush.Get());
 }
@@ -107,7 +113,7 @@ void TCanvas::RasterCopy(int x, int y, TBitmap& source, DWORD rop, COLORREF fore
 
 void TCanvas::StretchTransparent(const TRect& to, TBitmap& bitmap, TColor transparent) {
   ::TransparentBlt(Handle(), to.Left, to.Top, to.Width(), to.Height(), bitmap.Canvas().Handle(), 0, 0, bitmap.Width(),
-                   bitmap.Height(), ColorToRGB(transparent));
+                   bitmap.Height(), ColorToRGB(transparent, FScheme));
 }
 
 void TCanvas::DrawIconAt(int x, int y, HICON icon) { ::DrawIcon(Handle(), x, y, icon); }

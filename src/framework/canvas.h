@@ -28,6 +28,8 @@ public:
   TBrush& Brush() { return FBrush; }
   TPen& Pen() { return FPen; }
   TFont& Font() { return FFont; }
+  // Where the canvas takes system colour references from; not owned, null for the system.
+  void SetColorScheme(const TColorScheme* scheme);
 
   void FillRect(const TRect& rect);
   // Fills with a colour or a brush of its own, leaving the canvas's brush as it is.
@@ -69,6 +71,7 @@ private:
   TBrush FBrush;
   TPen FPen;
   TFont FFont;
+  const TColorScheme* FScheme = nullptr;
   // The context's own objects, while ours are selected.
   HGDIOBJ FOriginalBrush = nullptr;
   HGDIOBJ FOriginalPen = nullptr;

@@ -1,7 +1,9 @@
 #pragma once
 // Colours: an RGB value in the low three bytes (red lowest), or a reference to a system colour,
 // 0x80000000 plus the system's colour index, resolved when the colour is used.
+#include <array>
 #include <cstdint>
+#include <optional>
 
 using TColor = std::uint32_t;
 
@@ -39,6 +41,10 @@ struct TRgb {
   std::uint8_t Blue = 0;
   constexpr bool operator==(const TRgb&) const = default;
 };
+
+// RGB values that stand in for some of the system's colours on a surface with a look of its
+// own; the colours it leaves empty stay the system's.
+using TColorScheme = std::array<std::optional<TRgb>, MaxSystemColorIndex + 1>;
 
 constexpr bool IsSystemColor(TColor color) {
   return color >= SystemColorBase && color <= SystemColorBase + MaxSystemColorIndex;

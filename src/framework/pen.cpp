@@ -5,16 +5,25 @@
 
 void TPen::SetColor(TColor color) {
   if (color == FColor) return;
-  if (FHandle) {
-    if (OnChanging) OnChanging();
-    FHandle.Reset();
-  }
+  Changing();
   FColor = color;
+}
+
+void TPen::SetColorScheme(const TColorScheme* scheme) {
+  if (scheme == FScheme) return;
+  Changing();
+  FScheme = scheme;
+}
+
+void TPen::Changing() {
+  if (!FHandle) return;
+  if (OnChanging) OnChanging();
+  FHandle.Reset();
 }
 
 HPEN TPen::Handle() {
   if (!FHandle) {
-    FHandle.Reset(::CreatePen(PS_SOLID, 1, ColorToRGB(FColor)));
+    FHandle.Reset(::CreatePen(PS_SOLID, 1, ColorToRGB(FColor, FScheme)));
     if (!FHandle) throw Exception(L"ペンを作成できません");
   }
   return FHandle.Get();

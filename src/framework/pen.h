@@ -16,11 +16,16 @@ public:
 
   TColor Color() const { return FColor; }
   void SetColor(TColor color);
+  // Where system colour references come from; not owned, null for the system itself.
+  void SetColorScheme(const TColorScheme* scheme);
   HPEN Handle();
 
   std::function<void()> OnChanging;
 
 private:
+  void Changing();
+
   TColor FColor = clBlack;
+  const TColorScheme* FScheme = nullptr;
   TPenHandle FHandle;
 };

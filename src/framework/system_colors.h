@@ -4,6 +4,7 @@
 
 #include "framework/color.h"
 
-// The RGB value for drawing: system colour references take the current system colour.
-COLORREF ColorToRGB(TColor color);
+// The RGB value for drawing: system colour references take the scheme's colour where it has
+// one, else the current system colour.
+COLORREF ColorToRGB(TColor color, const TColorScheme* scheme = nullptr);
 TRgb ResolveRgb(TColor color);

@@ -168,6 +168,12 @@ void TWinControl::SetColor(TColor color) {
   Invalidate();
 }
 
+void TWinControl::SetColorScheme(const TColorScheme* scheme) {
+  FScheme = scheme;
+  FBrush.SetColorScheme(scheme);
+  Invalidate();
+}
+
 void TWinControl::SetEnabled(bool enabled) {
   FEnabled = enabled;
   if (FHandle) ::EnableWindow(FHandle, enabled);
@@ -256,8 +262,8 @@ bool TWinControl::ReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&
 }
 
 bool TWinControl::ColorMessage(HDC dc, LRESULT& result) {
-  ::SetTextColor(dc, ColorToRGB(FFont.Color()));
-  ::SetBkColor(dc, ColorToRGB(FBrush.Color()));
+  ::SetTextColor(dc, ColorToRGB(FFont.Color(), FScheme));
+  ::SetBkColor(dc, ColorToRGB(FBrush.Color(), FScheme));
   result = reinterpret_cast<LRESULT>(FBrush.Handle());
   return true;
 }

@@ -57,6 +57,8 @@ public:
   void SetFont(const TFontDescription& font);
   TColor Color() const { return FBrush.Color(); }
   void SetColor(TColor color);
+  // Where the control takes system colour references from; not owned, null for the system.
+  void SetColorScheme(const TColorScheme* scheme);
 
   bool Enabled() const { return FEnabled; }
   virtual void SetEnabled(bool enabled);
@@ -146,6 +148,7 @@ private:
   bool FRealigning = false;
   TFont FFont;
   TBrush FBrush;
+  const TColorScheme* FScheme = nullptr;
   bool FEnabled = true;
   bool FLeftButtonDown = false;
   bool FClicked = false;

@@ -8,6 +8,7 @@
 #include "menu/cool_menu.h"
 #include "menu/item_background.h"
 #include "menu/item_drawing.h"
+#include "menu/menu_theme.h"
 #include "menu/shared_glyphs.h"
 #include "menu/tile_cache.h"
 
@@ -20,6 +21,7 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   // Every request starts from a clean drawing state and leaves nothing selected behind, even
   // when a painter fails half-way.
   TCanvas canvas;
+  canvas.SetColorScheme(MenuColorScheme());
   canvas.Bind(request.hDC);
   const int saved = canvas.SaveState();
   try {

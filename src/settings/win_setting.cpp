@@ -18,6 +18,8 @@
 #include "framework/open_dialog.h"
 #include "framework/panel.h"
 #include "menu/cool_menu.h"
+#include "menu/menu_theme.h"
+#include "settings/background_picture.h"
 #include "settings/ini_gt.h"
 #include "settings/ini_location.h"
 #include "settings/setting_keys.h"
@@ -25,8 +27,9 @@
 namespace {
 
 constexpr int DialogClientWidth = 440;
-// Taller than the dialog first was by the hotkey row, which sits above the buttons.
-constexpr int DialogClientHeight = 356;
+// Taller than the dialog first was by the rows below the banner group: the hotkey, starting
+// with Windows, and the two background pictures (the groups above are full).
+constexpr int DialogClientHeight = 467;
 constexpr int PanelHeight = 41;
 
 constexpr wchar_t SampleText[] = L"ABCあいう";
@@ -74,7 +77,8 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FRebuildMenu(std::move(rebuildMenu)),
       FEnableGesture(std::move(enableGesture)),
       FApplyHotkey(std::move(applyHotkey)),
-      FHost(host) {
+      FHost(host),
+      FStartWithWindows(host.ExecutablePath()) {
   SetClientSize(DialogClientWidth, DialogClientHeight);
   MakeControls();
 
@@ -185,6 +189,17 @@ void TWinSetting::MakeControls() {
   FHKHotkey = &Place<THotKeyControl>(nullptr, 104, 290, 121, 20);
   // The control cannot take the Windows key itself.
   FCHotkeyWin = checkBox(232, 291, 49, L"Win");
+  FCStartup = checkBox(16, 318, 193, L"Windows の起動時に開始する");
+
+  // Beneath the item groups, in the same columns.
+  FGroupBox4 = group(8, 342, 76, L"項目の背景");
+  FBBG1 = button(FGroupBox4, 16, 20, 75, L"背景...", &TWinSetting::BBG1Click);
+  FBNoBG1 = button(FGroupBox4, 104, 20, 81, L"なし", &TWinSetting::BNoBG1Click);
+  FLBG1 = &Place<TLabel>(FGroupBox4, 16, 52, 169, 14);
+  FGroupBox5 = group(216, 342, 76, L"選択項目の背景");
+  FBBG2 = button(FGroupBox5, 16, 20, 75, L"背景...", &TWinSetting::BBG2Click);
+  FBNoBG2 = button(FGroupBox5, 104, 20, 81, L"なし", &TWinSetting::BNoBG2Click);
+  FLBG2 = &Place<TLabel>(FGroupBox5, 16, 52, 169, 14);
 
   FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
@@ -262,17 +277,6 @@ void TWinSetting::ReadColor(std::vector<std::wstring>& problems, const wchar_t* 
   swatch.SetColor(color);
 }
 
-void TWinSetting::LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture) {
-  // A missing picture is no error: the picture stays as it was.
-  std::error_code ignored;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), ignored)) return;
-  try {
-    picture.LoadFromFile(path);
-  } catch (const Exception& error) {
-    problems.push_back(error.Message());
-  }
-}
-
 TWinSetting::TSettingPlace TWinSetting::PlaceOf(TSettingId id) {
   using enum TSettingId;
   switch (id) {
@@ -331,8 +335,18 @@ void TWinSetting::LoadSettings() {
         break;
     }
   }
-  LoadPicture(problems, FNormalBackPath, FNormalBack);
-  LoadPicture(problems, FActiveBackPath, FActiveBack);
+  // A picture file that is missing or unreadable means no picture, without a word: the user
+  // hears about a bad file when choosing it.
+  for (auto [path, picture] : {std::pair{&FNormalBackPath, &FNormalBack}, std::pair{&FActiveBackPath, &FActiveBack}}) {
+    if (path->empty())
+      picture->SetSize(0, 0);
+    else
+      LoadBackgroundPicture(*path, *picture);
+  }
+  ShowBackgroundNames();
+  FCStartup->SetChecked(FStartWithWindows.Enabled());
+  // The swatches show the colours as the menus will, in the theme of the moment.
+  for (TLabel* swatch : {FLColor1, FLColor2, FLBColor1, FLBColor2}) swatch->SetColorScheme(MenuColorScheme());
   if (!problems.empty()) Application().ShowException(Exception(Joined(problems)));
 }
 
@@ -380,6 +394,8 @@ void TWinSetting::ApplySettings() {
   banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
+  FStyler.SetInActiveBitmap(FNormalBack.Empty() ? nullptr : &FNormalBack);
+  FStyler.SetActiveBitmap(FActiveBack.Empty() ? nullptr : &FActiveBack);
   FEnableGesture(FCGesture->Checked());
   FApplyHotkey(Hotkey());
   FRebuildMenu(*this);
@@ -407,7 +423,16 @@ void TWinSetting::BOKClick(TComponent*) {
   } catch (const Exception& error) {
     Application().ShowException(error);
   }
+  StoreStartup();
   ApplySettings();
+}
+
+void TWinSetting::StoreStartup() {
+  try {
+    FStartWithWindows.SetEnabled(FCStartup->Checked());
+  } catch (const Exception& error) {
+    Application().ShowException(error);
+  }
 }
 
 void TWinSetting::BCancelClick(TComponent*) {
@@ -442,9 +467,34 @@ void TWinSetting::ChooseBackground(std::wstring& path, TBitmap& picture) {
   FOPDialog->SetFileName(path);
   FOPDialog->InitialDir = std::filesystem::path(path).parent_path().wstring();
   if (!FOPDialog->Execute(Handle())) return;
+  // A file that gives no picture is reported and leaves the choice as it was.
+  TBitmap chosen;
+  const std::wstring problem = LoadBackgroundPicture(FOPDialog->FileName(), chosen);
+  if (!problem.empty()) {
+    Application().ShowException(Exception(problem));
+    return;
+  }
   path = FOPDialog->FileName();
-  picture.LoadFromFile(path);
+  picture.Assign(&chosen);
+  ShowBackgroundNames();
+}
+
+void TWinSetting::RemoveBackground(std::wstring& path, TBitmap& picture) {
+  // An empty path, unlike a missing key, stays empty at the next start.
+  path.clear();
+  picture.SetSize(0, 0);
+  ShowBackgroundNames();
+}
+
+void TWinSetting::ShowBackgroundNames() {
+  const auto name = [](const std::wstring& path, const TBitmap& picture) {
+    return picture.Empty() ? std::wstring(L"(なし)") : std::filesystem::path(path).filename().wstring();
+  };
+  FLBG1->SetCaption(name(FNormalBackPath, FNormalBack));
+  FLBG2->SetCaption(name(FActiveBackPath, FActiveBack));
 }
 
 void TWinSetting::BBG1Click(TComponent*) { ChooseBackground(FNormalBackPath, FNormalBack); }
 void TWinSetting::BBG2Click(TComponent*) { ChooseBackground(FActiveBackPath, FActiveBack); }
+void TWinSetting::BNoBG1Click(TComponent*) { RemoveBackground(FNormalBackPath, FNormalBack); }
+void TWinSetting::BNoBG2Click(TComponent*) { RemoveBackground(FActiveBackPath, FActiveBack); }

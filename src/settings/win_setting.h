@@ -12,6 +12,7 @@
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
 #include "settings/setting_keys.h"
+#include "settings/start_with_windows.h"
 
 class TButton;
 class TCheckBox;
@@ -64,6 +65,8 @@ public:
   void ETextChange(TComponent* sender);
   void BBG1Click(TComponent* sender);
   void BBG2Click(TComponent* sender);
+  void BNoBG1Click(TComponent* sender);
+  void BNoBG2Click(TComponent* sender);
 
   bool ShowIcons() const override;
   bool SplitColumns() const override;
@@ -93,6 +96,14 @@ public:
   TCheckBox& CVert() const { return *FCVert; }
   THotKeyControl& HKHotkey() const { return *FHKHotkey; }
   TCheckBox& CHotkeyWin() const { return *FCHotkeyWin; }
+  TCheckBox& CStartup() const { return *FCStartup; }
+  TButton& BBG1() const { return *FBBG1; }
+  TButton& BNoBG1() const { return *FBNoBG1; }
+  TLabel& LBG1() const { return *FLBG1; }
+  TButton& BBG2() const { return *FBBG2; }
+  TButton& BNoBG2() const { return *FBNoBG2; }
+  TLabel& LBG2() const { return *FLBG2; }
+  TOpenDialog& OPDialog() const { return *FOPDialog; }
   // The hotkey as the control and the Win check box hold it.
   THotkey Hotkey() const;
   void SetHotkey(const THotkey& hotkey);
@@ -123,10 +134,14 @@ private:
   void ChooseFont(TLabel& sample, bool needsDoubleByteCharset);
   void ChooseColor(TLabel& swatch);
   void ChooseBackground(std::wstring& path, TBitmap& picture);
+  void RemoveBackground(std::wstring& path, TBitmap& picture);
+  // The labels name the pictures in use.
+  void ShowBackgroundNames();
   void ReadFont(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& sample);
   void ReadColor(std::vector<std::wstring>& problems, const wchar_t* section, const wchar_t* key, TLabel& swatch,
                  TColor defaultValue);
-  void LoadPicture(std::vector<std::wstring>& problems, const std::wstring& path, TBitmap& picture);
+  // Puts the Run value in place of the one before, as the check box says; a refusal is shown.
+  void StoreStartup();
   // Puts the stored hotkey into the controls; a text that cannot be read is reported.
   void ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key);
   // The text to save: the stored one while the controls hold what it showed.
@@ -137,6 +152,7 @@ private:
   TEnableGesture FEnableGesture;
   TApplyHotkey FApplyHotkey;
   const TIniGTHost& FHost;
+  TStartWithWindows FStartWithWindows;
 
   TGroupBox* FGroupBox1;
   TButton* FBFont1;
@@ -168,6 +184,15 @@ private:
   TLabel* FLabelHotkey;
   THotKeyControl* FHKHotkey;
   TCheckBox* FCHotkeyWin;
+  TCheckBox* FCStartup;
+  TGroupBox* FGroupBox4;
+  TButton* FBBG1;
+  TButton* FBNoBG1;
+  TLabel* FLBG1;
+  TGroupBox* FGroupBox5;
+  TButton* FBBG2;
+  TButton* FBNoBG2;
+  TLabel* FLBG2;
   TPanel* FPanel1;
   TButton* FBOK;
   TButton* FBCancel;

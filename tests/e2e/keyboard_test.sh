@@ -55,7 +55,9 @@ open_settings_dialog
 xdotool mousemove --window "$dialog" 160 300 click 1 sleep 0.3 key ctrl+alt+k
 sleep 0.5
 screenshot keyboard-dialog
-xdotool mousemove --window "$dialog" 260 335 click 1
+# OK stands on the panel along the dialog's bottom edge.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove --window "$dialog" 260 $((HEIGHT - 41 + 20)) click 1
 wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "OK did not close the dialog"
 [ -f "$ini" ] || fail "OK wrote no INI file"
 grep -A1 $'^\\[Hotkey\\]\r$' "$ini" | grep -q $'^Key=Ctrl+Alt+K\r$' ||

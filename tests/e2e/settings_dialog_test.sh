@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # The settings dialog: the command menu's first item opens "表示の設定" at its place and size;
 # switching the file icons off and confirming with OK changes the launcher menu at once, switching
-# the gesture off leaves circles without effect; leaving the program writes the INI file beside it.
+# the gesture off leaves circles without effect; "Windows の起動時に開始する" puts the program into
+# the current user's Run key and takes it out again; leaving the program writes the INI file beside it.
 source "$(dirname "$0")/lib.sh" "$@"
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+# The Run value "Tamarind", empty when there is none.
+run_value() {
+  "$WINELOADER" reg query "$run_key" /v Tamarind 2>/dev/null | tr -d '\r' | sed -n 's/^ *Tamarind *REG_SZ *//p' || true
+}
+"$WINELOADER" reg delete "$run_key" /v Tamarind /f >/dev/null 2>&1 || true
 
 mkdir -p "$work/Menu"
 touch "$work/Menu/notes.txt" "$work/Menu/Report.html" "$work/Menu/table.csv"
@@ -33,18 +41,30 @@ screenshot settings-dialog
 # Without a window manager Wine's X window is the dialog's client area, inside a frame that
 # stands at 205, 133: a few pixels of border to the left, border and caption above.
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 356 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq 440 ] && [ "$HEIGHT" -eq 467 ] || fail "the dialog's client area is ${WIDTH}x$HEIGHT"
 [ $((X - 205)) -ge 1 ] && [ $((X - 205)) -le 10 ] && [ $((Y - 133)) -ge 15 ] && [ $((Y - 133)) -le 40 ] ||
   fail "the dialog's client area starts at $X,$Y"
-# "ファイルのアイコンを表示する" and "円を描いてメニューを開く" off, then Enter presses the
-# default button, OK.
+# "ファイルのアイコンを表示する" and "円を描いてメニューを開く" off, "Windows の起動時に開始する"
+# on, then Enter presses the default button, OK.
 xdotool mousemove --window "$dialog" 236 144 click 1
 xdotool mousemove --window "$dialog" 236 192 click 1
+xdotool mousemove --window "$dialog" 24 326 click 1
 sleep 0.3
 screenshot settings-dialog-switched
 xdotool key Return
 # The dialog lives as long as the program: OK hides it.
 wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
+sleep 1
+expected="\"$("$WINELOADER" winepath -w "$work/tamarind.exe" 2>/dev/null | tr -d '\r')\""
+[ "$(run_value | tr 'A-Z' 'a-z')" = "$(echo "$expected" | tr 'A-Z' 'a-z')" ] ||
+  fail "the Run value is '$(run_value)', not $expected"
+# The next opening shows the box ticked from the registry; unticked and confirmed, the value goes.
+open_settings_dialog
+xdotool mousemove --window "$dialog" 24 326 click 1
+sleep 0.3
+xdotool key Return
+wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
+[ -z "$(run_value)" ] || fail "unticking left the Run value '$(run_value)'"
 sleep 1
 
 without_icons=$(icon_strip_colours no-icons)

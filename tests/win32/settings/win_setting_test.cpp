@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -306,6 +307,56 @@ TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserS
   EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
+// Which Run values count as this program's, and what OK leaves there. The prefix's value is
+// put back afterwards.
+TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecutable) {
+  static constexpr wchar_t Run[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const auto read = []() -> std::optional<std::wstring> {
+    wchar_t value[1024] = {};
+    DWORD bytes = sizeof value;
+    if (::RegGetValueW(HKEY_CURRENT_USER, Run, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes)) return {};
+    return value;
+  };
+  const auto write = [&](const std::optional<std::wstring>& value) {
+    if (!value) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind");
+    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", REG_SZ, value->c_str(), DWORD(value->size() * 2 + 2));
+  };
+  const std::optional<std::wstring> saved = read();
+  const std::wstring self = folder / L"tamarind.exe", quoted = L"\"" + self + L"\"";
+  const std::wstring copy = L"\"" + folder.WriteFile(L"copy\\tamarind.exe") + L"\" /x";
+  std::wstring upper = quoted;
+  ::CharUpperBuffW(upper.data(), DWORD(upper.size()));
+  TWinSetting& d = Create();
+  // The rows added below the others come in reading order.
+  const HWND tabOrder[] = {d.CHotkeyWin().Handle(), d.CStartup().Handle(), d.BBG1().Handle(), d.BNoBG1().Handle(),
+                           d.BBG2().Handle(),       d.BNoBG2().Handle(),   d.BOK().Handle()};
+  for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+    EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), tabOrder[i], FALSE), tabOrder[i + 1]) << i;
+  const struct {
+    const char* Case;
+    std::optional<std::wstring> Before;
+    bool Shown, Chosen;
+    std::optional<std::wstring> After;
+  } cases[] = {
+      {"none, ticked", {}, false, true, quoted},
+      {"this file in capitals, unticked", upper, true, false, {}},
+      {"this file unquoted: rewritten", self, true, true, quoted},
+      {"another copy, left alone", copy, false, false, copy},
+      {"another copy, ticked", copy, false, true, quoted},
+      {"where this file was before, unticked", L"\"" + (folder / L"gone\\tamarind.exe") + L"\"", false, false, {}},
+  };
+  for (const auto& c : cases) {
+    write(c.Before);
+    d.FormShow(&d);
+    EXPECT_EQ(d.CStartup().Checked(), c.Shown) << c.Case;
+    if (c.Chosen != c.Shown) Click(d.CStartup());
+    Click(d.BOK());
+    EXPECT_EQ(read(), c.After) << c.Case;
+  }
+  EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);  // the registry is the only record
+  write(saved);
+}
+
 TEST_F(WinSettingTest, OkSavesAppliesAndRebuilds) {
   TWinSetting& d = Create();
   d.CShowIcon().SetChecked(false);
@@ -396,18 +447,15 @@ TEST_F(WinSettingTest, StoredValuesAreTrimmedAndBounded) {
 }
 
 TEST_F(WinSettingTest, AMalformedValueIsReportedOnceAndTheOthersAreStillReadAndApplied) {
-  folder.WriteFile(L"NormalBack.Bmp", "not a picture");
   StoreIni(L"[Menu]\r\nColor1=0xZZ\r\nColor2=0x000000FF\r\n[Banner]\r\nCaption=After\r\nFont.Color=oops\r\n");
   TErrorBoxCapture errors;
   TWinSetting& d = Create();
   ASSERT_EQ(errors.Messages.size(), 1u);
   EXPECT_NE(errors.Messages[0].find(L"'$ZZ' は整数ではありません"), std::wstring::npos);
-  EXPECT_NE(errors.Messages[0].find(L"NormalBack.Bmp"), std::wstring::npos);
   EXPECT_EQ(d.LColor1().Color(), clMenu);               // the setting's default
   EXPECT_EQ(d.LColor2().Color(), TColor{0x000000FF});   // read after the bad one
   EXPECT_EQ(d.LBFont().Font(), TFontDescription{});
   EXPECT_EQ(d.EText().Text(), L"After");
-  EXPECT_TRUE(d.NormalBack().Empty());
   EXPECT_EQ(rebuilds, 1);  // the launcher menu is built all the same
   EXPECT_EQ(styler.Banner().Caption(), L"After");
 }
@@ -544,7 +592,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         EXPECT_EQ(frame.left, 205);
         EXPECT_EQ(frame.top, 133);
         EXPECT_EQ(d.ClientWidth(), 440);
-        EXPECT_EQ(d.ClientHeight(), 356);  // the hotkey row added below the others
+        EXPECT_EQ(d.ClientHeight(), 467);  // rows added below the others
         wchar_t caption[32] = {};
         ::GetWindowTextW(d.Handle(), caption, 32);
         EXPECT_EQ(std::wstring(caption), L"表示の設定");
@@ -553,7 +601,7 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
         const TWindowCapture shot(d.Handle());
         shot.SavePng(L"settings_dialog.png");
         // Dark caption text on the OK button (panel at the bottom, button at 216, 8).
-        const RECT ok{216 + 8, 356 - 41 + 8 + 4, 216 + 89 - 8, 356 - 41 + 8 + 21};
+        const RECT ok{216 + 8, 467 - 41 + 8 + 4, 216 + 89 - 8, 467 - 41 + 8 + 21};
         EXPECT_GT(shot.Count(ok, [](COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80; }), 10);
         Click(d.BCancel());
         return true;

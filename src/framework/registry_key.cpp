@@ -1,0 +1,64 @@
+#include "framework/registry_key.h"
+
+#include "framework/exception.h"
+
+TRegistryKey TRegistryKey::OpenForReading(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) key = nullptr;
+  return TRegistryKey(key, path);
+}
+
+TRegistryKey TRegistryKey::OpenForWriting(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    throw Exception(L"レジストリキー " + path + L" を開けません");
+  return TRegistryKey(key, path);
+}
+
+std::optional<std::wstring> TRegistryKey::ReadString(const std::wstring& name) const {
+  if (!Exists()) return std::nullopt;
+  // The size can change between the two calls; ask again until the value fits.
+  for (;;) {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (::RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+      return std::nullopt;
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD got = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    const LSTATUS status = ::RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type,
+                                              reinterpret_cast<BYTE*>(value.data()), &got);
+    if (status == ERROR_MORE_DATA) continue;
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    // A stored string need not end with its terminator.
+    value.resize(got / sizeof(wchar_t));
+    while (!value.empty() && value.back() == L'\0') value.pop_back();
+    return value;
+  }
+}
+
+std::optional<DWORD> TRegistryKey::ReadDword(const std::wstring& name) const {
+  if (!Exists()) return std::nullopt;
+  DWORD type = 0;
+  DWORD value = 0;
+  DWORD bytes = sizeof value;
+  if (::RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return value;
+}
+
+void TRegistryKey::WriteString(const std::wstring& name, const std::wstring& value) {
+  const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  if (::RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
+      ERROR_SUCCESS)
+    throw Exception(FPath + L"\\" + name + L" に書き込めません");
+}
+
+void TRegistryKey::DeleteValue(const std::wstring& name) {
+  const LSTATUS status = ::RegDeleteValueW(FKey.Get(), name.c_str());
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+    throw Exception(FPath + L"\\" + name + L" を削除できません");
+}

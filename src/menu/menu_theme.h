@@ -1,0 +1,11 @@
+#pragma once
+// The menus' look follows the system's app theme: read on first use and again whenever the
+// system's settings change, so that the next menu shown takes a new theme without a restart.
+#include "framework/color.h"
+
+// Where the menus take their system colour references from: the dark palette while it
+// applies, else null (the system's own colours).
+const TColorScheme* MenuColorScheme();
+
+// Reads the theme again.
+void RefreshMenuTheme();
