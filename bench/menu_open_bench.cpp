@@ -27,8 +27,8 @@
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
-#include "settings/ini_gt_host.h"
 #include "settings/win_setting.h"
+#include "support/settings_host.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -38,19 +38,6 @@ using Clock = std::chrono::steady_clock;
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// Settings read from (and saved to) a folder of their own, so the look is the default one.
-class TBenchHost final : public TIniGTHost {
-public:
-  explicit TBenchHost(std::wstring executable) : FExecutable(std::move(executable)) {}
-  std::wstring ExecutablePath() const override { return FExecutable; }
-  std::wstring WindowsDirectory() const override { return L"C:\\windows"; }
-  std::int32_t ScreenPixelsPerInch() const override { return 96; }
-  void ShowWarning(const std::wstring&) const override {}
-
-private:
-  std::wstring FExecutable;
-};
 
 constexpr wchar_t BigFolderName[] = L"000 big";
 constexpr int ColumnLength = 20;  // the default
@@ -339,7 +326,7 @@ int main(int argc, char** argv) {
   FillMenuFolder(menuFolder, 3);
 
   const TTempFolder settingsFolder;
-  const TBenchHost host(settingsFolder / L"tamarind.exe");
+  const TQuietSettingsHost host(settingsFolder / L"tamarind.exe");
   // The program's main form, as at start-up: menu messages find their styler through it.
   TComponentPtr<TWinMain> win(&Application().CreateForm<TWinMain>());
   win->DirMon().SetActive(false);

@@ -17,9 +17,9 @@
 #include "framework/system_paths.h"
 #include "framework/timer.h"
 #include "launcher_fixture.h"
-#include "settings/ini_gt_host.h"
 #include "settings/win_setting.h"
 #include "support/message_pump.h"
+#include "support/settings_host.h"
 #include "support/user_input.h"
 
 namespace {
@@ -63,18 +63,6 @@ void SendKeys(std::initializer_list<WORD> keys) {
   HoldKeys(keys);
   ReleaseKeys(keys);
 }
-
-class TTestHost final : public TIniGTHost {
-public:
-  explicit TTestHost(std::wstring executable) : FExecutable(std::move(executable)) {}
-  std::wstring ExecutablePath() const override { return FExecutable; }
-  std::wstring WindowsDirectory() const override { return L"C:\\windows"; }
-  std::int32_t ScreenPixelsPerInch() const override { return 96; }
-  void ShowWarning(const std::wstring&) const override {}
-
-private:
-  std::wstring FExecutable;
-};
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -150,7 +138,7 @@ TEST_F(KeyboardLaunchTest, ACombinationAnotherProgramHoldsIsReportedAndEverySett
     std::ofstream ini(std::filesystem::path(MenuPath(L"Tamarind.ini")), std::ios::binary);
     ini << "[Menu]\r\nVertNum=7\r\n[Banner]\r\nCaption=Mine\r\n[Hotkey]\r\nKey=Ctrl+Alt+F7\r\n";
   }
-  const TTestHost host(exe);
+  const TQuietSettingsHost host(exe);
   std::vector<std::wstring> messages;
   Application().OnException = [&](const std::wstring& message) { messages.push_back(message); };
   TWinSetting& dialog = win->CreateSettingsDialog(host);

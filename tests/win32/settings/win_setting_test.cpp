@@ -23,23 +23,11 @@
 #include "settings/setting_keys.h"
 #include "controls/window_capture.h"
 #include "support/message_pump.h"
+#include "support/settings_host.h"
 #include "support/temp_folder.h"
 #include "support/test_forms.h"
 
 namespace {
-
-// The program seen as if it ran from a temporary folder, on a 96-dpi screen.
-class TTempHost final : public TIniGTHost {
-public:
-  explicit TTempHost(std::wstring executable) : FExecutable(std::move(executable)) {}
-  std::wstring ExecutablePath() const override { return FExecutable; }
-  std::wstring WindowsDirectory() const override { return ::WindowsDirectory(); }
-  std::int32_t ScreenPixelsPerInch() const override { return 96; }
-  void ShowWarning(const std::wstring&) const override {}
-
-private:
-  std::wstring FExecutable;
-};
 
 // Runs `step` from a timer inside whatever modal loop is running, until it returns true or
 // `timeoutMs` passed; then `giveUp` ends the loop so that no test hangs on an open window.
@@ -128,7 +116,7 @@ protected:
   static void Click(TWinControl& control) { ::SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
 
   TTempFolder folder;
-  TTempHost host;
+  TQuietSettingsHost host;
   TComponentPtr<TForm> owner;
   TCoolMenu& styler;
   TComponentPtr<TWinSetting> dialog;
