@@ -150,18 +150,24 @@ void TCanvas::FocusRect(const TRect& rect) {
   ::DrawFocusRect(Handle(), &r);
 }
 
-int TCanvas::SaveState() {
+TCanvasState TCanvas::SaveState() {
   HDC dc = Handle();
-  DeselectBrush();
-  DeselectPen();
-  DeselectFont();
-  return ::SaveDC(dc);
+  TCanvasState saved;
+  saved.Clip.Reset(::CreateRectRgn(0, 0, 0, 0));
+  if (!saved.Clip || ::GetClipRgn(dc, saved.Clip.Get()) != 1) saved.Clip.Reset();
+  saved.TextColor = ::GetTextColor(dc);
+  saved.BackColor = ::GetBkColor(dc);
+  saved.BackMode = ::GetBkMode(dc);
+  return saved;
 }
 
-void TCanvas::RestoreState(int saved) {
+void TCanvas::RestoreState(const TCanvasState& saved) {
   HDC dc = Handle();
   DeselectBrush();
   DeselectPen();
   DeselectFont();
-  ::RestoreDC(dc, saved);
+  ::SelectClipRgn(dc, saved.Clip.Get());
+  ::SetTextColor(dc, saved.TextColor);
+  ::SetBkColor(dc, saved.BackColor);
+  ::SetBkMode(dc, saved.BackMode);
 }

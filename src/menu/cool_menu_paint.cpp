@@ -23,7 +23,7 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   TCanvas canvas;
   canvas.SetColorScheme(MenuColorScheme());
   canvas.Bind(request.hDC);
-  const int saved = canvas.SaveState();
+  const TCanvasState saved = canvas.SaveState();
   try {
     // Nothing spills into neighbouring items or columns, whatever the painters reach for.
     ::IntersectClipRect(request.hDC, itemRect.Left, itemRect.Top, itemRect.Right, itemRect.Bottom);
