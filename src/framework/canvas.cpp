@@ -59,8 +59,9 @@ void TCanvas::SelectPen() {
 
 void TCanvas::SelectFont() {
   HDC dc = Handle();
-  HGDIOBJ previous = ::SelectObject(dc, FFont.Handle());
-  if (!FOriginalFont) FOriginalFont = previous;
+  // Ours stays selected until the font changes or the canvas lets go; selecting a font again
+  // is not free (several microseconds under Wine, per text).
+  if (!FOriginalFont) FOriginalFont = ::SelectObject(dc, FFont.Handle());
   ::SetTextColor(dc, ColorToRGB(FFont.Color(), FScheme));
 }
 

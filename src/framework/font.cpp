@@ -36,12 +36,21 @@ bool SameFace(const TFontDescription& a, const TFontDescription& b) {
 void TFont::Change(const TFontDescription& description) {
   if (!SameFace(description, FDescription) && FHandle) {
     if (OnChanging) OnChanging();
-    FHandle.Reset();
+    FHandle.reset();
   }
   FDescription = description;
 }
 
 void TFont::Assign(const TFontDescription& description) { Change(description); }
+
+void TFont::Assign(const TFont& other) {
+  if (&other == this) return;
+  Change(other.FDescription);
+  if (FHandle != other.SharedHandle()) {
+    if (FHandle && OnChanging) OnChanging();
+    FHandle = other.FHandle;
+  }
+}
 
 void TFont::SetName(const std::wstring& name) { ChangeField(&TFontDescription::Name, name); }
 
@@ -53,14 +62,17 @@ void TFont::SetCharset(std::uint8_t charset) { ChangeField(&TFontDescription::Ch
 
 void TFont::SetPitch(TFontPitch pitch) { ChangeField(&TFontDescription::Pitch, pitch); }
 
-HFONT TFont::Handle() {
+const std::shared_ptr<TFontHandle>& TFont::SharedHandle() const {
   if (!FHandle) {
     const LOGFONTW lf = ToLogFont(FDescription);
-    FHandle.Reset(::CreateFontIndirectW(&lf));
-    if (!FHandle) throw Exception(L"フォント " + FDescription.Name + L" を作成できません");
+    auto made = std::make_shared<TFontHandle>(::CreateFontIndirectW(&lf));
+    if (!*made) throw Exception(L"フォント " + FDescription.Name + L" を作成できません");
+    FHandle = std::move(made);
   }
-  return FHandle.Get();
+  return FHandle;
 }
+
+HFONT TFont::Handle() { return SharedHandle()->Get(); }
 
 void TFont::AdoptHandle(HFONT font) {
   LOGFONTW lf{};
@@ -69,7 +81,7 @@ void TFont::AdoptHandle(HFONT font) {
     throw Exception(L"フォントの属性を読み取れません");
   }
   if (OnChanging) OnChanging();
-  FHandle.Reset(font);
+  FHandle = std::make_shared<TFontHandle>(font);
   FDescription = FromLogFont(lf, FDescription.Color);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // A GDI font made from a font description on first use. Changing an attribute drops the
-// handle; whoever has it selected is told first so that it can put the old one back.
+// handle; whoever has it selected is told first so that it can put the old one back. A font
+// assigned from another shares that one's handle: a draw request's copy of a menu font then
+// makes no font of its own.
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/font_description.h"
@@ -17,7 +20,7 @@ public:
 
   const TFontDescription& Description() const { return FDescription; }
   void Assign(const TFontDescription& description);
-  void Assign(const TFont& other) { Assign(other.FDescription); }
+  void Assign(const TFont& other);
 
   const std::wstring& Name() const { return FDescription.Name; }
   void SetName(const std::wstring& name);
@@ -40,6 +43,7 @@ public:
   std::function<void()> OnChanging;
 
 private:
+  const std::shared_ptr<TFontHandle>& SharedHandle() const;
   void Change(const TFontDescription& description);
   template <typename T, typename V>
   void ChangeField(T TFontDescription::*field, const V& value) {
@@ -49,7 +53,7 @@ private:
   }
 
   TFontDescription FDescription;
-  TFontHandle FHandle;
+  mutable std::shared_ptr<TFontHandle> FHandle;  // made on first use
 };
 
 // The description as the system's font record (face names longer than 31 characters are cut).

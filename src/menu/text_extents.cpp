@@ -1,6 +1,6 @@
 #include "menu/text_extents.h"
 
-#include "framework/gdi_handle.h"
+#include "framework/exception.h"
 #include "menu/item_drawing.h"
 
 namespace {
@@ -13,6 +13,11 @@ bool SameFace(TFontDescription a, const TFontDescription& b) {
 
 }  // namespace
 
+TTextExtents::TTextExtents() : FContext(::CreateCompatibleDC(nullptr)) {
+  if (!FContext) throw Exception(L"文字幅を測るデバイスコンテキストを作成できません");
+  FCanvas.Bind(FContext.Get());
+}
+
 int TTextExtents::Width(const TFontDescription& font, const std::wstring& text) {
   if (!SameFace(FFont, font) || FWidths.empty()) {
     FWidths.clear();
@@ -21,12 +26,6 @@ int TTextExtents::Width(const TFontDescription& font, const std::wstring& text) 
   }
   if (const auto known = FWidths.find(text); known != FWidths.end()) return known->second;
   if (FWidths.size() >= MaxTexts) FWidths.clear();
-  const TScreenDC screen;
-  FCanvas.Bind(screen.Get());
-  struct TUnbind {
-    TCanvas& Canvas;
-    ~TUnbind() { Canvas.Unbind(); }
-  } unbind{FCanvas};
   const int width = MenuTextExtent(FCanvas, text);
   FWidths.emplace(text, width);
   return width;

@@ -7,9 +7,11 @@
 
 #include "framework/canvas.h"
 #include "framework/font_description.h"
+#include "framework/gdi_handle.h"
 
 class TTextExtents {
 public:
+  TTextExtents();
   // The width of `text` in `font`, ampersands taken as mnemonic prefixes.
   int Width(const TFontDescription& font, const std::wstring& text);
   // The screen's fonts may have changed.
@@ -20,6 +22,9 @@ private:
   static constexpr size_t MaxTexts = 1 << 16;
 
   TFontDescription FFont;
-  TCanvas FCanvas;  // keeps the font's handle; bound to the screen only while measuring
+  // A context of our own keeps the font selected between texts: selecting a font is the
+  // dearest part of measuring one.
+  TMemoryDC FContext;
+  TCanvas FCanvas;
   std::unordered_map<std::wstring, int> FWidths;
 };

@@ -67,6 +67,28 @@ TEST_F(CanvasTest, LettingGoPutsTheContextsOwnObjectsBack) {
   EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen);
 }
 
+// A draw request's copy of a menu font shares its handle, and the font the canvas has
+// selected follows the copy's changes and outlives the original's.
+TEST_F(CanvasTest, AnAssignedFontSharesItsHandle) {
+  TFont menuFont;
+  menuFont.SetHeight(-30);
+  canvas().Font().Assign(menuFont);
+  EXPECT_EQ(canvas().Font().Handle(), menuFont.Handle());
+  TRect measured{0, 0, 0, 0};
+  canvas().TextInRect(measured, L"W", DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_GE(measured.Height(), 30);
+  menuFont.SetHeight(-10);  // the original makes a new handle; the selected one lives on
+  EXPECT_NE(canvas().Font().Handle(), menuFont.Handle());
+  EXPECT_EQ(::GetCurrentObject(canvas().Handle(), OBJ_FONT), canvas().Font().Handle());
+  LOGFONTW record{};
+  ASSERT_TRUE(::GetObjectW(canvas().Font().Handle(), sizeof(record), &record));
+  EXPECT_EQ(record.lfHeight, -30);
+  canvas().Font().Assign(menuFont);  // the canvas puts the old handle out before taking the new
+  measured = {0, 0, 0, 0};
+  canvas().TextInRect(measured, L"W", DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_LT(measured.Height(), 20);
+}
+
 TEST_F(CanvasTest, MeasuringDrawsNothing) {
   canvas().Font().SetHeight(-12);
   TRect r{0, 0, 0, 0};
