@@ -10,6 +10,8 @@
 #include "framework/check_box.h"
 #include "framework/color_dialog.h"
 #include "framework/custom_edit.h"
+#include "framework/dpi.h"
+#include "framework/dpi_scale.h"
 #include "framework/exception.h"
 #include "framework/font_dialog.h"
 #include "framework/group_box.h"
@@ -31,6 +33,7 @@ constexpr int DialogClientWidth = 440;
 // with Windows, and the two background pictures (the groups above are full).
 constexpr int DialogClientHeight = 467;
 constexpr int PanelHeight = 41;
+constexpr int NumberButtonWidth = 15;
 
 constexpr wchar_t SampleText[] = L"ABCあいう";
 
@@ -50,9 +53,10 @@ TFormDesign Design() {
   return design;
 }
 
-// The side banner is as wide as 1.2 character heights, rounded, within its one byte.
-std::uint8_t BannerWidthFor(const TFontDescription& font) {
-  const std::int32_t characterHeight = font.Height < 0 ? -font.Height : font.Height;
+// The side banner is as wide as 1.2 character heights, rounded, within its one byte. The width
+// is a 96-dpi size, scaled where the menu shows; the font's height is one for `dpi`.
+std::uint8_t BannerWidthFor(const TFontDescription& font, std::int32_t dpi) {
+  const std::int32_t characterHeight = MulDivRounded(font.Height < 0 ? -font.Height : font.Height, DesignDpi, dpi);
   return static_cast<std::uint8_t>((characterHeight * 12 + 5) / 10);
 }
 
@@ -78,9 +82,11 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FEnableGesture(std::move(enableGesture)),
       FApplyHotkey(std::move(applyHotkey)),
       FHost(host),
-      FStartWithWindows(host.ExecutablePath()) {
-  SetClientSize(DialogClientWidth, DialogClientHeight);
+      FStartWithWindows(host.ExecutablePath()),
+      FDpi(SystemDpi()) {
   MakeControls();
+  LayOut();
+  SetMessageHandler(WM_DPICHANGED, [this](TMessage& message) { DpiChanged(message); });
 
   FIniGT = &Make<TIniGT>(host);
   FIniGT->BeginLoading();
@@ -103,9 +109,9 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
 }
 
 template <typename T>
-T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int height) {
+T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int height, bool ownFont) {
   T& control = Make<T>();
-  control.SetBounds(left, top, width, height);
+  FPlacements.push_back({&control, {left, top, left + width, top + height}, ownFont});
   // Windows are made in this order, which is the order Tab walks.
   if (parent)
     control.SetParent(parent);
@@ -123,7 +129,7 @@ void TWinSetting::MakeControls() {
     return &made;
   };
   const auto sample = [this](TWinControl* parent, int top, const wchar_t* caption) {
-    TLabel& made = Place<TLabel>(parent, 104, top, 81, 25);
+    TLabel& made = Place<TLabel>(parent, 104, top, 81, 25, true);
     made.SetColor(clWhite);
     made.SetCaption(caption);
     return &made;
@@ -182,7 +188,6 @@ void TWinSetting::MakeControls() {
   FUDVertNum->SetEditOptions(TEditOptions{TEditOption::eoRightAlign});
   FUDVertNum->SetWrap(false);
   FUDVertNum->SetKeyCheck(true);
-  FUDVertNum->SetBtnWidth(15);
   FLabel4 = text(nullptr, 352, 234, L"個並べる");
   FCVert = checkBox(256, 256, 161, L"縦方向の分割腺を入れる");
   FLabelHotkey = text(nullptr, 16, 294, L"ホットキー");
@@ -201,10 +206,35 @@ void TWinSetting::MakeControls() {
   FBNoBG2 = button(FGroupBox5, 104, 20, 81, L"なし", &TWinSetting::BNoBG2Click);
   FLBG2 = &Place<TLabel>(FGroupBox5, 16, 52, 169, 14);
 
-  FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
+  FPanel1 = &Place<TPanel>(nullptr, 0, DialogClientHeight - PanelHeight, DialogClientWidth, PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
   FBCancel = button(FPanel1, 320, 8, 89, L"キャンセル", &TWinSetting::BCancelClick);
   SetDefaultButton(FBOK);
+}
+
+void TWinSetting::LayOut() {
+  const auto scaled = [this](int value) { return ScaleForDpi(value, FDpi); };
+  SetClientSize(scaled(DialogClientWidth), scaled(DialogClientHeight));
+  TFontDescription font;  // the default font, designed for 96 dpi
+  font.Height = scaled(font.Height);
+  for (const TPlacement& placement : FPlacements) {
+    const TRect& b = placement.Bounds;
+    placement.Control->SetBounds(scaled(b.Left), scaled(b.Top), scaled(b.Width()), scaled(b.Height()));
+    if (placement.OwnFont) continue;
+    placement.Control->SetFont(font);
+    // A label sized to its text measures it again in the new font.
+    if (auto* label = dynamic_cast<TLabel*>(placement.Control); label && label->AutoSize()) label->SetAutoSize(true);
+  }
+  FUDVertNum->SetBtnWidth(scaled(NumberButtonWidth));
+}
+
+void TWinSetting::DpiChanged(TMessage& message) {
+  FDpi = HIWORD(message.WParam);
+  LayOut();
+  const RECT& suggested = *reinterpret_cast<const RECT*>(message.LParam);
+  ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  message.Result = 0;
 }
 
 THotkey TWinSetting::Hotkey() const {
@@ -391,7 +421,7 @@ void TWinSetting::ApplySettings() {
   banner.SetFont(FLBFont->Font());
   banner.SetTopColor(FLBColor1->Color());
   banner.SetBottomColor(FLBColor2->Color());
-  banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
+  banner.SetBannerWidth(BannerWidthFor(FLBFont->Font(), SystemDpi()));
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
   FStyler.SetInActiveBitmap(FNormalBack.Empty() ? nullptr : &FNormalBack);
