@@ -199,7 +199,7 @@ void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, c
   const bool banner = IsBannerItem(item), selected = state & ODS_SELECTED;
   const TItemMetrics metrics = Metrics();
   const TRect caption = CaptionRect(rect, metrics, banner);
-  const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(), ShortcutRect(caption, metrics, banner),
+  const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(), ShortcutRect(caption, metrics),
                          FHidesPrefixes};
   const TColor color = selected ? FActiveFont.Color() : FInActiveFont.Color();
   DrawItemTexts(canvas, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);

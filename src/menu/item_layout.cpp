@@ -34,12 +34,15 @@ TRect CenteredImage(const TRect& column, int columnWidth, int imageSize) {
 TRect CaptionRect(const TRect& item, const TItemMetrics& metrics, bool bannerItem) {
   TRect caption = item;
   caption.Left += metrics.ImageColumn + 1 + (bannerItem ? metrics.BannerGap : 0);
+  // The painted item of a banner item reaches past the platform's edge; a cut caption's
+  // ellipsis must show.
+  if (bannerItem) caption.Right -= metrics.BannerWidth;
   return caption;
 }
 
-TRect ShortcutRect(const TRect& caption, const TItemMetrics& metrics, bool bannerItem) {
+TRect ShortcutRect(const TRect& caption, const TItemMetrics& metrics) {
   TRect shortcut = caption;
-  shortcut.Right -= metrics.ShortcutMargin + (bannerItem ? metrics.BannerWidth : 0);
+  shortcut.Right -= metrics.ShortcutMargin;
   return shortcut;
 }
 

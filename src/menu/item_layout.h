@@ -50,10 +50,11 @@ TItemRects ComputeItemRects(const TRect& itemRect, const TItemMetrics& metrics, 
 TRect ImageColumnOf(const TRect& item, const TItemMetrics& metrics, bool bannerItem);
 // A square of `imageSize` centred in `column`, whose width is taken as `columnWidth`.
 TRect CenteredImage(const TRect& column, int columnWidth, int imageSize);
-// Caption rectangle of the painted item rectangle; it starts where the text area does.
+// Caption rectangle of the painted item rectangle; it starts where the text area does and ends
+// at the platform's item edge.
 TRect CaptionRect(const TRect& item, const TItemMetrics& metrics, bool bannerItem);
 // Shortcut rectangle: the caption rectangle ending a margin before the platform's item edge.
-TRect ShortcutRect(const TRect& caption, const TItemMetrics& metrics, bool bannerItem);
+TRect ShortcutRect(const TRect& caption, const TItemMetrics& metrics);
 // The row of a separator's dark line; the light line lies one row below.
 int SeparatorMiddle(const TRect& item);
 

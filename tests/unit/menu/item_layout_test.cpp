@@ -42,11 +42,12 @@ TEST(ItemLayout, CaptionStartsAfterImageColumnAndBanner) {
   EXPECT_EQ(CaptionRect(ComputeItemRects({0, 0, 300, 30}, large, true).Item, large, true).Left, 30 + 30 + 3 + 1);
 }
 
-TEST(ItemLayout, ShortcutEndsFifteenPixelsBeforeThePlatformsItemEdge) {
+TEST(ItemLayout, CaptionEndsAtAndShortcutFifteenPixelsBeforeThePlatformsItemEdge) {
   for (bool banner : {false, true}) {
     const TItemMetrics m = ItemMetricsAt(20, 16, 24, 96);
     const TRect item = ComputeItemRects({0, 0, 200, 20}, m, banner).Item;
-    EXPECT_EQ(ShortcutRect(CaptionRect(item, m, banner), m, banner).Right, 185) << banner;
+    EXPECT_EQ(CaptionRect(item, m, banner).Right, 200) << banner;
+    EXPECT_EQ(ShortcutRect(CaptionRect(item, m, banner), m).Right, 185) << banner;
   }
 }
 
