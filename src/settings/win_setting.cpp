@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <filesystem>
 
 #include "controls/ud_numeral_edit.h"
@@ -58,6 +60,13 @@ TFormDesign Design() {
 std::uint8_t BannerWidthFor(const TFontDescription& font, std::int32_t dpi) {
   const std::int32_t characterHeight = MulDivRounded(font.Height < 0 ? -font.Height : font.Height, DesignDpi, dpi);
   return static_cast<std::uint8_t>((characterHeight * 12 + 5) / 10);
+}
+
+// The default font, 9 points, for a screen of `dpi`: stored sizes are points.
+TFontDescription DefaultFontAt(int dpi) {
+  TFontDescription font;
+  font.Height = ScaleForDpi(font.Height, dpi);
+  return font;
 }
 
 // Keys the hotkey control shows as their own only with the extended flag (End, not Num 1).
@@ -130,6 +139,7 @@ void TWinSetting::MakeControls() {
   };
   const auto sample = [this](TWinControl* parent, int top, const wchar_t* caption) {
     TLabel& made = Place<TLabel>(parent, 104, top, 81, 25, true);
+    made.SetFont(DefaultFontAt(FDpi));  // until the file names another
     made.SetColor(clWhite);
     made.SetCaption(caption);
     return &made;
@@ -215,8 +225,11 @@ void TWinSetting::MakeControls() {
 void TWinSetting::LayOut() {
   const auto scaled = [this](int value) { return ScaleForDpi(value, FDpi); };
   SetClientSize(scaled(DialogClientWidth), scaled(DialogClientHeight));
-  TFontDescription font;  // the default font, designed for 96 dpi
-  font.Height = scaled(font.Height);
+  // Grown for a high DPI, the dialog still lies within its screen's work area.
+  const TRect work = WorkAreaAt({Left(), Top()});
+  SetBounds(std::max(work.Left, std::min(Left(), work.Right - Width())),
+            std::max(work.Top, std::min(Top(), work.Bottom - Height())), Width(), Height());
+  const TFontDescription font = DefaultFontAt(FDpi);
   for (const TPlacement& placement : FPlacements) {
     const TRect& b = placement.Bounds;
     placement.Control->SetBounds(scaled(b.Left), scaled(b.Top), scaled(b.Width()), scaled(b.Height()));
@@ -291,7 +304,7 @@ void TWinSetting::ReadFont(std::vector<std::wstring>& problems, const wchar_t* s
     FIniGT->ReadFont(section, key, font);
   } catch (const Exception& error) {
     problems.push_back(error.Message());
-    font = TFontDescription{};
+    font = DefaultFontAt(SystemDpi());
   }
   sample.SetFont(font);
 }
