@@ -139,6 +139,7 @@ for dpi in 96 144 192; do
   start_tamarind
   pid=$last_pid
   wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area at $dpi dpi"
+  sleep 1
   open_settings_dialog
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   echo "$dpi dpi: settings dialog ${WIDTH}x$HEIGHT"
