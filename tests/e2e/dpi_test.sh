@@ -133,6 +133,8 @@ for dpi in 96 144 192; do
     fail "the icon is ${icon_width}x$icon_height at $dpi dpi, not about $icon"
   check_text_fits "default fonts"
   [ "$(caption_pixels)" -gt 20 ] || fail "the banner caption of the two-column menu does not show at $dpi dpi"
+  # The default banner font is 9 points at the screen's DPI, and the strip it sets is scaled.
+  [ "$band_left" -eq $((3 + $(scaled 14))) ] || fail "the banner strip ends at $band_left at $dpi dpi"
   close_and_exit "dpi$dpi-split"
 
   # --- the settings dialog, scaled ---
