@@ -16,9 +16,10 @@ TIconHandle ExtractFirstIcon(const std::wstring& path) {
   return TIconHandle(icon);
 }
 
-TIconHandle ShellSmallIcon(const std::wstring& path) {
+TIconHandle ShellSmallIcon(const std::wstring& path, int size) {
   SHFILEINFOW info{};
-  if (!::SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON)) return {};
+  const UINT which = size > ::GetSystemMetrics(SM_CXSMICON) ? SHGFI_LARGEICON : SHGFI_SMALLICON;
+  if (!::SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | which)) return {};
   return TIconHandle(info.hIcon);
 }
 

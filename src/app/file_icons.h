@@ -8,8 +8,9 @@
 
 // The file's first own icon (programs, icon files, control-panel items), or none.
 TIconHandle ExtractFirstIcon(const std::wstring& path);
-// The small icon the shell shows for the file, or none.
-TIconHandle ShellSmallIcon(const std::wstring& path);
+// The icon the shell shows for the file in lists of `size` pixels, or none: its small icon, or
+// its large one where the small one would be enlarged.
+TIconHandle ShellSmallIcon(const std::wstring& path, int size);
 
 // Size and last write time; zero for a file whose attributes cannot be read.
 struct TFileStamp {

@@ -11,6 +11,7 @@
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
+#include "framework/dpi.h"
 #include "framework/exception.h"
 #include "framework/image_list.h"
 #include "framework/menu_foreground.h"
@@ -66,7 +67,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FMainMenu->SetAutoPopup(false);
   MakeCommandMenu();
 
-  FTrayIcon1->Icon().LoadFromResource(IDI_TAMARIND, ::GetSystemMetrics(SM_CXSMICON));
+  FTrayIcon1->Icon().LoadFromResource(IDI_TAMARIND, SmallIconSize(SystemDpi()));
   FTrayIcon1->SetLBPopupMenu(FPopupMenu1);
   FTrayIcon1->SetRBPopupMenu(FMainMenu);
   FTrayIcon1->SetTipHelp(ProgramName);
@@ -80,7 +81,9 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   TDirMonitor::SetInterval(1000);
   FDirMon->OnChange = [this](TComponent* sender) { DirMonChange(sender); };
 
-  FImageList = &Make<TImageList>();
+  // File icons at the small-icon size of the screen's DPI.
+  const int iconSize = SmallIconSize(SystemDpi());
+  FImageList = &Make<TImageList>(iconSize, iconSize);
   FPCMain = &Make<TPopupCool>();
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);

@@ -19,7 +19,7 @@ int TWinMain::IconIndexOf(const std::wstring& Path) {
   }
   const bool shared = !ownIcon && !IsShortcutKey(key) && FIconCacheCount < IconCacheCapacity;
   if (!shared) return FileImageIndex(Path, ownIcon);
-  const TIconHandle icon = ShellSmallIcon(Path);
+  const TIconHandle icon = ShellSmallIcon(Path, FImageList->Width());
   if (!icon) return -1;
   const int index = FImageList->AddIcon(icon.Get());
   AddIconKey(key, index);
@@ -36,8 +36,8 @@ int TWinMain::FileImageIndex(const std::wstring& path, bool ownIcon) {
   const TFileStamp stamp = FileStampOf(path);
   const auto known = FFileImages.find(path);
   if (known != FFileImages.end() && known->second.Stamp == stamp) return known->second.ImageIndex;
-  TIconHandle icon = ownIcon ? ExtractFirstIcon(path) : ShellSmallIcon(path);
-  if (!icon && ownIcon) icon = ShellSmallIcon(path);  // a program without icons of its own
+  TIconHandle icon = ownIcon ? ExtractFirstIcon(path) : ShellSmallIcon(path, FImageList->Width());
+  if (!icon && ownIcon) icon = ShellSmallIcon(path, FImageList->Width());  // a program without icons of its own
   if (!icon) return -1;
   if (known != FFileImages.end()) {
     // The file changed: its new picture takes the old one's place.

@@ -24,6 +24,8 @@ public:
   // Shows the menu with its top-left corner at (x, y) and returns when it has closed; the
   // chosen item's click follows from the message loop.
   virtual void Popup(int x, int y);
+  // The point the menu was last shown at: its monitor sets the menu's size.
+  POINT PopupPoint() const { return FPopupPoint; }
 
   // Whether the right mouse button chose the item of the menu shown last. A menu chooses on the
   // button's release, so by the time the item's click runs the button state no longer tells.
@@ -38,4 +40,5 @@ public:
 private:
   TMenuItem* FItems;
   bool FAutoPopup = true;
+  POINT FPopupPoint{};
 };

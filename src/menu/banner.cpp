@@ -35,8 +35,12 @@ void TBanner::UpdateBannerSize() {
   if (TPopupMenu* menu = FOwner.Menu()) {
     std::vector<TBannerEntry> entries;
     const TMenuItem& root = menu->Items();
-    for (int i = 0; i < root.Count(); ++i) entries.push_back({root.Items(i)->Visible(), root.Items(i)->IsLine()});
-    FBannerRect = {0, 0, FBannerWidth, BannerHeight(entries, FOwner.ItemHeight())};
+    for (int i = 0; i < root.Count(); ++i) {
+      const TMenuItem& item = *root.Items(i);
+      entries.push_back({item.Visible(), item.IsLine(), item.Break() != TMenuBreak::mbNone});
+    }
+    const int height = BannerHeight(entries, FOwner.MeasuredRowHeight(false), FOwner.MeasuredRowHeight(true));
+    FBannerRect = {0, 0, FOwner.Metrics().BannerWidth, height};
   }
   FBannerImage.SetSize(FBannerRect.Right, FBannerRect.Bottom);
 }
@@ -57,6 +61,6 @@ void TBanner::PaintBanner() {
   canvas.Font().AdoptHandle(CreateRisingFont(FFont));
   canvas.Font().SetColor(FFont.Color());
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
-  const TPoint origin = BannerCaptionOrigin(FBannerWidth, FFont.Height(), FBannerRect.Bottom);
+  const TPoint origin = BannerCaptionOrigin(FBannerRect.Width(), FFont.Height(), FBannerRect.Bottom);
   canvas.TextAt(origin.X, origin.Y, FCaption);
 }

@@ -2,12 +2,14 @@
 
 #include <cstdlib>
 
-#include "menu/item_layout.h"
-
-int BannerHeight(std::span<const TBannerEntry> items, int itemHeight) {
+int BannerHeight(std::span<const TBannerEntry> items, int rowHeight, int separatorHeight) {
+  // A strip as tall as every column together would be cut off by the window, its caption
+  // with it.
   int total = 0;
   for (const TBannerEntry& item : items) {
-    if (item.Visible) total += item.Separator ? SeparatorHeight : itemHeight;
+    if (!item.Visible) continue;
+    if (item.NewColumn && total > 0) break;
+    total += item.Separator ? separatorHeight : rowHeight;
   }
   return total;
 }

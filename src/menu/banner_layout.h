@@ -13,10 +13,12 @@ using TGradientTable = std::array<TColor, GradientEntries>;
 struct TBannerEntry {
   bool Visible = true;
   bool Separator = false;
+  bool NewColumn = false;  // the item starts a column
 };
 
-// Sum over the visible top-level items: 10 for a separator, `itemHeight` for any other.
-int BannerHeight(std::span<const TBannerEntry> items, int itemHeight);
+// The height of the first column of the top level: the sum over its visible items of
+// `separatorHeight` for a separator and `rowHeight` for any other, as they are measured.
+int BannerHeight(std::span<const TBannerEntry> items, int rowHeight, int separatorHeight);
 
 // Entry 0 is `top` and entry 255 `bottom` exactly as given (system colour references stay
 // references); the entries between step from the top colour's bytes towards the bottom's by

@@ -1,9 +1,12 @@
 #include "menu/cool_menu.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "framework/application.h"
 #include "framework/cursor_image.h"
+#include "framework/dpi.h"
+#include "framework/dpi_scale.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "menu/item_layout.h"
@@ -55,6 +58,7 @@ TCoolMenu::TCoolMenu(TComponent* owner) : TComponent(owner), FOwnerForm(RequireF
   FInActiveFont.SetColor(clMenuText);
   FImageChangeLink.OnChange = [this] { ImagesChanged(); };
   FSysMenu = std::make_unique<TSysMenu>(*this);
+  SetDisplayPoint({0, 0});  // the primary monitor, until a menu opens elsewhere
   LiveStylers().push_back(this);
 }
 
@@ -125,13 +129,8 @@ void TCoolMenu::SetItemHeight(int height) {
 
 void TCoolMenu::SetLargeImage(bool large) {
   FLargeImage = large;
-  if (FLargeImage) {
-    if (FItemHeight < MinLargeItemHeight) SetItemHeight(MinLargeItemHeight);
-    FImageSize = LargeImageSize;
-  } else {
-    FImageSize = SmallImageSize;
-  }
-  FComposedImages.Clear();  // large images are drawn as icons
+  if (FLargeImage && FItemHeight < MinLargeItemHeight) SetItemHeight(MinLargeItemHeight);
+  UpdateImageSize();
   AttachMenu();
 }
 
@@ -236,8 +235,33 @@ bool TCoolMenu::IsBannerItem(const TMenuItem& item) const {
   return FBanner->ShowBanner() && FMenu && item.Parent() == &FMenu->Items();
 }
 
+void TCoolMenu::SetDisplayPoint(TPoint point) {
+  FWorkArea = WorkAreaAt(point);
+  const int dpi = MonitorDpiAt(point);
+  if (dpi == FDpi) return;
+  FDpi = dpi;
+  UpdateImageSize();
+}
+
+void TCoolMenu::UpdateImageSize() {
+  FImageSize = FLargeImage ? ScaleForDpi(LargeImageSize, FDpi) : SmallIconSize(FDpi);
+  FComposedImages.Clear();  // large images are drawn as icons, and sizes differ by screen
+}
+
+TItemMetrics TCoolMenu::Metrics() const { return ItemMetricsAt(FItemHeight, FImageSize, FBanner->BannerWidth(), FDpi); }
+
+int TCoolMenu::MeasuredRowHeight(bool separator) const {
+  if (FDefaultFont) {
+    TFont systemFont;
+    LoadSystemMenuFont(systemFont);
+    return MeasuredItemHeight(Metrics(), separator, true, systemFont.Height());
+  }
+  const int taller = std::max(std::abs(FActiveFont.Height()), std::abs(FInActiveFont.Height()));
+  return MeasuredItemHeight(Metrics(), separator, false, taller);
+}
+
 void TCoolMenu::LoadFinished() {
-  FImageSize = FLargeImage ? LargeImageSize : SmallImageSize;
+  UpdateImageSize();
   FSavedCursor = Application().Cursor();
   AttachMenu();
   FSysMenu->ApplyDrawing();
@@ -289,6 +313,7 @@ void TCoolMenu::Dispatch(TMessage& message) {
 
 void TCoolMenu::SettingsChanged() {
   FTextExtents.Clear();
+  FInActiveExtents.Clear();
   if (FMenu) {
     AttachItems(FMenu->Items());
     ::DrawMenuBar(FOwnerForm.Handle());
@@ -305,7 +330,7 @@ void TCoolMenu::ShowItemHint(const std::wstring& Text) {
   ::GetCursorPos(&cursor);
   TRect text{0, 0, ::GetSystemMetrics(SM_CXSCREEN), 0};
   FHintWindow.MeasureText(text, Text, DT_CALCRECT | DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
-  FHintWindow.ActivateHint(HintBounds(text, {cursor.x, cursor.y}, ::GetSystemMetrics(SM_CYCAPTION)), Text);
+  FHintWindow.ActivateHint(HintBounds(text, {cursor.x, cursor.y}, ::GetSystemMetrics(SM_CYCAPTION), FDpi), Text);
 }
 
 void TCoolMenu::HideItemHint() { FHintWindow.HideHint(); }

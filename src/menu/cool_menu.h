@@ -107,7 +107,15 @@ public:
   void SetItemHeight(int height);
   bool LargeImage() const { return FLargeImage; }
   void SetLargeImage(bool large);
+  // The image size for the screen the menu shows on.
   int ImageSize() const { return FImageSize; }
+  // The menu is measured and drawn for the monitor under `point`, where it opens.
+  void SetDisplayPoint(TPoint point);
+  int Dpi() const { return FDpi; }
+  // The pixel sizes of a row on the menu's screen.
+  TItemMetrics Metrics() const;
+  // The height a separator or any other item of Menu is measured at (OnMeasureItem aside).
+  int MeasuredRowHeight(bool separator) const;
   TPopupMenu* Menu() const { return FMenu; }
   void SetMenu(TPopupMenu* menu);
   TMenuStyle MenuStyle() const { return FMenuStyle; }
@@ -171,6 +179,7 @@ private:
   void AttachMenu();
   void ImagesChanged();
   void RebuildTileCaches();
+  void UpdateImageSize();
 
   void PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state, const TItemRects& rects);
   void PaintStateBackground(TCanvas& canvas, bool active, const TRect& rect);
@@ -208,6 +217,9 @@ private:
   TTileCache FActiveCache;
   TComposedImages FComposedImages;
   TTextExtents FTextExtents;
+  TTextExtents FInActiveExtents;  // a row is as wide as the wider of the two fonts needs
+  int FDpi = 96;
+  TRect FWorkArea;
   // While a draw request runs: the plain colour the background left under the image, if any.
   std::optional<TColor> FImageBackdrop;
   THintWindow FHintWindow;

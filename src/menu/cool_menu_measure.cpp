@@ -1,5 +1,5 @@
 // Measuring: each item reports its own size; the platform lays out the columns.
-#include <cstdlib>
+#include <algorithm>
 
 #include "framework/application.h"
 #include "framework/menu_item.h"
@@ -16,16 +16,20 @@ void TCoolMenu::MeasureItemMessage(MEASUREITEMSTRUCT& request) {
       return;
     }
     const bool separator = item->IsLine();
-    request.itemHeight = MeasuredItemHeight(FItemHeight, separator, false, 0);
-    TFontDescription font = FActiveFont.Description();
+    const TItemMetrics metrics = Metrics();
+    request.itemHeight = MeasuredRowHeight(separator);
+    const std::wstring text = MeasuredText(item->Caption(), item->ShortCutText());
+    int extent = 0;
     if (FDefaultFont) {
       TFont systemFont;
       LoadSystemMenuFont(systemFont);
-      font = systemFont.Description();
-      request.itemHeight = MeasuredItemHeight(FItemHeight, separator, true, font.Height);
+      extent = FTextExtents.Width(systemFont.Description(), text);
+    } else {
+      extent = std::max(FTextExtents.Width(FActiveFont.Description(), text),
+                        FInActiveExtents.Width(FInActiveFont.Description(), text));
     }
-    const int extent = FTextExtents.Width(font, MeasuredText(item->Caption(), item->ShortCutText()));
-    request.itemWidth = MeasuredItemWidth(extent, FItemHeight, IsBannerItem(*item), FBanner->BannerWidth());
+    // A very long name must not push the menu past the screen's edge.
+    request.itemWidth = MeasuredItemWidth(extent, metrics, IsBannerItem(*item), FWorkArea.Width() / 2);
     int height = static_cast<int>(request.itemHeight);
     DoMeasureItem(request.itemID, height);
     request.itemHeight = height;

@@ -48,7 +48,8 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
 }
 
 void TCoolMenu::DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned state, const TRect& rect) {
-  TItemRects rects = ComputeItemRects(rect, FItemHeight, FBanner->BannerWidth(), false);
+  const TItemMetrics metrics = Metrics();
+  TItemRects rects = ComputeItemRects(rect, metrics, false);
   TMenuItem* item = FindItem(static_cast<UINT>(itemID));
   if (!item) {
     FSysMenu->DrawSysItem(menuHandle, canvas, state, rects.Item, static_cast<UINT>(itemID));
@@ -58,7 +59,7 @@ void TCoolMenu::DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned
     OnDrawItem(FMenu, item, rect, state);
     return;
   }
-  if (IsBannerItem(*item)) rects = ComputeItemRects(rect, FItemHeight, FBanner->BannerWidth(), true);
+  if (IsBannerItem(*item)) rects = ComputeItemRects(rect, metrics, true);
   if (item->IsLine()) {
     PaintStateBackground(canvas, false, rects.Item);
     PaintBannerSlice(canvas, *item, rect, rects);
@@ -84,7 +85,7 @@ void TCoolMenu::PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state
   background.ActiveColor = FActiveColor;
   background.InActiveColor = FInActiveColor;
   const std::vector<TBackgroundStep> steps = PlanItemBackground(background, rects);
-  FImageBackdrop = SolidColorUnder(steps, canvas.Brush().Color(), CenteredImage(rects.ImageColumn, FItemHeight, FImageSize));
+  FImageBackdrop = SolidColorUnder(steps, canvas.Brush().Color(), CenteredImage(rects.ImageColumn, rects.ImageColumn.Width(), FImageSize));
   RunBackground(canvas, steps);
 }
 
@@ -124,7 +125,7 @@ void TCoolMenu::DrawImageFrame(TMenuItem& item, TCanvas& canvas, unsigned state,
   const bool raised = FMenuStyle == msOffice && (state & ODS_SELECTED) && item.Enabled() && !item.Checked() &&
                       ItemImageIndex(item) != -1;
   if (!raised) return;
-  const TRect column = ImageColumnOf(rect, FItemHeight, IsBannerItem(item));
+  const TRect column = ImageColumnOf(rect, Metrics(), IsBannerItem(item));
   canvas.Edge(column, BDR_RAISEDINNER, BF_TOPLEFT);
   canvas.Edge(column, BDR_RAISEDINNER, BF_SOFT | BF_BOTTOMRIGHT);
 }
@@ -157,8 +158,8 @@ void TCoolMenu::DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled)
 }
 
 void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect) {
-  const TRect column = ImageColumnOf(rect, FItemHeight, IsBannerItem(item));
-  const TRect image = CenteredImage(column, FItemHeight, FImageSize);
+  const TRect column = ImageColumnOf(rect, Metrics(), IsBannerItem(item));
+  const TRect image = CenteredImage(column, column.Width(), FImageSize);
   const int index = ItemImageIndex(item);
   const bool enabled = item.Enabled();
   if (!item.Checked()) {
@@ -196,9 +197,10 @@ void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, c
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   if (item.Default()) canvas.Font().SetStyle(canvas.Font().Style().Include(TFontStyle::fsBold));
   const bool banner = IsBannerItem(item), selected = state & ODS_SELECTED;
-  const TRect caption = CaptionRect(rect, FItemHeight, banner);
-  const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(),
-                         ShortcutRect(caption, FBanner->BannerWidth(), banner), FHidesPrefixes};
+  const TItemMetrics metrics = Metrics();
+  const TRect caption = CaptionRect(rect, metrics, banner);
+  const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(), ShortcutRect(caption, metrics),
+                         FHidesPrefixes};
   const TColor color = selected ? FActiveFont.Color() : FInActiveFont.Color();
   DrawItemTexts(canvas, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);
 }

@@ -11,7 +11,8 @@
 #include "framework/canvas.h"
 #include "framework/color.h"
 
-inline constexpr UINT CaptionFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
+// A caption cut to the row's width ends in an ellipsis.
+inline constexpr UINT CaptionFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_END_ELLIPSIS;
 inline constexpr UINT ShortcutFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
 inline constexpr UINT MeasureFormat = DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER;
 

@@ -178,7 +178,11 @@ void TPopupCool::HandleMenuMessage(TMessage& message) {
 }
 
 void TPopupCool::InitMenuPopup(TMessage& message) {
-  if (reinterpret_cast<HMENU>(message.WParam) == Menu()->Handle()) AttachItems(Menu()->Items());
+  if (reinterpret_cast<HMENU>(message.WParam) == Menu()->Handle()) {
+    const POINT at = Menu()->PopupPoint();
+    SetDisplayPoint({at.x, at.y});
+    AttachItems(Menu()->Items());
+  }
   if (Banner().ShowBanner()) {
     Banner().UpdateBannerSize();
     Banner().PaintBanner();

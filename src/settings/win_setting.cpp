@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <filesystem>
 
 #include "controls/ud_numeral_edit.h"
@@ -10,6 +12,8 @@
 #include "framework/check_box.h"
 #include "framework/color_dialog.h"
 #include "framework/custom_edit.h"
+#include "framework/dpi.h"
+#include "framework/dpi_scale.h"
 #include "framework/exception.h"
 #include "framework/font_dialog.h"
 #include "framework/group_box.h"
@@ -31,6 +35,7 @@ constexpr int DialogClientWidth = 440;
 // with Windows, and the two background pictures (the groups above are full).
 constexpr int DialogClientHeight = 467;
 constexpr int PanelHeight = 41;
+constexpr int NumberButtonWidth = 15;
 
 constexpr wchar_t SampleText[] = L"ABCあいう";
 
@@ -50,10 +55,18 @@ TFormDesign Design() {
   return design;
 }
 
-// The side banner is as wide as 1.2 character heights, rounded, within its one byte.
-std::uint8_t BannerWidthFor(const TFontDescription& font) {
-  const std::int32_t characterHeight = font.Height < 0 ? -font.Height : font.Height;
+// The side banner is as wide as 1.2 character heights, rounded, within its one byte. The width
+// is a 96-dpi size, scaled where the menu shows; the font's height is one for `dpi`.
+std::uint8_t BannerWidthFor(const TFontDescription& font, std::int32_t dpi) {
+  const std::int32_t characterHeight = MulDivRounded(font.Height < 0 ? -font.Height : font.Height, DesignDpi, dpi);
   return static_cast<std::uint8_t>((characterHeight * 12 + 5) / 10);
+}
+
+// The default font, 9 points, for a screen of `dpi`: stored sizes are points.
+TFontDescription DefaultFontAt(int dpi) {
+  TFontDescription font;
+  font.Height = ScaleForDpi(font.Height, dpi);
+  return font;
 }
 
 // Keys the hotkey control shows as their own only with the extended flag (End, not Num 1).
@@ -78,9 +91,11 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FEnableGesture(std::move(enableGesture)),
       FApplyHotkey(std::move(applyHotkey)),
       FHost(host),
-      FStartWithWindows(host.ExecutablePath()) {
-  SetClientSize(DialogClientWidth, DialogClientHeight);
+      FStartWithWindows(host.ExecutablePath()),
+      FDpi(SystemDpi()) {
   MakeControls();
+  LayOut();
+  SetMessageHandler(WM_DPICHANGED, [this](TMessage& message) { DpiChanged(message); });
 
   FIniGT = &Make<TIniGT>(host);
   FIniGT->BeginLoading();
@@ -103,9 +118,9 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
 }
 
 template <typename T>
-T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int height) {
+T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int height, bool ownFont) {
   T& control = Make<T>();
-  control.SetBounds(left, top, width, height);
+  FPlacements.push_back({&control, {left, top, left + width, top + height}, ownFont});
   // Windows are made in this order, which is the order Tab walks.
   if (parent)
     control.SetParent(parent);
@@ -123,7 +138,8 @@ void TWinSetting::MakeControls() {
     return &made;
   };
   const auto sample = [this](TWinControl* parent, int top, const wchar_t* caption) {
-    TLabel& made = Place<TLabel>(parent, 104, top, 81, 25);
+    TLabel& made = Place<TLabel>(parent, 104, top, 81, 25, true);
+    made.SetFont(DefaultFontAt(FDpi));  // until the file names another
     made.SetColor(clWhite);
     made.SetCaption(caption);
     return &made;
@@ -182,7 +198,6 @@ void TWinSetting::MakeControls() {
   FUDVertNum->SetEditOptions(TEditOptions{TEditOption::eoRightAlign});
   FUDVertNum->SetWrap(false);
   FUDVertNum->SetKeyCheck(true);
-  FUDVertNum->SetBtnWidth(15);
   FLabel4 = text(nullptr, 352, 234, L"個並べる");
   FCVert = checkBox(256, 256, 161, L"縦方向の分割腺を入れる");
   FLabelHotkey = text(nullptr, 16, 294, L"ホットキー");
@@ -201,10 +216,38 @@ void TWinSetting::MakeControls() {
   FBNoBG2 = button(FGroupBox5, 104, 20, 81, L"なし", &TWinSetting::BNoBG2Click);
   FLBG2 = &Place<TLabel>(FGroupBox5, 16, 52, 169, 14);
 
-  FPanel1 = &Place<TPanel>(nullptr, 0, ClientHeight() - PanelHeight, ClientWidth(), PanelHeight);
+  FPanel1 = &Place<TPanel>(nullptr, 0, DialogClientHeight - PanelHeight, DialogClientWidth, PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
   FBCancel = button(FPanel1, 320, 8, 89, L"キャンセル", &TWinSetting::BCancelClick);
   SetDefaultButton(FBOK);
+}
+
+void TWinSetting::LayOut() {
+  const auto scaled = [this](int value) { return ScaleForDpi(value, FDpi); };
+  SetClientSize(scaled(DialogClientWidth), scaled(DialogClientHeight));
+  // Grown for a high DPI, the dialog still lies within its screen's work area.
+  const TRect work = WorkAreaAt({Left(), Top()});
+  SetBounds(std::max(work.Left, std::min(Left(), work.Right - Width())),
+            std::max(work.Top, std::min(Top(), work.Bottom - Height())), Width(), Height());
+  const TFontDescription font = DefaultFontAt(FDpi);
+  for (const TPlacement& placement : FPlacements) {
+    const TRect& b = placement.Bounds;
+    placement.Control->SetBounds(scaled(b.Left), scaled(b.Top), scaled(b.Width()), scaled(b.Height()));
+    if (placement.OwnFont) continue;
+    placement.Control->SetFont(font);
+    // A label sized to its text measures it again in the new font.
+    if (auto* label = dynamic_cast<TLabel*>(placement.Control); label && label->AutoSize()) label->SetAutoSize(true);
+  }
+  FUDVertNum->SetBtnWidth(scaled(NumberButtonWidth));
+}
+
+void TWinSetting::DpiChanged(TMessage& message) {
+  FDpi = HIWORD(message.WParam);
+  LayOut();
+  const RECT& suggested = *reinterpret_cast<const RECT*>(message.LParam);
+  ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  message.Result = 0;
 }
 
 THotkey TWinSetting::Hotkey() const {
@@ -261,7 +304,7 @@ void TWinSetting::ReadFont(std::vector<std::wstring>& problems, const wchar_t* s
     FIniGT->ReadFont(section, key, font);
   } catch (const Exception& error) {
     problems.push_back(error.Message());
-    font = TFontDescription{};
+    font = DefaultFontAt(SystemDpi());
   }
   sample.SetFont(font);
 }
@@ -391,7 +434,7 @@ void TWinSetting::ApplySettings() {
   banner.SetFont(FLBFont->Font());
   banner.SetTopColor(FLBColor1->Color());
   banner.SetBottomColor(FLBColor2->Color());
-  banner.SetBannerWidth(BannerWidthFor(FLBFont->Font()));
+  banner.SetBannerWidth(BannerWidthFor(FLBFont->Font(), SystemDpi()));
   banner.SetCaption(FEText->Text());
   banner.SetShowBanner(FCShowBanner->Checked());
   FStyler.SetInActiveBitmap(FNormalBack.Empty() ? nullptr : &FNormalBack);

@@ -8,6 +8,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/form.h"
+#include "framework/geometry.h"
 #include "settings/hotkey_text.h"
 #include "settings/ini_gt_host.h"
 #include "settings/menu_build_settings.h"
@@ -114,6 +115,8 @@ public:
   const std::wstring& ActiveBackPath() const { return FActiveBackPath; }
   const TBitmap& NormalBack() const { return FNormalBack; }
   const TBitmap& ActiveBack() const { return FActiveBack; }
+  // The DPI the dialog is laid out for.
+  int Dpi() const { return FDpi; }
 
 private:
   // Where a stored setting lives in the dialog; one member is set, as its kind asks.
@@ -128,9 +131,19 @@ private:
   };
   TSettingPlace PlaceOf(TSettingId id);
 
+  // A control and its bounds at 96 dpi; `ownFont` marks a sample showing a chosen font.
+  struct TPlacement {
+    TWinControl* Control;
+    TRect Bounds;
+    bool OwnFont;
+  };
   template <typename T>
-  T& Place(TWinControl* parent, int left, int top, int width, int height);
+  T& Place(TWinControl* parent, int left, int top, int width, int height, bool ownFont = false);
   void MakeControls();
+  // Sizes and places the controls, with the default font, for FDpi.
+  void LayOut();
+  // The window moved to a screen of another DPI: take the place the system suggests.
+  void DpiChanged(TMessage& message);
   void ChooseFont(TLabel& sample, bool needsDoubleByteCharset);
   void ChooseColor(TLabel& swatch);
   void ChooseBackground(std::wstring& path, TBitmap& picture);
@@ -153,6 +166,8 @@ private:
   TApplyHotkey FApplyHotkey;
   const TIniGTHost& FHost;
   TStartWithWindows FStartWithWindows;
+  int FDpi;
+  std::vector<TPlacement> FPlacements;
 
   TGroupBox* FGroupBox1;
   TButton* FBFont1;

@@ -9,10 +9,15 @@ namespace {
 
 TEST(BannerLayout, HeightCountsVisibleTopLevelItems) {
   const std::vector<TBannerEntry> five{{}, {}, {}, {true, true}, {}, {}};
-  EXPECT_EQ(BannerHeight(five, 20), 110);
+  EXPECT_EQ(BannerHeight(five, 20, 10), 110);
   const std::vector<TBannerEntry> hidden{{}, {false, false}, {false, true}};
-  EXPECT_EQ(BannerHeight(hidden, 20), 20);
-  EXPECT_EQ(BannerHeight({}, 20), 0);
+  EXPECT_EQ(BannerHeight(hidden, 20, 10), 20);
+  EXPECT_EQ(BannerHeight({}, 20, 10), 0);
+  // Measured rows at 150 %, and only the first column: the strip is as tall as the window.
+  const std::vector<TBannerEntry> split{{}, {}, {true, true}, {true, false, true}, {}, {}, {}};
+  EXPECT_EQ(BannerHeight(split, 30, 15), 75);
+  const std::vector<TBannerEntry> hiddenBreak{{}, {false, false, true}, {}};
+  EXPECT_EQ(BannerHeight(hiddenBreak, 20, 10), 40);
 }
 
 TEST(BannerLayout, DefaultGradientRunsFromRedToYellow) {

@@ -6,7 +6,7 @@ namespace {
 
 using enum TBackgroundStepKind;
 
-const TItemRects Rects = ComputeItemRects({0, 0, 100, 20}, 20, 20, false);
+const TItemRects Rects = ComputeItemRects({0, 0, 100, 20}, ItemMetricsAt(20, 16, 20, 96), false);
 constexpr TColor Active = 0x112233, Inactive = 0x445566;
 
 std::vector<TBackgroundStep> Plan(TItemBackgroundCase item) {

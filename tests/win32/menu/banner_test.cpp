@@ -29,6 +29,19 @@ TEST_F(BannerTest, SizeFollowsTheVisibleTopLevelItems) {
   banner().PaintBanner();  // nothing to paint into, and no harm done
 }
 
+TEST_F(BannerTest, ASplitMenuHasAStripAsTallAsItsFirstColumnAsMeasured) {
+  // d starts the second column: a, b, c and the separator stay in the first.
+  menu.Items().Items(4)->SetBreak(TMenuBreak::mbBreak);
+  banner().UpdateBannerSize();
+  EXPECT_EQ(banner().BannerRect(), (TRect{0, 0, 20, 70}));
+  // Rows taller for a large item font make a taller strip.
+  TFontDescription large = styler.InActiveFont().Description();
+  large.Height = -27;
+  styler.SetInActiveFont(large);
+  banner().UpdateBannerSize();
+  EXPECT_EQ(banner().BannerRect(), (TRect{0, 0, 20, 3 * 32 + 10}));
+}
+
 TEST_F(BannerTest, GradientRunsFromTopColourToBottomColour) {
   banner().UpdateBannerSize();
   banner().PaintBanner();

@@ -26,14 +26,20 @@ protected:
   }
 };
 
-TEST_F(StylerMeasure, HeightsFollowItemHeightNotTheFont) {
+TEST_F(StylerMeasure, RowsAreItemHeightHighOrAsTallAsTheTallerItemFontNeeds) {
   TMenuItem& item = AddItem(L"メモ帳");
   TMenuItem& line = AddItem(L"-");
+  EXPECT_EQ(Measure(item).itemHeight, 20u);
   TFontDescription tall = styler.ActiveFont().Description();
   tall.Height = -40;
   styler.SetActiveFont(tall);
-  EXPECT_EQ(Measure(item).itemHeight, 20u);
+  EXPECT_EQ(Measure(item).itemHeight, 45u);
   EXPECT_EQ(Measure(line).itemHeight, 10u);
+  tall.Height = -12;
+  styler.SetActiveFont(tall);
+  tall.Height = -30;
+  styler.SetInActiveFont(tall);
+  EXPECT_EQ(Measure(item).itemHeight, 35u);
 }
 
 TEST_F(StylerMeasure, SystemMenuFontSetsTheHeight) {
@@ -47,14 +53,23 @@ TEST_F(StylerMeasure, SystemMenuFontSetsTheHeight) {
 TEST_F(StylerMeasure, WidthIsSpaceCaptionAndShortcutPlusImageColumnAndMargins) {
   const TFontDescription font = styler.ActiveFont().Description();
   TFontDescription normalFont = font;
-  normalFont.Height = font.Height * 2;  // measuring uses the selected items' font only
-  styler.SetInActiveFont(normalFont);
   TMenuItem& empty = AddItem(L"");
   EXPECT_EQ(Measure(empty).itemWidth, static_cast<UINT>(Extent(font, L" ") + 20 + 20));
   TMenuItem& item = AddItem(L"設定(&S)");
   item.SetShortCut(ShortCut('S', scCtrl));
   EXPECT_EQ(Measure(item).itemWidth, static_cast<UINT>(Extent(font, L" 設定(&S)Ctrl+S") + 20 + 20));
   EXPECT_GT(Measure(item).itemWidth, Measure(empty).itemWidth + 40);
+  // The wider of the two fonts sets the width, whichever it is.
+  normalFont.Height = font.Height * 2;
+  styler.SetInActiveFont(normalFont);
+  EXPECT_EQ(Measure(item).itemWidth, static_cast<UINT>(Extent(normalFont, L" 設定(&S)Ctrl+S") + 20 + 20));
+}
+
+TEST_F(StylerMeasure, AVeryLongNameIsCutToHalfTheWorkArea) {
+  RECT work{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  TMenuItem& item = AddItem(std::wstring(400, L'W'));
+  EXPECT_EQ(Measure(item).itemWidth, static_cast<UINT>((work.right - work.left) / 2));
 }
 
 TEST_F(StylerMeasure, TopLevelItemsMakeRoomForTheBanner) {

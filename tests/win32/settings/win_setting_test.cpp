@@ -14,6 +14,7 @@
 #include "framework/check_box.h"
 #include "framework/code_page_932.h"
 #include "framework/custom_edit.h"
+#include "framework/dpi_scale.h"
 #include "framework/hot_key_control.h"
 #include "framework/label.h"
 #include "framework/system_colors.h"
@@ -597,6 +598,70 @@ TEST_F(WinSettingTest, TheDialogOpensAtItsPlaceAndSizeWithItsCaptions) {
       [&] { d.SetModalResult(TModalResult{IDABORT}); });
   EXPECT_EQ(d.ShowModal(), mrCancel);
   EXPECT_FALSE(look.TimedOut());
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM children) {
+  reinterpret_cast<std::vector<HWND>*>(children)->push_back(window);
+  return TRUE;
+}
+
+// Screen rectangles of the windows whose parent is `parent`.
+std::vector<RECT> ChildRects(HWND parent) {
+  std::vector<HWND> all;
+  ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&all));
+  std::vector<RECT> rects;
+  for (HWND child : all) {
+    RECT r{};
+    if (::GetParent(child) == parent && ::GetWindowRect(child, &r)) rects.push_back(r);
+  }
+  return rects;
+}
+
+TEST_F(WinSettingTest, ADpiChangeMovesTheDialogToTheSuggestedPlaceAndLaysItOutAgain) {
+  TWinSetting& d = Create();
+  TModalDriver relay(
+      [&] {
+        if (!::IsWindowVisible(d.Handle())) return false;
+        RECT opened{};  // at 96 dpi; the system suggests the frame scaled
+        ::GetWindowRect(d.Handle(), &opened);
+        for (int dpi : {144, 192, 96}) {
+          SCOPED_TRACE(dpi);
+          const auto scaled = [dpi](int value) { return ScaleForDpi(value, dpi); };
+          const RECT suggested{40, 30, 40 + scaled(opened.right - opened.left), 30 + scaled(opened.bottom - opened.top)};
+          ::SendMessageW(d.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+          RECT frame{};
+          ::GetWindowRect(d.Handle(), &frame);
+          EXPECT_TRUE(::EqualRect(&frame, &suggested));
+          EXPECT_EQ(d.Dpi(), dpi);
+          EXPECT_EQ(d.BOK().Left(), scaled(216));
+          EXPECT_EQ(d.BOK().Width(), scaled(89));
+          EXPECT_EQ(d.BOK().Font().Height, scaled(-12));
+          EXPECT_EQ(d.UDVertNum().BtnWidth(), scaled(15));
+          // Every control lies inside the client area, and no two of one parent overlap.
+          RECT client{};
+          ::GetClientRect(d.Handle(), &client);
+          ::MapWindowPoints(d.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+          std::vector<HWND> parents{d.Handle()};
+          ::EnumChildWindows(d.Handle(), &CollectChild, reinterpret_cast<LPARAM>(&parents));
+          for (HWND parent : parents) {
+            const std::vector<RECT> children = ChildRects(parent);
+            for (size_t i = 0; i < children.size(); ++i) {
+              RECT inside{};
+              EXPECT_TRUE(::IntersectRect(&inside, &children[i], &client) && ::EqualRect(&inside, &children[i]));
+              for (size_t j = i + 1; j < children.size(); ++j) EXPECT_FALSE(::IntersectRect(&inside, &children[i], &children[j]));
+            }
+          }
+          if (dpi == 144) {
+            PumpFor(300);
+            TWindowCapture(d.Handle()).SavePng(L"settings_dialog_144dpi.png");
+          }
+        }
+        Click(d.BCancel());
+        return true;
+      },
+      [&] { d.SetModalResult(TModalResult{IDABORT}); });
+  EXPECT_EQ(d.ShowModal(), mrCancel);
+  EXPECT_FALSE(relay.TimedOut());
 }
 
 }  // namespace
