@@ -2,7 +2,8 @@
 # A folder of the menu folder that lies on a slow file system: every lookup inside it and every
 # listing of it takes 2 s. The launcher menu still opens at once, the folder's submenu says
 # "読み込み中…" until its listing is back and is then filled where it stands, and Escape works
-# all the while.
+# all the while. At 30 s a call the submenu says "応答がありません" after 10 s; the file system
+# going away during a fill breaks nothing.
 fixture="$(dirname "$0")/slow_fs.py"
 if [ ! -e /dev/fuse ] || ! command -v fusermount3 >/dev/null || ! /usr/bin/python3 -c 'import fusepy' 2>/dev/null; then
   echo "Skipped: this host has no FUSE (/dev/fuse, fusermount3 and python3-fusepy are needed)."
@@ -14,12 +15,14 @@ slow_source="$work/share" mount_point="$work/mnt"
 mkdir -p "$slow_source/Wan" "$mount_point" "$work/Menu/Tools"
 touch "$slow_source/Wan/one.txt" "$slow_source/Wan/two.txt" "$work/Menu/Tools/one.txt"
 fixture_pid=
+# Gone at once, as a server that dies: the calls waiting on it fail instead of sleeping on.
 unmount_share() {
   if mountpoint -q "$mount_point"; then fusermount3 -u -z "$mount_point" || true; fi
-  [ -z "$fixture_pid" ] || kill "$fixture_pid" 2>/dev/null || true
+  [ -z "$fixture_pid" ] || kill -KILL "$fixture_pid" 2>/dev/null || true
 }
 trap 'unmount_share; cleanup' EXIT
-/usr/bin/python3 "$fixture" "$slow_source" "$mount_point" Wan 2 2>>"$build_dir/e2e-slow-fs.log" &
+echo 2 > "$work/delay"
+/usr/bin/python3 "$fixture" "$slow_source" "$mount_point" Wan "$work/delay" 2>>"$build_dir/e2e-slow-fs.log" &
 fixture_pid=$!
 wait_for 'mountpoint -q "$mount_point"' 10 || fail "the slow file system did not mount"
 ln -s "$mount_point/Wan" "$work/Menu/Wan"
@@ -101,16 +104,40 @@ timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms to clos
 xdotool key Escape
 timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the launcher menu"
 
-# A change rebuilds the menu, and <Wan> is read afresh: Escape works while it is being read.
+# A change rebuilds the menu, and <Wan> is read afresh at 30 s a call: Escape works while it is
+# being read, and after 10 s the note says the folder does not answer.
+echo 30 > "$work/delay"
 touch "$work/Menu/added.txt"
 sleep 2.5
 open_launcher_menu
 point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu after the rebuild"
+sleep 0.5
+screenshot slow-folder-reading
 xdotool key Escape
 timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms to close the submenu being read"
+xdotool key Right
+wait_for '[ "$(submenu_height)" -eq "$two_items" ]' 2 || fail "<Wan>'s submenu did not open again"
+sleep 10
+screenshot slow-folder-no-answer
+# The note's line changed from "読み込み中…" to "応答がありません" (the rest of the menu stays).
+[ "$(compare -metric AE "$build_dir/e2e-slow-folder-reading.png" "$build_dir/e2e-slow-folder-no-answer.png" null: 2>&1 || true)" -gt 20 ] ||
+  fail "the note did not change after 10 s"
 xdotool key Escape
-timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the menu while a folder is read"
+timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms after the folder gave no answer"
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the menu"
+
+# The next highlight asks again; the file system goes away while it waits.
+open_launcher_menu
+point_at_item 1
+timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu on the next highlight"
+unmount_share
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "tamarind ended when the file system went away"
+[ -z "$(xdotool search --onlyvisible --name '^Tamarind$' 2>/dev/null)" ] || { screenshot slow-folder-error; fail "an error box showed"; }
+xdotool key Escape Escape
+timed_wait '[ "$(menu_count)" -eq 0 ]' 1000 || fail "the menu did not close after the file system went away"
 
 exit_via_tray_menu "$pid"
 echo "PASS"

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """A read-only mirror of a folder in which every lookup inside one chosen sub-folder, and every
 listing of it, first sleeps a set time, like a share whose server has gone away. The sub-folder
-itself is found at once, as a mount point would be.
-Usage: slow_fs.py <source> <mount point> <slow sub-folder name> <seconds>"""
+itself is found at once, as a mount point would be. The time is read from a file at each call,
+so that a test can change it while the file system is mounted.
+Usage: slow_fs.py <source> <mount point> <slow sub-folder name> <file holding the seconds>"""
 import errno
 import os
 import sys
@@ -12,14 +13,15 @@ from fusepy import FUSE, FuseOSError, Operations
 
 
 class SlowMirror(Operations):
-    def __init__(self, source, slow, delay):
+    def __init__(self, source, slow, delay_file):
         self.source = source
         self.slow = "/" + slow
-        self.delay = delay
+        self.delay_file = delay_file
 
     def _real(self, path, listing=False):
         if path.startswith(self.slow + "/") or (listing and path == self.slow):
-            time.sleep(self.delay)
+            with open(self.delay_file) as delay:
+                time.sleep(float(delay.read()))
         return os.path.join(self.source, path.lstrip("/"))
 
     def getattr(self, path, fh=None):
@@ -52,8 +54,8 @@ class SlowMirror(Operations):
 
 
 if __name__ == "__main__":
-    source, mount_point, slow, delay = sys.argv[1:5]
-    FUSE(SlowMirror(os.path.abspath(source), slow, float(delay)), mount_point,
+    source, mount_point, slow, delay_file = sys.argv[1:5]
+    FUSE(SlowMirror(os.path.abspath(source), slow, os.path.abspath(delay_file)), mount_point,
          foreground=True, nothreads=False, ro=True,
          # The system asks about a file several times in a row; like a network client, the
          # kernel answers the repeats from what it learnt a moment ago.
