@@ -165,10 +165,10 @@ void TWinMain::FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool
 
 void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
   if (FListingTarget) {
-    // Moving within the folder being read, or back onto it, keeps the wait; anything else ends it.
+    // Moving within the folder being read, or back onto it, keeps the wait; anything else ends
+    // it, and the item now highlighted is served as if nothing had been waiting.
     if (IsWithin(Item, *FListingTarget)) return;
     EndFillPass();
-    return;
   }
   if (!FReady) {
     FReady = true;  // another highlight ends the pass that is running

@@ -78,11 +78,13 @@ TEST_F(ListingTest, NoAnswerIsAppliedAfterARebuildOverAThousandRounds) {
   EXPECT_LT(CommitCharge(), firstCommit + 2 * 1024 * 1024);
 }
 
-// Highlighting another item ends the wait and its answer is dropped; the folder's own items,
-// and the folder itself again, keep it.
+// Highlighting another item ends the wait and its answer is dropped; another folder is then read
+// instead. The folder's own items, and the folder itself again, keep the wait.
 TEST_F(ListingTest, AHighlightElsewhereEndsTheWaitOneWithinTheFolderKeepsIt) {
   MakeFolder(L"Tools");
   WriteFile(L"Tools\\inside.txt");
+  MakeFolder(L"More");
+  WriteFile(L"More\\more.txt");
   WriteFile(L"other.txt");
   win->RebuildMenu();
   const int before = TWinMain::StaleListings;
@@ -95,11 +97,24 @@ TEST_F(ListingTest, AHighlightElsewhereEndsTheWaitOneWithinTheFolderKeepsIt) {
   EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"inside.txt"}));
   EXPECT_EQ(TWinMain::StaleListings, before);
 
+  // Another folder: its listing is asked for instead (the first request, if not yet started, is
+  // simply replaced).
   win->RebuildMenu();
+  TMenuItem& more = *FindCaption(Root(), L"<More>");
+  win->PCMainMenuSelect(&Tools(), L"");
+  win->PCMainMenuSelect(&more, L"");
+  EXPECT_EQ(win->ListingTarget(), &more);
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(VisibleCaptions(more), (std::vector<std::wstring>{L"このフォルダを開く", L"more.txt"}));
+  EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
+
+  // A file: the wait ends, and the answer that still comes is dropped.
+  win->RebuildMenu();
+  const int stale = TWinMain::StaleListings;
   win->PCMainMenuSelect(&Tools(), L"");
   win->PCMainMenuSelect(FindCaption(Root(), L"other.txt"), L"");
   EXPECT_EQ(win->ListingTarget(), nullptr);
-  EXPECT_TRUE(PumpUntil([&] { return TWinMain::StaleListings == before + 1; }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return TWinMain::StaleListings == stale + 1; }, 2000));
   EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
 }
 
