@@ -7,6 +7,7 @@ packages=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386
   xvfb xdotool imagemagick x11-utils fonts-ipafont-gothic
+  fuse3 python3-fusepy
 )
 
 sudo_if_needed() {

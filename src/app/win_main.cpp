@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/listing_worker.h"
 #include "app/menu_folder.h"
 #include "app/pointer_wake.h"
 #include "folder/dir_monitor.h"
@@ -108,6 +109,21 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FRebuildTimer->OnTimer = [this](TComponent*) {
     if (!RebuildMustWait()) RebuildMenu();
   };
+  FLoadingTimer = &Make<TTimer>();
+  FLoadingTimer->SetEnabled(false);
+  FLoadingTimer->SetInterval(LoadingNoteDelayMs);
+  FLoadingTimer->OnTimer = [this](TComponent*) {
+    FLoadingTimer->SetEnabled(false);
+    if (FListingTarget) ShowListingNote(*FListingTarget, LoadingCaption);
+  };
+  FNoAnswerTimer = &Make<TTimer>();
+  FNoAnswerTimer->SetEnabled(false);
+  FNoAnswerTimer->SetInterval(NoAnswerDelayMs);
+  FNoAnswerTimer->OnTimer = [this](TComponent*) {
+    TMenuItem* folder = FListingTarget;
+    ForgetListing();
+    if (folder) ShowListingNote(*folder, NoAnswerCaption);
+  };
   try {
     EndLoading();  // adds the tray icon
   } catch (...) {
@@ -120,12 +136,13 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
     // Handing the foreground back after a menu is not the user leaving the launcher: a menu
     // the gesture showed still counts as shown. A fill pass ends either way.
     if (TMenuForeground::Holds(Handle()))
-      FReady = true;
+      EndFillPass();
     else
       FormDeactivate(sender);
   };
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
   SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
+  SetMessageHandler(WM_LISTING, [this](TMessage& message) { WMListing(message); });
   SetMessageHandler(WM_HOTKEY, [this](TMessage& message) { WMHotKey(message); });
   SetMessageHandler(WM_SETTINGCHANGE, [this](TMessage& message) { WMSettingChange(message); });
 }
@@ -175,7 +192,7 @@ void TWinMain::FormDestroy(TComponent*) {
 
 void TWinMain::FormDeactivate(TComponent*) {
   FMenuShown = false;
-  FReady = true;  // also cancels a running build
+  EndFillPass();  // also cancels a running build
 }
 
 void TWinMain::MExitClick(TComponent*) { Close(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/file_icons.h"
+#include "app/folder_listing.h"
 #include "app/global_hotkey.h"
 #include "app/gesture_detector.h"
 #include "app/icon_key.h"
@@ -20,6 +21,7 @@ class TPopupCool;
 class TDirMonitor;
 class TFileList;
 class TImageList;
+class TListingWorker;
 class TMenuBuildSettings;
 class TMenuItem;
 class TPointerWake;
@@ -27,7 +29,6 @@ class TPopupMenu;
 class TTimer;
 class TTrayIcon;
 class TWinSetting;
-struct TFileEntry;
 struct TIniGTHost;
 
 struct TIconCacheEntry {
@@ -41,6 +42,14 @@ public:
   static constexpr UINT WM_GESTUREPOPUP = WM_USER + 0x67;
   // Moves the window back to its parking place once a gesture menu's choice has run.
   static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
+  // A folder listing from the listing worker; lParam is the TFolderListing it hands over.
+  static constexpr UINT WM_LISTING = WM_USER + 0x69;
+  // A submenu whose listing is not back after this long shows that it is being read.
+  static constexpr unsigned LoadingNoteDelayMs = 150;
+  // ... and after this long, that the folder does not answer; the next highlight asks again.
+  static constexpr unsigned NoAnswerDelayMs = 10000;
+  static constexpr const wchar_t* LoadingCaption = L"読み込み中…";
+  static constexpr const wchar_t* NoAnswerCaption = L"応答がありません";
   static constexpr int IconCacheCapacity = 1000;
   // The tray tip, and the start of the tip that shows the icon counters.
   static constexpr const wchar_t* ProgramName = L"Tamarind";
@@ -71,9 +80,12 @@ public:
   // reported, and tried again at the next start.
   void ApplyHotkey(const THotkey& hotkey);
   bool HotkeyRegistered() const { return FHotkey.Valid(); }
-  // A launcher item was highlighted: cancels a running fill pass, or fills the highlighted
-  // folder's submenu where it is incomplete.
+  // A launcher item was highlighted: cancels a running fill pass, or asks the listing worker for
+  // the highlighted folder's entries where its submenu is incomplete.
   void PCMainMenuSelect(TMenuItem* Item, const std::wstring& Hint);
+  // A listing came back: fills the submenu that asked for it, unless the menu was rebuilt or the
+  // pass cancelled since, in which case the listing is dropped.
+  void WMListing(TMessage& message);
 
   // The holder of the four menu build settings (not owned); the builder reads through it and
   // builds nothing while there is none.
@@ -86,11 +98,14 @@ public:
   // Builds the launcher menu afresh from the menu folder. A rebuild asked for while a fill pass
   // runs or a menu is open waits until both are over.
   void RebuildMenu();
-  // Adds the entries of folder `Path` to `Parent` (the root when `IsRoot`), resuming where a
-  // cancelled pass stopped; pumps messages after each item, and FReady cancels it.
+  // Lists folder `Path` on this thread and adds its entries to `Parent` (the root when `IsRoot`),
+  // as FillListed does.
   void FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRoot);
+  // Adds the entries of `Listing` to `Parent`, resuming where a cancelled pass stopped; pumps
+  // messages after each item, and FReady cancels it.
+  void FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool IsRoot);
   // Makes the item for one listed entry and places it in `Parent`.
-  void AddEntry(const TFileEntry& Entry, TMenuItem& Parent);
+  void AddEntry(const TListedEntry& Listed, TMenuItem& Parent);
   // Frees every item below `Item`, with the styler's image assignments for them.
   void ClearItems(TMenuItem& Item);
   // Index in ImageList of the icon for a file item, -1 when the file has none.
@@ -122,6 +137,10 @@ public:
   int IconCacheCount() const { return FIconCacheCount; }
   bool Ready() const { return FReady; }
   bool MenuShown() const { return FMenuShown; }
+  // The submenu waiting for its listing, or none.
+  TMenuItem* ListingTarget() const { return FListingTarget; }
+  // Listings that came back for a menu rebuilt or a pass cancelled since, and were dropped.
+  static inline std::int32_t StaleListings = 0;
 
 protected:
   void RemovalNotice(TComponent& component) override;
@@ -143,6 +162,14 @@ private:
   // Creates the menu folder when it is missing; false when it still does not exist.
   static bool MakeMenuFolder(const std::wstring& folder);
   bool RebuildMustWait() const;
+  TListingFilter ListingFilter() const;
+  void RequestListing(TMenuItem& folder);
+  // Ends the wait for a listing: the answer, when it comes, is dropped.
+  void ForgetListing();
+  // Ends a running fill pass and the wait for a listing.
+  void EndFillPass();
+  // The grey line a submenu shows while its listing is missing; `caption` empty removes it.
+  void ShowListingNote(TMenuItem& folder, const wchar_t* caption);
   int FileImageIndex(const std::wstring& path, bool ownIcon);
   void MoveWindowTo(int left, int top);
   void PopupAtPointer();
@@ -168,6 +195,8 @@ private:
   TPopupCool* FPCMain;
   TContextMenuEx* FCMEx;
   TTimer* FRebuildTimer;  // retries a rebuild that had to wait
+  TTimer* FLoadingTimer;   // shows the loading note when a listing is slow
+  TTimer* FNoAnswerTimer;  // gives up waiting for a listing
   TWinSetting* FWinSetting = nullptr;  // owned by the application
 
   TGestureDetector FGesture;
@@ -181,6 +210,11 @@ private:
   TMenuBuildSettings* FMenuBuildSettings = nullptr;
   int FPassDepth = 0;  // fill passes running (one, or none)
   bool FRebuildPending = false;
+  std::unique_ptr<TListingWorker> FListingWorker;
+  // The newest listing request; an answer with another number is stale.
+  std::uint64_t FListingGeneration = 0;
+  TMenuItem* FListingTarget = nullptr;  // not owning; cleared whenever items are freed
+  TMenuItem* FListingNote = nullptr;    // not owning; the grey note in a submenu, or none
   // Images of files whose icon is not shared by extension, by full path: a rebuild reuses them.
   std::unordered_map<std::wstring, TFileImage> FFileImages;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.

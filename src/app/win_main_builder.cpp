@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "app/listing_worker.h"
 #include "app/menu_folder.h"
 #include "app/win_main.h"
 #include "folder/file_list.h"
@@ -63,10 +64,6 @@ private:
   F FAction;
 };
 
-bool IsShortcut(const std::wstring& path) {
-  return path.size() >= 4 && ::CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".lnk", 4, TRUE) == CSTR_EQUAL;
-}
-
 std::wstring NameOf(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/:") + 1); }
 
 std::wstring WithoutExtension(const std::wstring& name) {
@@ -74,12 +71,11 @@ std::wstring WithoutExtension(const std::wstring& name) {
   return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
-// The folder a shortcut leads to, or empty when it leads to none.
-std::wstring ShortcutFolder(const std::wstring& shortcut) {
-  std::wstring target = ShellLinkPath(shortcut);
-  if (!target.empty() && IsExistingFolder(target)) return target;
-  target = shortcut;
-  return ReadLinkTarget(target) == TLinkTarget::ltFolder ? target : std::wstring();
+// Whether `item` is `folder` or lies in its submenu.
+bool IsWithin(const TMenuItem* item, const TMenuItem& folder) {
+  for (; item; item = item->Parent())
+    if (item == &folder) return true;
+  return false;
 }
 
 }  // namespace
@@ -97,6 +93,7 @@ void TWinMain::RebuildMenu() {
   }
   FRebuildPending = false;
   FRebuildTimer->SetEnabled(false);
+  ForgetListing();
   TMenuItem& root = FMainMenu->Items();
   ClearItems(root);
   try {
@@ -122,30 +119,33 @@ void TWinMain::AppendFixedItems(TMenuItem& root) {
 
 void TWinMain::ClearItems(TMenuItem& Item) {
   FPendingIcons.clear();
+  if (IsWithin(FListingTarget, Item)) ForgetListing();
+  if (IsWithin(FListingNote, Item)) FListingNote = nullptr;
   // Last first: each item leaves the end of its menu, which costs nothing to close up.
   while (Item.Count() > 0) TComponentDeleter{}(Item.Items(Item.Count() - 1));
   Item.SetTag(0);
 }
 
+TListingFilter TWinMain::ListingFilter() const { return {FFileList->FileType(), FFileList->Mask()}; }
+
 void TWinMain::FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRoot) {
+  FillListed(ListFolder(Path, ListingFilter()), Parent, IsRoot);
+}
+
+void TWinMain::FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool IsRoot) {
   FPendingIcons.clear();
   FReady = false;
   if (!FMenuBuildSettings) return;
   const TMenuBuildSettings& settings = *FMenuBuildSettings;
   const TPassScope pass(FPassDepth);
-
-  FFileList->SetDirectory(Path);
-  FFileList->Refresh();
   const THourGlassCursor hourglass;
 
-  const int listed = static_cast<int>(FFileList->List().size());
+  const int listed = static_cast<int>(Listing.Entries.size());
   const int openFolderItems = IsRoot ? 0 : 1;
   if (listed > 0 && Parent.Count() < listed + openFolderItems) {
-    TFileEntry entry;
     TPassPump pump;
     for (int k = Parent.Count(); k < listed; ++k) {
-      FFileList->GetInfo(static_cast<size_t>(k), entry);
-      AddEntry(entry, Parent);
+      AddEntry(Listing.Entries[static_cast<size_t>(k)], Parent);
       pump();
       if (FReady) return;  // cancelled: a later pass resumes at the next index
     }
@@ -153,17 +153,82 @@ void TWinMain::FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRo
   if (settings.SplitColumns() && Parent.Count() > 1) SplitIntoColumns(Parent, settings);
   Parent.SetTag(-1);
   if (settings.ShowIcons() && !FetchIcons()) return;
-  FPCMain->AttachItems(FMainMenu->Items());
+  if (IsRoot) {
+    FPCMain->AttachItems(FMainMenu->Items());
+  } else {
+    // Only the submenu's own entries: attaching rewrites an entry's state, and an open menu
+    // finds the submenu it shows by the highlight on the folder's entry.
+    for (int i = 0; i < Parent.Count(); ++i) FPCMain->AttachItems(*Parent.Items(i));
+  }
   FReady = true;
 }
 
 void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
+  if (FListingTarget) {
+    // Moving within the folder being read, or back onto it, keeps the wait; anything else ends
+    // it, and the item now highlighted is served as if nothing had been waiting.
+    if (IsWithin(Item, *FListingTarget)) return;
+    EndFillPass();
+  }
   if (!FReady) {
     FReady = true;  // another highlight ends the pass that is running
     return;
   }
-  if (Item && Item->Tag() != -1 && Item->Caption() != OpenFolderCaption && IsExistingFolder(Item->Hint()))
-    FillFolder(Item->Hint(), *Item, false);
+  // Every submenu starts with its open-this-folder item; files have none.
+  if (Item && Item->Tag() != -1 && Item->Count() > 0 && Item->Caption() != OpenFolderCaption) RequestListing(*Item);
+}
+
+void TWinMain::RequestListing(TMenuItem& folder) {
+  if (!FListingWorker) FListingWorker = std::make_unique<TListingWorker>(Handle(), WM_LISTING);
+  ShowListingNote(folder, nullptr);  // a note from an earlier try goes
+  FListingTarget = &folder;
+  FListingWorker->Request(++FListingGeneration, folder.Hint(), ListingFilter());
+  FLoadingTimer->SetEnabled(true);
+  FNoAnswerTimer->SetEnabled(true);
+}
+
+void TWinMain::ForgetListing() {
+  ++FListingGeneration;
+  FListingTarget = nullptr;
+  FLoadingTimer->SetEnabled(false);
+  FNoAnswerTimer->SetEnabled(false);
+}
+
+void TWinMain::EndFillPass() {
+  FReady = true;
+  ForgetListing();
+}
+
+void TWinMain::WMListing(TMessage& message) {
+  message.Result = 0;
+  const std::unique_ptr<TFolderListing> listing = TListingWorker::Received(message.LParam);
+  if (!FListingTarget || listing->Generation != FListingGeneration) {
+    ++StaleListings;
+    return;
+  }
+  TMenuItem& folder = *FListingTarget;
+  ForgetListing();
+  ShowListingNote(folder, nullptr);
+  // A folder gone since it was listed in its parent stays an empty submenu, as before.
+  if (listing->FolderExists) FillListed(*listing, folder, false);
+  ReopenSubmenu(folder.Handle());
+}
+
+void TWinMain::ShowListingNote(TMenuItem& folder, const wchar_t* caption) {
+  if (FListingNote && (!caption || FListingNote->Parent() != &folder)) {
+    TComponentDeleter{}(FListingNote);
+    FListingNote = nullptr;
+  }
+  if (!caption) return;
+  if (!FListingNote) {
+    FListingNote = &MakeItem(caption, L"");
+    FListingNote->SetEnabled(false);
+    folder.Add(*FListingNote);
+    FPCMain->AttachItems(*FListingNote);
+  } else {
+    FListingNote->SetCaption(caption);
+  }
+  ReopenSubmenu(folder.Handle());
 }
 
 void TWinMain::SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& settings) {
@@ -193,18 +258,18 @@ bool TWinMain::FetchIcons() {
   return true;
 }
 
-void TWinMain::AddEntry(const TFileEntry& Entry, TMenuItem& Parent) {
-  const std::wstring& path = Entry.Name;
-  if (Entry.Attr & FILE_ATTRIBUTE_DIRECTORY) {
+void TWinMain::AddEntry(const TListedEntry& Listed, TMenuItem& Parent) {
+  const std::wstring& path = Listed.Entry.Name;
+  if (Listed.Entry.Attr & FILE_ATTRIBUTE_DIRECTORY) {
     const std::wstring caption = NameOf(path);
     TMenuItem& folder = MakeFolderItem(caption, FolderPathOf(path));
     if (caption == L"<.>" || caption == L"<..>") folder.SetVisible(false);
-    PlaceItem(folder, Parent, IsExistingFolder(folder.Hint()));
-  } else if (const std::wstring target = IsShortcut(path) ? ShortcutFolder(path) : std::wstring(); !target.empty()) {
-    PlaceItem(MakeFolderItem(FolderCaptionOf(target), target), Parent, true);
+    PlaceItem(folder, Parent, Listed.ExistingFolder);
+  } else if (!Listed.FolderTarget.empty()) {
+    PlaceItem(MakeFolderItem(FolderCaptionOf(Listed.FolderTarget), Listed.FolderTarget), Parent, true);
   } else {
     const std::wstring name = NameOf(path);
-    TMenuItem& file = MakeItem(IsShortcut(path) ? WithoutExtension(name) : name, path);
+    TMenuItem& file = MakeItem(IsShortcutPath(path) ? WithoutExtension(name) : name, path);
     file.OnClick = [this](TComponent* sender) { ItemClick(sender); };
     PlaceItem(file, Parent, false);  // listed as a file
   }

@@ -10,6 +10,10 @@
 // True while a menu of this thread is open.
 bool InMenuMode();
 
+// Closes and opens again `submenu` where it is open, so that items added or removed since show:
+// the platform sizes a menu's window only as it opens it. Does nothing while it is not open.
+void ReopenSubmenu(HMENU submenu);
+
 class TPopupMenu : public TComponent {
 public:
   explicit TPopupMenu(TComponent* owner);

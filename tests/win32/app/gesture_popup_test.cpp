@@ -156,13 +156,20 @@ TEST_F(GesturePopupTest, AHighlightDuringAFillCancelsIt) {
   win->RebuildMenu();
   TMenuItem* big = FindCaption(Root(), L"<Big>");
   ASSERT_NE(big, nullptr);
+  // The highlight comes while the listing is being added to the submenu.
   win->SetMessageHandler(WM_USER + 0x301, [&](TMessage&) { win->PCMain().OnMenuSelect(big, L""); });
-  ::PostMessageW(win->Handle(), WM_USER + 0x301, 0, 0);
+  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) {
+    ::PostMessageW(win->Handle(), WM_USER + 0x301, 0, 0);
+    win->WMListing(message);
+  });
   win->PCMainMenuSelect(big, L"");
+  ASSERT_TRUE(WaitForListing());
   EXPECT_TRUE(win->Ready());
   EXPECT_NE(big->Tag(), -1);  // incomplete: the next highlight resumes it
   EXPECT_LT(VisibleCaptions(*big).size(), 401u);
+  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) { win->WMListing(message); });
   win->PCMainMenuSelect(big, L"");
+  ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(VisibleCaptions(*big).size(), 401u);  // the open-this-folder item and 400 files
 }
 

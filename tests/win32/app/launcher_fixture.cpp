@@ -89,6 +89,10 @@ TMenuItem* LauncherTest::FindCaption(const TMenuItem& item, const std::wstring& 
 
 void LauncherTest::PostCancel() const { ::PostMessageW(win->Handle(), WM_TEST_CANCEL, 0, 0); }
 
+bool LauncherTest::WaitForListing() const {
+  return PumpUntil([this] { return win->ListingTarget() == nullptr; }, 10000);
+}
+
 std::wstring LauncherTest::MenuPath(const std::wstring& relative) const {
   return relative.empty() ? menuFolder : menuFolder + L"\\" + relative;
 }

@@ -29,6 +29,8 @@ protected:
   static TMenuItem* FindCaption(const TMenuItem& item, const std::wstring& caption);
   // A message whose handler cancels a running pass, as a deactivation of the window does.
   void PostCancel() const;
+  // Pumps messages until the listing a highlight asked for has been handled; false after 10 s.
+  bool WaitForListing() const;
 
   // Paths below the menu folder.
   std::wstring MenuPath(const std::wstring& relative = L"") const;

@@ -1,0 +1,44 @@
+#include "app/folder_listing.h"
+
+#include <windows.h>
+
+#include "app/link_target.h"
+#include "app/menu_folder.h"
+
+namespace {
+
+// The folder a shortcut leads to, or empty when it leads to none.
+std::wstring ShortcutFolder(const std::wstring& shortcut) {
+  std::wstring target = ShellLinkPath(shortcut);
+  if (!target.empty() && IsExistingFolder(target)) return target;
+  target = shortcut;
+  return ReadLinkTarget(target) == TLinkTarget::ltFolder ? target : std::wstring();
+}
+
+}  // namespace
+
+bool IsShortcutPath(const std::wstring& path) {
+  return path.size() >= 4 && ::CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".lnk", 4, TRUE) == CSTR_EQUAL;
+}
+
+TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filter) {
+  TFolderListing listing;
+  listing.FolderExists = IsExistingFolder(folder);
+  if (!listing.FolderExists) return listing;
+  // The directory first: a mask set before it would list the current folder.
+  TFileList list(nullptr);
+  list.SetDirectory(folder);
+  list.SetFileType(filter.FileType);
+  list.SetMask(filter.Mask);
+  listing.Entries.resize(list.List().size());
+  for (size_t k = 0; k < listing.Entries.size(); ++k) {
+    TListedEntry& listed = listing.Entries[k];
+    list.GetInfo(k, listed.Entry);
+    const std::wstring& path = listed.Entry.Name;
+    if (listed.Entry.Attr & FILE_ATTRIBUTE_DIRECTORY)
+      listed.ExistingFolder = IsExistingFolder(FolderPathOf(path));
+    else if (IsShortcutPath(path))
+      listed.FolderTarget = ShortcutFolder(path);
+  }
+  return listing;
+}

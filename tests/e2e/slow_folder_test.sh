@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# A folder of the menu folder that lies on a slow file system: every lookup inside it and every
+# listing of it takes 2 s. The launcher menu still opens at once, the folder's submenu says
+# "読み込み中…" until its listing is back and is then filled where it stands, and Escape works
+# all the while. At 30 s a call the submenu says "応答がありません" after 10 s; the file system
+# going away during a fill breaks nothing.
+fixture="$(dirname "$0")/slow_fs.py"
+if [ ! -e /dev/fuse ] || ! command -v fusermount3 >/dev/null || ! /usr/bin/python3 -c 'import fusepy' 2>/dev/null; then
+  echo "Skipped: this host has no FUSE (/dev/fuse, fusermount3 and python3-fusepy are needed)."
+  exit 77
+fi
+source "$(dirname "$0")/lib.sh" "$@"
+
+slow_source="$work/share" mount_point="$work/mnt"
+mkdir -p "$slow_source/Wan" "$mount_point" "$work/Menu/Tools"
+touch "$slow_source/Wan/one.txt" "$slow_source/Wan/two.txt" "$work/Menu/Tools/one.txt"
+fixture_pid=
+# Gone at once, as a server that dies: the calls waiting on it fail instead of sleeping on.
+unmount_share() {
+  if mountpoint -q "$mount_point"; then fusermount3 -u -z "$mount_point" || true; fi
+  [ -z "$fixture_pid" ] || kill -KILL "$fixture_pid" 2>/dev/null || true
+}
+trap 'unmount_share; cleanup' EXIT
+echo 2 > "$work/delay"
+/usr/bin/python3 "$fixture" "$slow_source" "$mount_point" Wan "$work/delay" 2>>"$build_dir/e2e-slow-fs.log" &
+fixture_pid=$!
+wait_for 'mountpoint -q "$mount_point"' 10 || fail "the slow file system did not mount"
+ln -s "$mount_point/Wan" "$work/Menu/Wan"
+
+now_ms() { date +%s%3N; }
+# Waits up to $2 ms for a command to succeed, checking every 20 ms; the time it took lands in
+# $took.
+timed_wait() {
+  local command=$1 limit=$2 start
+  start=$(now_ms)
+  while :; do
+    took=$(($(now_ms) - start))
+    eval "$command" && return 0
+    [ "$took" -le "$limit" ] || return 1
+    sleep 0.02
+  done
+}
+menu_count() { menu_windows | wc -l; }
+# Height of the open menu that is not the root menu $root.
+submenu_height() {
+  local window
+  for window in $(menu_windows); do
+    [ "$window" = "$root" ] && continue
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    echo "$HEIGHT"
+    return
+  done
+  echo 0
+}
+# Opens the launcher menu from the tray icon, timing the click that opened it.
+open_launcher_menu() {
+  local tray x
+  for _ in $(seq 3); do
+    for x in 10 34 58 82; do
+      tray=$(tray_window)
+      [ -n "$tray" ] || continue
+      xdotool mousemove --window "$tray" "$x" 10
+      sleep 0.2
+      xdotool click 3
+      if timed_wait '[ "$(menu_count)" -ge 1 ]' 3000; then
+        root=$(first_menu_window)
+        eval "$(xdotool getwindowgeometry --shell "$root")"
+        root_x=$X root_y=$Y
+        return 0
+      fi
+    done
+  done
+  fail "a right click on the tray icon showed no menu"
+}
+# Points at the root menu's item $1 (0 first), $item_height pixels high.
+point_at_item() { xdotool mousemove $((root_x + 30)) $((root_y + 3 + item_height * $1 + item_height / 2)); }
+
+start_tamarind
+pid=$last_pid
+wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
+sleep 1
+
+open_launcher_menu
+[ "$took" -le 300 ] || fail "the launcher menu took $took ms to open"
+# <Tools>, <Wan>, separator, キャンセル. <Tools>'s submenu holds two items, as <Wan>'s does
+# while it is read: the open-this-folder item and the grey note.
+xdotool mousemove $((root_x + 30)) $((root_y + 8))
+wait_for '[ "$(menu_count)" -ge 2 ]' 5 || fail "<Tools> opened no submenu"
+sleep 0.5
+two_items=$(submenu_height)
+item_height=$(((two_items - 6) / 2))
+point_at_item 1
+timed_wait '[ "$(submenu_height)" -eq "$two_items" ] && [ "$(menu_count)" -eq 2 ]' 300 ||
+  { screenshot slow-folder-no-note; fail "no note in <Wan>'s submenu within 300 ms (took $took ms)"; }
+screenshot slow-folder-loading
+# Two files come after about 6 s (a listing and a lookup per entry, 2 s each).
+wait_for '[ "$(submenu_height)" -gt "$two_items" ]' 30 ||
+  { screenshot slow-folder-unfilled; fail "the open submenu was not filled when the listing came"; }
+filled=$(submenu_height)
+[ "$filled" -ge $((two_items + item_height)) ] || fail "the filled submenu is only $filled pixels high, two items are $two_items"
+screenshot slow-folder-filled
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms to close the submenu"
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the launcher menu"
+
+# A change rebuilds the menu, and <Wan> is read afresh at 30 s a call: Escape works while it is
+# being read, and after 10 s the note says the folder does not answer.
+echo 30 > "$work/delay"
+touch "$work/Menu/added.txt"
+sleep 2.5
+open_launcher_menu
+point_at_item 1
+timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu after the rebuild"
+sleep 0.5
+screenshot slow-folder-reading
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms to close the submenu being read"
+xdotool key Right
+wait_for '[ "$(submenu_height)" -eq "$two_items" ]' 2 || fail "<Wan>'s submenu did not open again"
+sleep 10
+screenshot slow-folder-no-answer
+# The note's line changed from "読み込み中…" to "応答がありません" (the rest of the menu stays).
+[ "$(compare -metric AE "$build_dir/e2e-slow-folder-reading.png" "$build_dir/e2e-slow-folder-no-answer.png" null: 2>&1 || true)" -gt 20 ] ||
+  fail "the note did not change after 10 s"
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 1 ]' 300 || fail "Escape took $took ms after the folder gave no answer"
+xdotool key Escape
+timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the menu"
+
+# The next highlight asks again; the file system goes away while it waits.
+open_launcher_menu
+point_at_item 1
+timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu on the next highlight"
+unmount_share
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "tamarind ended when the file system went away"
+[ -z "$(xdotool search --onlyvisible --name '^Tamarind$' 2>/dev/null)" ] || { screenshot slow-folder-error; fail "an error box showed"; }
+xdotool key Escape Escape
+timed_wait '[ "$(menu_count)" -eq 0 ]' 1000 || fail "the menu did not close after the file system went away"
+
+exit_via_tray_menu "$pid"
+echo "PASS"

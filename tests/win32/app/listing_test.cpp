@@ -1,0 +1,166 @@
+// Submenus listed by the worker: answers for a menu rebuilt or a wait ended since are dropped,
+// never applied, and an open submenu is filled where it stands.
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "framework/menu_item.h"
+#include "framework/popup_menu.h"
+#include "framework/timer.h"
+#include "launcher_fixture.h"
+#include "support/message_pump.h"
+#include "support/user_input.h"
+
+namespace {
+
+std::size_t CommitCharge() {
+  PROCESS_MEMORY_COUNTERS memory{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof(memory));
+  return memory.PagefileUsage;
+}
+
+// The window of the open menu that shows `menu`, or null.
+HWND WindowOf(HMENU menu) {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
+       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr))
+    if (::IsWindowVisible(window) && reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0)) == menu)
+      return window;
+  return nullptr;
+}
+
+// Steps run 250 ms apart from a timer while a menu is open.
+std::vector<std::function<void()>> Steps;
+
+void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (Steps.empty()) return;
+  const std::function<void()> step = Steps.front();
+  Steps.erase(Steps.begin());
+  step();
+}
+
+}  // namespace
+
+class ListingTest : public LauncherTest {
+protected:
+  TMenuItem& Tools() const {
+    TMenuItem* tools = FindCaption(Root(), L"<Tools>");
+    EXPECT_NE(tools, nullptr);
+    return *tools;
+  }
+};
+
+// Each round asks for <Tools>'s listing and rebuilds the menu before the answer is back: the
+// answer then belongs to freed items and must be dropped, every time.
+TEST_F(ListingTest, NoAnswerIsAppliedAfterARebuildOverAThousandRounds) {
+  MakeFolder(L"Tools");
+  WriteFile(L"Tools\\inside.txt");
+  win->RebuildMenu();
+  const int before = TWinMain::StaleListings;
+  const std::size_t components = win->Components().size();
+  std::size_t firstCommit = 0;
+  int lost = 0;
+  for (int round = 0; round < 1000; ++round) {
+    win->PCMainMenuSelect(&Tools(), L"");
+    win->RebuildMenu();
+    if (!PumpUntil([&] { return TWinMain::StaleListings == before + round + 1 - lost; }, 2000)) ++lost;
+    if (round == 99) firstCommit = CommitCharge();
+  }
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(TWinMain::StaleListings - before, 1000);
+  // Nothing reached the rebuilt menu, and nothing piled up.
+  EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
+  EXPECT_NE(Tools().Tag(), -1);
+  EXPECT_EQ(win->Components().size(), components);
+  EXPECT_LT(CommitCharge(), firstCommit + 2 * 1024 * 1024);
+}
+
+// Highlighting another item ends the wait and its answer is dropped; another folder is then read
+// instead. The folder's own items, and the folder itself again, keep the wait.
+TEST_F(ListingTest, AHighlightElsewhereEndsTheWaitOneWithinTheFolderKeepsIt) {
+  MakeFolder(L"Tools");
+  WriteFile(L"Tools\\inside.txt");
+  MakeFolder(L"More");
+  WriteFile(L"More\\more.txt");
+  WriteFile(L"other.txt");
+  win->RebuildMenu();
+  const int before = TWinMain::StaleListings;
+  TMenuItem& tools = Tools();
+  win->PCMainMenuSelect(&tools, L"");
+  win->PCMainMenuSelect(tools.Items(0), L"");
+  win->PCMainMenuSelect(&tools, L"");
+  EXPECT_EQ(win->ListingTarget(), &tools);
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"inside.txt"}));
+  EXPECT_EQ(TWinMain::StaleListings, before);
+
+  // Another folder: its listing is asked for instead (the first request, if not yet started, is
+  // simply replaced).
+  win->RebuildMenu();
+  TMenuItem& more = *FindCaption(Root(), L"<More>");
+  win->PCMainMenuSelect(&Tools(), L"");
+  win->PCMainMenuSelect(&more, L"");
+  EXPECT_EQ(win->ListingTarget(), &more);
+  ASSERT_TRUE(WaitForListing());
+  EXPECT_EQ(VisibleCaptions(more), (std::vector<std::wstring>{L"このフォルダを開く", L"more.txt"}));
+  EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
+
+  // A file: the wait ends, and the answer that still comes is dropped.
+  win->RebuildMenu();
+  const int stale = TWinMain::StaleListings;
+  win->PCMainMenuSelect(&Tools(), L"");
+  win->PCMainMenuSelect(FindCaption(Root(), L"other.txt"), L"");
+  EXPECT_EQ(win->ListingTarget(), nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return TWinMain::StaleListings == stale + 1; }, 2000));
+  EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
+}
+
+// The submenu opens before its listing is back; when it comes, the open submenu shows it.
+TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
+  MakeFolder(L"Tools");
+  for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) WriteFile(std::wstring(L"Tools\\") + name);
+  win->RebuildMenu();
+  TMenuItem& tools = Tools();
+  // The answer is held back until the submenu is open.
+  TMessage held{};
+  bool holding = true;
+  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) {
+    if (holding)
+      held = message;
+    else
+      win->WMListing(message);
+  });
+  // Whether the open submenu's window holds item `position` of <Tools> whole.
+  const auto shows = [&](int position) {
+    RECT item{};
+    RECT window{};
+    const HWND menuWindow = WindowOf(tools.Handle());
+    return menuWindow && ::GetWindowRect(menuWindow, &window) &&
+           ::GetMenuItemRect(nullptr, tools.Handle(), static_cast<UINT>(position), &item) && item.bottom > item.top &&
+           item.top >= window.top && item.bottom <= window.bottom;
+  };
+  bool openFirst = false;
+  bool insideLater = false;
+  Steps = {[] { PressKey(VK_DOWN); },  // highlights <Tools>, which asks for its listing
+           [] { PressKey(VK_RIGHT); },
+           [&] {
+             // Opened after 150 ms without an answer: the note shows.
+             openFirst = shows(1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !shows(3);
+             holding = false;
+             win->WMListing(held);
+           },
+           [&] { insideLater = shows(3); },
+           [] { ::EndMenu(); }};
+  win->HiTimer().SetEnabled(false);
+  ::SetCursorPos(200, 150);
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 250, NextStep);
+  ::SendMessageW(win->Handle(), TWinMain::WM_GESTUREPOPUP, 0, 0);  // the menu, as a circle shows it
+  ::KillTimer(nullptr, timer);
+  EXPECT_NE(held.LParam, 0);
+  EXPECT_TRUE(openFirst);
+  EXPECT_TRUE(insideLater);
+  EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"a.txt", L"b.txt", L"c.txt"}));
+}
