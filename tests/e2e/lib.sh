@@ -43,7 +43,14 @@ windows_named() { xdotool search --name "^$1\$" 2>/dev/null || true; }
 
 # Number of running tamarind.exe processes (Wine shows a 32-bit process under its exe name,
 # a 64-bit one under its full path).
-tamarind_count() { ps -eo args= | grep -ciE '(^|\\)tamarind\.exe$' || true; }
+# Running tamarind.exe processes of this Wine prefix (other trees' programs may run beside).
+tamarind_count() {
+  local pid count=0
+  for pid in $(pgrep -f '(^|\\)tamarind\.exe$'); do
+    tr '\0' '\n' </proc/"$pid"/environ 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && count=$((count + 1))
+  done
+  echo "$count"
+}
 
 # Wine's own notification area (shown when the desktop has none), once it is on screen.
 tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | sed -n 1p || true; }
