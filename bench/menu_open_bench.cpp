@@ -77,7 +77,8 @@ struct TFigures {
 // runs the next step each time the menu loop goes idle.
 class TProbe {
 public:
-  static void Attach(HWND window, std::vector<std::function<void(HWND menuWindow)>> idleSteps) {
+  // Each step runs at an idle moment of the menu loop until it says it is done.
+  static void Attach(HWND window, std::vector<std::function<bool(HWND menuWindow)>> idleSteps) {
     FWindow = window;
     FSteps = std::move(idleSteps);
     FNext = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
@@ -99,8 +100,7 @@ private:
       const LRESULT result = ::CallWindowProcW(FNext, window, message, wParam, lParam);
       if (message == WM_ENTERIDLE && !FSteps.empty()) {
         const auto step = FSteps.front();
-        FSteps.erase(FSteps.begin());
-        step(reinterpret_cast<HWND>(lParam));
+        if (step(reinterpret_cast<HWND>(lParam))) FSteps.erase(FSteps.begin());
       }
       return result;
     }
@@ -119,19 +119,20 @@ private:
 
   static inline HWND FWindow = nullptr;
   static inline WNDPROC FNext = nullptr;
-  static inline std::vector<std::function<void(HWND)>> FSteps;
+  static inline std::vector<std::function<bool(HWND)>> FSteps;
   static inline TFigures FCounted;
 };
 
 // The steps of one opening: time the menu up to its first idle moment; with `submenu`, then
-// highlight the first entry (a folder), and once that has settled open its submenu and time up
-// to the idle moment after it.
+// highlight the first entry (a folder), and once its listing is in (`submenuListed`; the
+// launcher lists on a worker thread) open its submenu and time up to the idle moment after it.
 struct TOpeningTimes {
   TFigures Menu;
   TFigures Submenu;
 };
 
-TOpeningTimes TimeOpening(HWND owner, const std::function<void()>& popup, bool submenu) {
+TOpeningTimes TimeOpening(HWND owner, const std::function<void()>& popup, bool submenu,
+                          const std::function<bool()>& submenuListed) {
   TOpeningTimes times;
   Clock::time_point start;
   auto menuShown = [&](HWND menuWindow) {
@@ -139,18 +140,24 @@ TOpeningTimes TimeOpening(HWND owner, const std::function<void()>& popup, bool s
     times.Menu.Ms = MsSince(start);
     if (!submenu) {
       ::EndMenu();
-      return;
+      return true;
     }
     start = Clock::now();
     ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    return true;
   };
-  auto highlighted = [](HWND menuWindow) { ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RIGHT, 0); };
+  auto highlighted = [&](HWND menuWindow) {
+    if (!submenuListed()) return false;
+    ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RIGHT, 0);
+    return true;
+  };
   auto submenuShown = [&](HWND) {
     times.Submenu = TProbe::Take();
     times.Submenu.Ms = MsSince(start);
     ::EndMenu();
+    return true;
   };
-  std::vector<std::function<void(HWND)>> steps{menuShown};
+  std::vector<std::function<bool(HWND)>> steps{menuShown};
   if (submenu) steps.insert(steps.end(), {highlighted, submenuShown});
   TProbe::Attach(owner, std::move(steps));
   TProbe::Take();
@@ -346,11 +353,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the first entry is not the big folder\n");
         break;
       }
-      const TOpeningTimes launcher = TimeOpening(launcherOwner, [&] { win->MainMenu().Popup(X, Y); }, true);
+      // The big folder's submenu holds one item, "open this folder", until its listing is in.
+      const TOpeningTimes launcher =
+          TimeOpening(launcherOwner, [&] { win->MainMenu().Popup(X, Y); }, true, [&] { return first->Count() > 1; });
       launcherMenu.push_back(launcher.Menu);
       launcherSub.push_back(launcher.Submenu);
       minimal.Build(win->MainMenu().Items(), bigFolder);
-      const TOpeningTimes bare = TimeOpening(minimal.Window(), [&] { minimal.Popup(X, Y); }, true);
+      const TOpeningTimes bare = TimeOpening(minimal.Window(), [&] { minimal.Popup(X, Y); }, true, [] { return true; });
       minimalMenu.push_back(bare.Menu);
       minimalSub.push_back(bare.Submenu);
     }
