@@ -82,9 +82,11 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   TDirMonitor::SetInterval(1000);
   FDirMon->OnChange = [this](TComponent* sender) { DirMonChange(sender); };
 
-  // File icons at the small-icon size of the screen's DPI.
+  // File icons at the small-icon size of the screen's DPI, until a menu opens on a monitor of
+  // another.
   const int iconSize = SmallIconSize(SystemDpi());
   FImageList = &Make<TImageList>(iconSize, iconSize);
+  FMainMenu->OnPopup = [this](int x, int y) { FitIconsToDpi(MonitorDpiAt({x, y})); };
   FPCMain = &Make<TPopupCool>();
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);

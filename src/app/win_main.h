@@ -110,6 +110,9 @@ public:
   void ClearItems(TMenuItem& Item);
   // Index in ImageList of the icon for a file item, -1 when the file has none.
   int IconIndexOf(const std::wstring& Path);
+  // Icons at the small-icon size of `dpi`: a menu shown on a monitor of another size than
+  // the last one empties the list and rebuilds the menu, icons fetched at the new size.
+  void FitIconsToDpi(int dpi);
   // The cached image index for an extension key, or -1.
   int FindIconKey(const TIconKey& Key) const;
   // Caches an extension's image index; does nothing once the cache is full.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/win_main.h"
+#include "framework/dpi.h"
 #include "framework/image_list.h"
 #include "tray/tray_icon.h"
 
@@ -24,6 +25,16 @@ int TWinMain::IconIndexOf(const std::wstring& Path) {
   const int index = FImageList->AddIcon(icon.Get());
   AddIconKey(key, index);
   return index;
+}
+
+void TWinMain::FitIconsToDpi(int dpi) {
+  const int size = SmallIconSize(dpi);
+  if (size == FImageList->Width()) return;
+  // Icons fetched for another size would be drawn too small, or stretched: fetch them afresh.
+  FImageList->SetSize(size, size);
+  FIconCacheCount = 0;
+  FFileImages.clear();
+  RebuildMenu();
 }
 
 void TWinMain::ShowIconCounters() {

@@ -58,6 +58,14 @@ void TImageList::Clear() {
   Changed();
 }
 
+void TImageList::SetSize(int width, int height) {
+  if (!::ImageList_SetIconSize(FHandle.Get(), width, height))
+    throw Exception(L"イメージリストの大きさを " + std::to_wstring(width) + L" x " + std::to_wstring(height) + L" にできません");
+  FWidth = width;
+  FHeight = height;
+  Changed();
+}
+
 void TImageList::CheckIndex(int index) const {
   if (index < 0 || index >= Count())
     throw Exception(L"イメージリストの番号 " + std::to_wstring(index) + L" は範囲外です");

@@ -47,6 +47,8 @@ public:
   void ReplaceIcon(int index, HICON icon);
   void Delete(int index);
   void Clear();
+  // Empties the list and makes its images `width` x `height`.
+  void SetSize(int width, int height);
 
   // Draws image `index` at (x, y), its masked-out pixels left alone.
   void Draw(TCanvas& canvas, int x, int y, int index) const;

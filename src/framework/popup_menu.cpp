@@ -79,6 +79,7 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(&Make<TMen
 
 void TPopupMenu::Popup(int x, int y) {
   // The right button chooses too: the launcher tells a right-button choice apart.
+  if (OnPopup) OnPopup(x, y);
   const TMenuLoopWatch watch;
   FPopupPoint = {x, y};
   ::TrackPopupMenuEx(Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, TPopupList::Instance().Window(),

@@ -2,6 +2,7 @@
 // Popup menus: a root item whose sub-items are the menu, shown at a screen point.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "framework/component.h"
@@ -28,6 +29,8 @@ public:
   // Shows the menu with its top-left corner at (x, y) and returns when it has closed; the
   // chosen item's click follows from the message loop.
   virtual void Popup(int x, int y);
+  // Runs as Popup starts, while the menu can still be changed.
+  std::function<void(int x, int y)> OnPopup;
   // The point the menu was last shown at: its monitor sets the menu's size.
   POINT PopupPoint() const { return FPopupPoint; }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/dpi.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
@@ -148,4 +149,29 @@ TEST_F(IconCacheTest, FileItemsGetTheirIconsFolderItemsNone) {
   settings.SetShowIcons(false);
   win->RebuildMenu();
   EXPECT_EQ(win->PCMain().ItemImageIndex(*FindCaption(Root(), L"notes.txt")), -1);
+}
+
+// A menu shown on a monitor of another DPI gets icons fetched at that DPI's size, not the ones
+// of the last size drawn too small or stretched; the menu's own image size follows.
+TEST_F(IconCacheTest, AMonitorOfAnotherDpiGetsIconsFetchedAtItsSize) {
+  WriteFile(L"notes.txt");
+  win->RebuildMenu();
+  for (const int dpi : {192, 144, SystemDpi()}) {
+    win->FitIconsToDpi(dpi);
+    const int size = SmallIconSize(dpi);
+    EXPECT_EQ(win->ImageList().Width(), size) << dpi;
+    EXPECT_EQ(win->ImageList().Height(), size) << dpi;
+    const int index = win->PCMain().ItemImageIndex(*FindCaption(Root(), L"notes.txt"));
+    ASSERT_GE(index, 0) << dpi;
+    EXPECT_LT(index, win->ImageList().Count()) << dpi;
+    // Not a shrunk or enlarged copy: the shell's own picture at that size shows ink across it.
+    int lastInkedRow = -1;
+    TBitmap picture;
+    picture.SetSize(size, size);
+    win->ImageList().Draw(picture.Canvas(), 0, 0, index);
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x)
+        if (PixelAt(picture, x, y) != RGB(255, 255, 255)) lastInkedRow = y;
+    EXPECT_GE(lastInkedRow, size * 3 / 4) << dpi;
+  }
 }
