@@ -41,7 +41,7 @@ hover_x() { echo $((3 + $(scaled 14) + $(scaled 2) + $(scaled 10))); }
 open_launcher_menu() {
   start_tamarind
   pid=$last_pid
-  wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area at $dpi dpi"
+  wait_for '[ -n "$(tray_window)" ]' 60 || fail "no icon in the notification area at $dpi dpi"
   sleep 1
   click_tray_icon_for_menu 3
   eval "$(xdotool getwindowgeometry --shell "$(first_menu_window)")"
@@ -140,7 +140,7 @@ for dpi in 96 144 192; do
   # --- the settings dialog, scaled ---
   start_tamarind
   pid=$last_pid
-  wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area at $dpi dpi"
+  wait_for '[ -n "$(tray_window)" ]' 60 || fail "no icon in the notification area at $dpi dpi"
   sleep 1
   open_settings_dialog
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
