@@ -29,7 +29,9 @@ int TWinMain::IconIndexOf(const std::wstring& Path) {
 
 void TWinMain::FitIconsToDpi(int dpi) {
   const int size = SmallIconSize(dpi);
-  if (size == FImageList->Width()) return;
+  // Items of a build that must wait would keep indices into the emptied list: the next menu
+  // fits the size instead.
+  if (size == FImageList->Width() || RebuildMustWait()) return;
   // Icons fetched for another size would be drawn too small, or stretched: fetch them afresh.
   FImageList->SetSize(size, size);
   FIconCacheCount = 0;
