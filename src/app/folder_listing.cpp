@@ -25,11 +25,8 @@ TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filt
   TFolderListing listing;
   listing.FolderExists = IsExistingFolder(folder);
   if (!listing.FolderExists) return listing;
-  // The directory first: a mask set before it would list the current folder.
   TFileList list(nullptr);
-  list.SetDirectory(folder);
-  list.SetFileType(filter.FileType);
-  list.SetMask(filter.Mask);
+  list.Search(folder, filter.FileType, filter.Mask);
   listing.Entries.resize(list.List().size());
   for (size_t k = 0; k < listing.Entries.size(); ++k) {
     TListedEntry& listed = listing.Entries[k];

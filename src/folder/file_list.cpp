@@ -42,6 +42,15 @@ void TFileList::SetDirectory(const std::wstring& directory) {
   DoDirChange();
 }
 
+void TFileList::Search(const std::wstring& directory, TFileType type, const std::vector<std::wstring>& mask) {
+  const bool newDirectory = directory != FDirectory;
+  FDirectory = directory;
+  FFileType = type;
+  FMask = mask;
+  Refresh();
+  if (newDirectory) DoDirChange();
+}
+
 void TFileList::SetFileType(TFileType type) {
   if (type == FFileType) return;
   FFileType = type;

@@ -51,6 +51,8 @@ public:
   void GetInfo(size_t index, TFileEntry& entry) const;
 
   void Refresh();
+  // Sets the directory, the types and the masks and lists once; each setter lists on its own.
+  void Search(const std::wstring& directory, TFileType type, const std::vector<std::wstring>& mask);
 
   TNotifyEvent OnChange;
   TNotifyEvent OnDirChange;
