@@ -2,6 +2,7 @@
 
 #include "framework/bitmap.h"
 #include "framework/exception.h"
+#include "framework/gdi_handle.h"
 #include "framework/system_colors.h"
 
 RECT ToWinRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
@@ -149,26 +150,4 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::FocusRect(const TRect& rect) {
   const RECT r = ToWinRect(rect);
   ::DrawFocusRect(Handle(), &r);
-}
-
-TCanvasState TCanvas::SaveState() {
-  HDC dc = Handle();
-  TCanvasState saved;
-  saved.Clip.Reset(::CreateRectRgn(0, 0, 0, 0));
-  if (!saved.Clip || ::GetClipRgn(dc, saved.Clip.Get()) != 1) saved.Clip.Reset();
-  saved.TextColor = ::GetTextColor(dc);
-  saved.BackColor = ::GetBkColor(dc);
-  saved.BackMode = ::GetBkMode(dc);
-  return saved;
-}
-
-void TCanvas::RestoreState(const TCanvasState& saved) {
-  HDC dc = Handle();
-  DeselectBrush();
-  DeselectPen();
-  DeselectFont();
-  ::SelectClipRgn(dc, saved.Clip.Get());
-  ::SetTextColor(dc, saved.TextColor);
-  ::SetBkColor(dc, saved.BackColor);
-  ::SetBkMode(dc, saved.BackMode);
 }

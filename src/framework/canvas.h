@@ -8,19 +8,10 @@
 
 #include "framework/brush.h"
 #include "framework/font.h"
-#include "framework/gdi_handle.h"
 #include "framework/geometry.h"
 #include "framework/pen.h"
 
 class TBitmap;
-
-// What a painter may change in a context it does not own, saved to be put back.
-struct TCanvasState {
-  TRegionHandle Clip;  // null when the context had no clipping region
-  COLORREF TextColor = 0;
-  COLORREF BackColor = 0;
-  int BackMode = 0;
-};
 
 class TCanvas {
 public:
@@ -62,12 +53,6 @@ public:
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   void FocusRect(const TRect& rect);
-
-  // Saves the clipping region and the text settings; restoring also puts the context's own
-  // objects back. Much cheaper than SaveDC and RestoreDC, which under Wine redo the whole
-  // context, on a path that runs once per menu item.
-  TCanvasState SaveState();
-  void RestoreState(const TCanvasState& saved);
 
 private:
   void SelectBrush();

@@ -29,7 +29,6 @@ using TFontHandle = TUniqueHandle<TGdiObjectTraits<HFONT>>;
 using TBitmapHandle = TUniqueHandle<TGdiObjectTraits<HBITMAP>>;
 using TBrushHandle = TUniqueHandle<TGdiObjectTraits<HBRUSH>>;
 using TPenHandle = TUniqueHandle<TGdiObjectTraits<HPEN>>;
-using TRegionHandle = TUniqueHandle<TGdiObjectTraits<HRGN>>;
 using TMemoryDC = TUniqueHandle<TMemoryDCTraits>;
 using TImageListHandle = TUniqueHandle<TImageListTraits>;
 

@@ -22,6 +22,7 @@
 #include "menu/banner.h"
 #include "menu/composed_images.h"
 #include "menu/item_background.h"
+#include "menu/item_buffer.h"
 #include "menu/item_images.h"
 #include "menu/item_layout.h"
 #include "menu/item_records.h"
@@ -216,6 +217,7 @@ private:
   int FImageSize = 16;
   TTileCache FActiveCache;
   TComposedImages FComposedImages;
+  TItemBuffer FItemBuffer;
   TTextExtents FTextExtents;
   TTextExtents FInActiveExtents;  // a row is as wide as the wider of the two fonts needs
   int FDpi = 96;

@@ -18,15 +18,11 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   const unsigned state = request.itemState & 0xFF;
   FHidesPrefixes = request.itemState & ODS_NOACCEL;
   FImageBackdrop.reset();
-  // Every request starts from a clean drawing state and leaves nothing selected behind, even
-  // when a painter fails half-way.
-  TCanvas canvas;
-  canvas.SetColorScheme(MenuColorScheme());
-  canvas.Bind(request.hDC);
-  const TCanvasState saved = canvas.SaveState();
+  // The menu's context is only copied from and to: nothing is selected into it, so nothing is
+  // left behind in it, even when a painter fails half-way.
+  TCanvas& canvas = FItemBuffer.Begin(request.hDC, itemRect);
   try {
-    // Nothing spills into neighbouring items or columns, whatever the painters reach for.
-    ::IntersectClipRect(request.hDC, itemRect.Left, itemRect.Top, itemRect.Right, itemRect.Bottom);
+    canvas.SetColorScheme(MenuColorScheme());
     if (itemID >= 0) {
       const bool selected = state & ODS_SELECTED;
       canvas.Brush().SetColor(selected ? FActiveColor : FInActiveColor);
@@ -44,7 +40,7 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   } catch (...) {
     Application().HandleException();
   }
-  canvas.RestoreState(saved);
+  FItemBuffer.Flush();
 }
 
 void TCoolMenu::DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned state, const TRect& rect) {

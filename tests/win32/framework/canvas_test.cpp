@@ -115,28 +115,6 @@ TEST_F(CanvasTest, ClearBrushLeavesTheBackgroundBehindText) {
   EXPECT_GT(blue, 30);
 }
 
-TEST_F(CanvasTest, SavedStateComesBack) {
-  HDC dc = canvas().Handle();
-  for (const bool clippedBefore : {false, true}) {
-    if (clippedBefore) ::IntersectClipRect(dc, 0, 0, 30, 30);
-    ::SetBkColor(dc, RGB(7, 8, 9));
-    const TCanvasState saved = canvas().SaveState();
-    ::SetTextColor(dc, RGB(1, 2, 3));
-    canvas().Brush().SetColor(RgbColor(5, 5, 5));
-    canvas().FillRect({0, 0, 1, 1});  // opaque, with the brush's colour as background
-    ::IntersectClipRect(dc, 0, 0, 2, 2);
-    canvas().RestoreState(saved);
-    EXPECT_EQ(::GetTextColor(dc), RGB(0, 0, 0));
-    EXPECT_EQ(::GetBkColor(dc), RGB(7, 8, 9));
-    RECT clip{};
-    const int kind = ::GetClipBox(dc, &clip);
-    EXPECT_EQ(clip.right, clippedBefore ? 30 : 40) << "clipped before: " << clippedBefore;
-    EXPECT_NE(kind, NULLREGION);
-    canvas().FillRect({1, 1, 2, 2});  // the brush is selected again when needed
-    EXPECT_EQ(PixelAt(picture, 1, 1), RGB(5, 5, 5));
-  }
-}
-
 TEST_F(CanvasTest, GlyphsStretchWithoutTheirTransparentColour) {
   TBitmap glyph;
   glyph.SetSize(2, 2);

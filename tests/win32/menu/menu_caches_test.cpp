@@ -1,5 +1,6 @@
 // What the styler keeps between requests gives the same pixels and sizes as working them out
-// afresh: images composed once over a colour, and text widths measured once per font.
+// afresh: images composed once over a colour, text widths measured once per font, and items
+// painted in a picture of their own before they reach the menu.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -9,6 +10,7 @@
 #include "framework/gdi_handle.h"
 #include "framework/image_list.h"
 #include "menu/composed_images.h"
+#include "menu/item_buffer.h"
 #include "menu/item_drawing.h"
 #include "menu/text_extents.h"
 #include "support/test_pictures.h"
@@ -68,6 +70,45 @@ TEST(MenuCaches, TextWidthsAreThoseOfAFreshMeasureInTheFontAskedFor) {
       fresh.Font().Assign(font);
       EXPECT_EQ(extents.Width(font, text), MenuTextExtent(fresh, text)) << height << ": " << text;
     }
+  }
+}
+
+TEST(MenuCaches, ItemsPaintedInTheirOwnPictureLookAsIfPaintedOnTheMenu) {
+  // What reaches the menu depends on where the item lies (a pattern's phase), on what
+  // the menu already shows (the inverting focus frame), and ends at the item's edges.
+  TBitmap tile;  // no two of its pixels alike
+  tile.SetSize(8, 8);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) tile.Canvas().FillRectWith({x, y, x + 1, y + 1}, RgbColor(x * 30, y * 30, 200));
+  }
+  const TBrushHandle pattern(::CreatePatternBrush(tile.Handle()));
+  const auto paint = [&](TCanvas& canvas, const TRect& item) {
+    canvas.FillRectWith({item.Left, item.Top, item.Left + 13, item.Bottom}, pattern.Get());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().SetHeight(-15);
+    TRect text{item.Left + 14, item.Top - 4, item.Right + 30, item.Bottom + 4};
+    canvas.TextInRect(text, L"Tamarind 文書 Report", DT_SINGLELINE | DT_VCENTER);
+    canvas.FocusRect(item);
+  };
+  const auto striped = [](TBitmap& menu) {
+    menu.SetSize(160, 120);
+    for (int y = 0; y < 120; y += 3) menu.Canvas().FillRectWith({0, y, 160, y + 3}, RgbColor(y * 2, 255 - y, 90));
+  };
+  TBitmap direct, buffered;
+  striped(direct);
+  striped(buffered);
+  TItemBuffer buffer;
+  // Smaller and larger items in turn, so that the picture grows and is reused; odd corners.
+  for (const TRect item : {TRect{3, 5, 60, 22}, TRect{1, 30, 150, 51}, TRect{7, 60, 40, 71}, TRect{0, 80, 160, 120}}) {
+    HDC dc = direct.Canvas().Handle();
+    ::IntersectClipRect(dc, item.Left, item.Top, item.Right, item.Bottom);
+    paint(direct.Canvas(), item);
+    ::SelectClipRgn(dc, nullptr);
+    paint(buffer.Begin(buffered.Canvas().Handle(), item), item);
+    buffer.Flush();
+  }
+  for (int y = 0; y < 120; ++y) {
+    for (int x = 0; x < 160; ++x) ASSERT_EQ(PixelAt(buffered, x, y), PixelAt(direct, x, y)) << x << "," << y;
   }
 }
 
