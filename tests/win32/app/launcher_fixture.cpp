@@ -12,6 +12,7 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
+#include "menu/popup_cool.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -91,6 +92,18 @@ void LauncherTest::PostCancel() const { ::PostMessageW(win->Handle(), WM_TEST_CA
 
 bool LauncherTest::WaitForListing() const {
   return PumpUntil([this] { return win->ListingTarget() == nullptr; }, 10000);
+}
+
+bool LauncherTest::WaitForIcons() const {
+  return PumpUntil([this] { return !win->IconsAwaited(); }, 10000);
+}
+
+int LauncherTest::IconIndexOf(const std::wstring& path) const {
+  const TComponentPtr<TMenuItem> item = MakeComponent<TMenuItem>();
+  item->SetHint(path);
+  win->FetchIcon(*item);
+  EXPECT_TRUE(WaitForIcons()) << "no icon came for a file";
+  return win->PCMain().ItemImageIndex(*item);
 }
 
 std::wstring LauncherTest::MenuPath(const std::wstring& relative) const {

@@ -31,6 +31,11 @@ protected:
   void PostCancel() const;
   // Pumps messages until the listing a highlight asked for has been handled; false after 10 s.
   bool WaitForListing() const;
+  // Pumps messages until no item waits for its icon any more; false after 10 s.
+  bool WaitForIcons() const;
+  // The image index the launcher gives a file item for `path` once its icon has come, -1 for
+  // none.
+  int IconIndexOf(const std::wstring& path) const;
 
   // Paths below the menu folder.
   std::wstring MenuPath(const std::wstring& relative = L"") const;
