@@ -2,11 +2,10 @@
 # A folder of the menu folder that lies on a slow file system: every lookup inside it and every
 # listing of it takes 2 s. The launcher menu still opens at once, the folder's submenu says
 # "読み込み中…" until its listing is back and is then filled where it stands, and Escape works
-# all the while. Icons read from the slow file system follow the items without holding up any
-# menu. A shortcut in the menu folder that leads into the slow file system is an ordinary item
-# until its target is confirmed, and a submenu from the next opening on. At 30 s a call the
-# submenu says "応答がありません" after 10 s; the file system going away during a fill breaks
-# nothing.
+# all the while. A shortcut in the menu folder that leads into the slow file system is an
+# ordinary item until its target is confirmed, and a submenu from the next opening on. At 30 s a
+# call the submenu says "応答がありません" after 10 s; the file system going away during a fill
+# breaks nothing.
 fixture="$(dirname "$0")/slow_fs.py"
 if [ ! -e /dev/fuse ] || ! command -v fusermount3 >/dev/null || ! /usr/bin/python3 -c 'import fusepy' 2>/dev/null; then
   echo "Skipped: this host has no FUSE (/dev/fuse, fusermount3 and python3-fusepy are needed)."
@@ -16,9 +15,9 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 slow_source="$work/share" mount_point="$work/mnt"
 mkdir -p "$slow_source/Wan/Sub/Inner" "$mount_point" "$work/Menu/Tools"
-touch "$slow_source/Wan/one.txt" "$slow_source/Wan/two.txt" "$work/Menu/Tools/one.txt"
-# A program whose own icon must be read from the slow file system.
-cp "$exe_source" "$slow_source/Wan/tool.exe"
+# Two entries, one.txt and <Sub>: each more makes the listing 2 s longer, towards the 10 s after
+# which the folder counts as not answering.
+touch "$slow_source/Wan/one.txt" "$work/Menu/Tools/one.txt"
 # A shortcut in the old byte form to a folder two levels into the slow folder, reached through
 # the C: drive (the path it holds must have no dot): checking it takes two slow lookups.
 slow_drive_link="$WINEPREFIX/drive_c/tamarind_e2e_slow_$$"
@@ -104,17 +103,12 @@ point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ] && [ "$(menu_count)" -eq 2 ]' 300 ||
   { screenshot slow-folder-no-note; fail "no note in <Wan>'s submenu within 300 ms (took $took ms)"; }
 screenshot slow-folder-loading
-# The entries come after about 10 s (a listing and a lookup per entry, 2 s each).
+# The entries come after about 6 s (a listing and a lookup per entry, 2 s each).
 wait_for '[ "$(submenu_height)" -gt "$two_items" ]' 40 ||
   { screenshot slow-folder-unfilled; fail "the open submenu was not filled when the listing came"; }
 filled=$(submenu_height)
 [ "$filled" -ge $((two_items + item_height)) ] || fail "the filled submenu is only $filled pixels high, two items are $two_items"
 screenshot slow-folder-filled
-# tool.exe's icon takes another 2 s to read; it shows in the submenu that stays open.
-sleep 4
-screenshot slow-folder-icons
-[ "$(compare -metric AE "$build_dir/e2e-slow-folder-filled.png" "$build_dir/e2e-slow-folder-icons.png" null: 2>&1 || true)" -gt 20 ] ||
-  fail "no icon came into the open submenu"
 # The shortcut's target has been confirmed meanwhile, but the open menu keeps its ordinary item.
 point_at_item 2
 sleep 1
