@@ -15,6 +15,7 @@
 #include "app/shortcut_folders.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
+#include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "launcher_fixture.h"
 #include "menu/popup_cool.h"
@@ -113,6 +114,44 @@ TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFi
   EXPECT_EQ(ImageOf(L"other.exe"), ownImages[3]);
   EXPECT_EQ(ImageOf(L"Tool"), ownImages[4]);
   EXPECT_EQ(win->ImageList().Count(), 5);
+}
+
+// An icon that comes while the menu is open shows at once, the menu staying open.
+TEST_F(IconArrivalTest, AnOpenMenuShowsAnIconWhenItComes) {
+  WriteFile(L"notes.txt");
+  HoldIcons();
+  win->RebuildMenu();
+  ASSERT_TRUE(PumpUntil([&] { return held.size() == 1; }, 10000));
+  // The pixels at the left end of notes.txt's row, where its icon goes.
+  const auto iconArea = [&] {
+    std::vector<COLORREF> pixels;
+    const HWND menuWindow = OwnMenuWindow();
+    RECT row{};
+    if (!menuWindow || !::GetMenuItemRect(nullptr, win->MainMenu().Handle(), 0, &row)) return pixels;
+    POINT corner{row.left, row.top};
+    ::ScreenToClient(menuWindow, &corner);
+    const HDC dc = ::GetDC(menuWindow);
+    for (int y = corner.y; y < corner.y + (row.bottom - row.top); ++y)
+      for (int x = corner.x; x < corner.x + 40; ++x) pixels.push_back(::GetPixel(dc, x, y));
+    ::ReleaseDC(menuWindow, dc);
+    return pixels;
+  };
+  std::vector<COLORREF> before;
+  std::vector<COLORREF> after;
+  bool stillOpen = false;
+  RunInOpenMenu({[&] {
+                   before = iconArea();
+                   DeliverHeld();
+                 },
+                 [&] {
+                   after = iconArea();
+                   stillOpen = OwnMenuWindow() != nullptr;
+                 },
+                 [] { ::EndMenu(); }});
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(stillOpen);
+  EXPECT_GE(ImageOf(L"notes.txt"), 0);
+  EXPECT_NE(after, before);
 }
 
 // Each round rebuilds the menu while the icons of the build before are on their way: every one
