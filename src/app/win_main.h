@@ -162,7 +162,8 @@ public:
   bool MenuShown() const { return FMenuShown; }
   // The submenu waiting for its listing, or none.
   TMenuItem* ListingTarget() const { return FListingTarget; }
-  // Listings that came back for a menu rebuilt or a pass cancelled since, and were dropped.
+  // Listings (and checks of the root's shortcuts) that came back for a menu rebuilt or a pass
+  // cancelled since, and were dropped.
   static inline std::int32_t StaleListings = 0;
   // Icons that came back for items freed since (a rebuild, another icon size), and were dropped.
   static inline std::int32_t StaleIcons = 0;
