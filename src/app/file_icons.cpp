@@ -29,3 +29,18 @@ TFileStamp FileStampOf(const std::wstring& path) {
   return {Join(data.nFileSizeHigh, data.nFileSizeLow),
           Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
+
+TIconAnswer LookUpIcon(TIconRequest request) {
+  TIconAnswer answer;
+  if (request.Source == TIconSource::isType) {
+    answer.Icon = ShellSmallIcon(request.Path, request.Size);
+  } else {
+    answer.Stamp = FileStampOf(request.Path);
+    answer.Unchanged = request.KeptStamp == answer.Stamp;
+    if (!answer.Unchanged && request.Source == TIconSource::isOwnIcon) answer.Icon = ExtractFirstIcon(request.Path);
+    // A program without icons of its own gets the shell's.
+    if (!answer.Unchanged && !answer.Icon) answer.Icon = ShellSmallIcon(request.Path, request.Size);
+  }
+  answer.Request = std::move(request);
+  return answer;
+}

@@ -1,7 +1,9 @@
 #pragma once
 // Small icons of single files for the launcher menu, and what tells whether a file changed
-// since its icon was taken.
+// since its icon was taken. Every call here may block as long as the file system does: the
+// launcher makes them on a worker thread.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "framework/win_handle.h"
@@ -25,3 +27,28 @@ struct TFileImage {
   TFileStamp Stamp;
   int ImageIndex;
 };
+
+// Where a file's icon comes from.
+enum class TIconSource : std::uint8_t {
+  isType,     // the shell's icon for the file's type, shared by every file of its extension
+  isOwnIcon,  // the file's own first icon, else the shell's (programs, icon files)
+  isShell,    // the shell's icon for this one file (shortcuts, types beyond the cache)
+};
+
+struct TIconRequest {
+  std::uint64_t Generation = 0;  // of the menu that asks
+  std::wstring Path;
+  int Size = 0;
+  TIconSource Source = TIconSource::isType;
+  // For an image of the file's own: the stamp of the image kept for it, if any.
+  std::optional<TFileStamp> KeptStamp;
+};
+
+struct TIconAnswer {
+  TIconRequest Request;
+  TFileStamp Stamp;        // for an image of the file's own
+  bool Unchanged = false;  // the file still has its kept stamp: the kept image holds
+  TIconHandle Icon;        // none when unchanged, or when the file has no icon
+};
+
+TIconAnswer LookUpIcon(TIconRequest request);

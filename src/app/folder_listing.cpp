@@ -5,9 +5,6 @@
 #include "app/link_target.h"
 #include "app/menu_folder.h"
 
-namespace {
-
-// The folder a shortcut leads to, or empty when it leads to none.
 std::wstring ShortcutFolder(const std::wstring& shortcut) {
   std::wstring target = ShellLinkPath(shortcut);
   if (!target.empty() && IsExistingFolder(target)) return target;
@@ -15,13 +12,11 @@ std::wstring ShortcutFolder(const std::wstring& shortcut) {
   return ReadLinkTarget(target) == TLinkTarget::ltFolder ? target : std::wstring();
 }
 
-}  // namespace
-
 bool IsShortcutPath(const std::wstring& path) {
   return path.size() >= 4 && ::CompareStringOrdinal(path.c_str() + path.size() - 4, 4, L".lnk", 4, TRUE) == CSTR_EQUAL;
 }
 
-TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filter) {
+TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filter, TShortcutTargets targets) {
   TFolderListing listing;
   listing.FolderExists = IsExistingFolder(folder);
   if (!listing.FolderExists) return listing;
@@ -34,7 +29,7 @@ TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filt
     const std::wstring& path = listed.Entry.Name;
     if (listed.Entry.Attr & FILE_ATTRIBUTE_DIRECTORY)
       listed.ExistingFolder = IsExistingFolder(FolderPathOf(path));
-    else if (IsShortcutPath(path))
+    else if (targets == TShortcutTargets::stChecked && IsShortcutPath(path))
       listed.FolderTarget = ShortcutFolder(path);
   }
   return listing;

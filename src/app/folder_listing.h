@@ -28,8 +28,16 @@ struct TListingFilter {
   std::vector<std::wstring> Mask;
 };
 
+// Whether listing a folder also finds the folders its shortcuts lead to. A target on an
+// unreachable share can take tens of seconds to check.
+enum class TShortcutTargets : std::uint8_t { stChecked, stUnchecked };
+
 // Lists `folder` in the launcher's order. Shortcuts are read through the shell when the calling
-// thread has COM, and by their bytes otherwise.
-TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filter);
+// thread has COM, and by their bytes otherwise; unchecked, they are listed as files.
+TFolderListing ListFolder(const std::wstring& folder, const TListingFilter& filter,
+                          TShortcutTargets targets = TShortcutTargets::stChecked);
+
+// The folder a shortcut leads to, or empty when it leads to none.
+std::wstring ShortcutFolder(const std::wstring& shortcut);
 
 bool IsShortcutPath(const std::wstring& path);

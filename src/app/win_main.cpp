@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/com_worker.h"
 #include "app/listing_worker.h"
 #include "app/menu_folder.h"
 #include "app/pointer_wake.h"
@@ -145,6 +146,8 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
   SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
   SetMessageHandler(WM_LISTING, [this](TMessage& message) { WMListing(message); });
+  SetMessageHandler(WM_ICON, [this](TMessage& message) { WMIcon(message); });
+  SetMessageHandler(WM_SHORTCUTFOLDERS, [this](TMessage& message) { WMShortcutFolders(message); });
   SetMessageHandler(WM_HOTKEY, [this](TMessage& message) { WMHotKey(message); });
   SetMessageHandler(WM_SETTINGCHANGE, [this](TMessage& message) { WMSettingChange(message); });
 }

@@ -3,6 +3,7 @@
 // the state the launcher's handlers share.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -16,6 +17,7 @@
 #include "app/link_target.h"
 #include "framework/form.h"
 
+class TComWorker;
 class TContextMenuEx;
 class TPopupCool;
 class TDirMonitor;
@@ -30,6 +32,7 @@ class TTimer;
 class TTrayIcon;
 class TWinSetting;
 struct TIniGTHost;
+struct TShortcutFolders;
 
 struct TIconCacheEntry {
   TIconKey Key;             // first three characters of the extension
@@ -44,6 +47,13 @@ public:
   static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
   // A folder listing from the listing worker; lParam is the TFolderListing it hands over.
   static constexpr UINT WM_LISTING = WM_USER + 0x69;
+  // A file icon from the icon worker; lParam is the TIconAnswer it hands over.
+  static constexpr UINT WM_ICON = WM_USER + 0x6A;
+  // The folders of the root's shortcuts, from a check that took longer than the root waits;
+  // lParam is the TShortcutFolders it hands over.
+  static constexpr UINT WM_SHORTCUTFOLDERS = WM_USER + 0x6B;
+  // How long a build of the root waits for its shortcuts' targets to be checked.
+  static constexpr unsigned ShortcutCheckWaitMs = 200;
   // A submenu whose listing is not back after this long shows that it is being read.
   static constexpr unsigned LoadingNoteDelayMs = 150;
   // ... and after this long, that the folder does not answer; the next highlight asks again.
@@ -86,6 +96,12 @@ public:
   // A listing came back: fills the submenu that asked for it, unless the menu was rebuilt or the
   // pass cancelled since, in which case the listing is dropped.
   void WMListing(TMessage& message);
+  // An icon came back: it goes into the image list and onto every item that waits for it, and
+  // an open menu shows it. An answer asked for before a rebuild is dropped.
+  void WMIcon(TMessage& message);
+  // A slow check of the root's shortcuts came back: shortcuts found to lead to folders, or no
+  // longer, are shown so by a rebuild. An answer for an older build is dropped.
+  void WMShortcutFolders(TMessage& message);
 
   // The holder of the four menu build settings (not owned); the builder reads through it and
   // builds nothing while there is none.
@@ -106,10 +122,14 @@ public:
   void FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool IsRoot);
   // Makes the item for one listed entry and places it in `Parent`.
   void AddEntry(const TListedEntry& Listed, TMenuItem& Parent);
-  // Frees every item below `Item`, with the styler's image assignments for them.
+  // Frees every item below `Item`, with the styler's image assignments for them; the icons still
+  // to come for items are dropped.
   void ClearItems(TMenuItem& Item);
-  // Index in ImageList of the icon for a file item, -1 when the file has none.
-  int IconIndexOf(const std::wstring& Path);
+  // Gives a file item its icon: at once from the extension cache, otherwise when the icon
+  // worker answers. Items of one type wait for one lookup, items of one file for one.
+  void FetchIcon(TMenuItem& Item);
+  // Whether items still wait for icons.
+  bool IconsAwaited() const { return !FItemsAwaitingType.empty() || !FItemsAwaitingFile.empty(); }
   // Icons at the small-icon size of `dpi`: a menu shown on a monitor of another size than
   // the last one empties the list and rebuilds the menu, icons fetched at the new size.
   void FitIconsToDpi(int dpi);
@@ -142,8 +162,11 @@ public:
   bool MenuShown() const { return FMenuShown; }
   // The submenu waiting for its listing, or none.
   TMenuItem* ListingTarget() const { return FListingTarget; }
-  // Listings that came back for a menu rebuilt or a pass cancelled since, and were dropped.
+  // Listings (and checks of the root's shortcuts) that came back for a menu rebuilt or a pass
+  // cancelled since, and were dropped.
   static inline std::int32_t StaleListings = 0;
+  // Icons that came back for items freed since (a rebuild, another icon size), and were dropped.
+  static inline std::int32_t StaleIcons = 0;
 
 protected:
   void RemovalNotice(TComponent& component) override;
@@ -166,6 +189,11 @@ private:
   static bool MakeMenuFolder(const std::wstring& folder);
   bool RebuildMustWait() const;
   TListingFilter ListingFilter() const;
+  // The menu folder's entries, its shortcuts' folders checked on a worker that the root waits
+  // for only a moment.
+  TFolderListing ListRoot();
+  // Keeps the folders `answer` found; true when the root shows any shortcut otherwise.
+  bool KeepShortcutFolders(const TShortcutFolders& answer);
   void RequestListing(TMenuItem& folder);
   // Ends the wait for a listing: the answer, when it comes, is dropped.
   void ForgetListing();
@@ -173,7 +201,10 @@ private:
   void EndFillPass();
   // The grey line a submenu shows while its listing is missing; `caption` empty removes it.
   void ShowListingNote(TMenuItem& folder, const wchar_t* caption);
-  int FileImageIndex(const std::wstring& path, bool ownIcon);
+  // Answers still to come for the icons asked for are dropped.
+  void ForgetIcons();
+  // The image for a file that has its own, reused while the file is unchanged; -1 for none.
+  int KeepFileImage(const TIconAnswer& answer);
   void MoveWindowTo(int left, int top);
   void PopupAtPointer();
   // The client point of the main window where the shell's menu for a chosen item opens.
@@ -220,6 +251,17 @@ private:
   TMenuItem* FListingNote = nullptr;    // not owning; the grey note in a submenu, or none
   // Images of files whose icon is not shared by extension, by full path: a rebuild reuses them.
   std::unordered_map<std::wstring, TFileImage> FFileImages;
+  std::unique_ptr<TComWorker> FIconWorker;
+  std::unique_ptr<TComWorker> FShortcutWorker;
+  // The newest check of the root's shortcuts; an answer with another number is stale.
+  std::uint64_t FShortcutCheckGeneration = 0;
+  // The folders the root's shortcuts led to at the last check, by shortcut; empty for none.
+  std::unordered_map<std::wstring, std::wstring> FShortcutFolders;
+  // The newest build's number: an icon answer with another one is stale.
+  std::uint64_t FIconGeneration = 0;
+  // Items waiting for an icon (not owning), by the extension or the file that was asked for.
+  std::map<TIconKey, std::vector<TMenuItem*>> FItemsAwaitingType;
+  std::unordered_map<std::wstring, std::vector<TMenuItem*>> FItemsAwaitingFile;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.
   std::unique_ptr<TPointerWake> FPointerWake;
   TLauncherHotkey FHotkey;

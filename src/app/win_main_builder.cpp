@@ -12,7 +12,6 @@
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
-#include "framework/system_paths.h"
 #include "framework/timer.h"
 #include "menu/popup_cool.h"
 #include "settings/menu_build_settings.h"
@@ -97,7 +96,7 @@ void TWinMain::RebuildMenu() {
   TMenuItem& root = FMainMenu->Items();
   ClearItems(root);
   try {
-    FillFolder(MenuFolderPath(ExecutablePath()), root, true);
+    FillListed(ListRoot(), root, true);
   } catch (...) {
     AppendFixedItems(root);
     throw;
@@ -119,6 +118,7 @@ void TWinMain::AppendFixedItems(TMenuItem& root) {
 
 void TWinMain::ClearItems(TMenuItem& Item) {
   FPendingIcons.clear();
+  ForgetIcons();
   if (IsWithin(FListingTarget, Item)) ForgetListing();
   if (IsWithin(FListingNote, Item)) FListingNote = nullptr;
   // Last first: each item leaves the end of its menu, which costs nothing to close up.
@@ -250,8 +250,7 @@ bool TWinMain::FetchIcons() {
   });
   TPassPump pump;
   for (size_t i = 0; i < FPendingIcons.size(); ++i) {
-    TMenuItem& item = *FPendingIcons[i];
-    FPCMain->SetItemImage(item, IconIndexOf(item.Hint()), item.Hint());
+    FetchIcon(*FPendingIcons[i]);
     pump();
     if (FReady) return false;  // the remaining items stay without icons
   }

@@ -54,9 +54,9 @@ TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
   WriteFile(L"c.txt");
   const int lookups = TWinMain::IconLookups;
   const int hits = TWinMain::IconHits;
-  const int index = win->IconIndexOf(first);
+  const int index = IconIndexOf(first);
   ASSERT_GE(index, 0);
-  EXPECT_EQ(win->IconIndexOf(second), index);
+  EXPECT_EQ(IconIndexOf(second), index);
   EXPECT_EQ(win->ImageList().Count(), 1);
   EXPECT_EQ(win->IconCacheCount(), 1);
   EXPECT_EQ(TWinMain::IconLookups, lookups + 2);
@@ -86,17 +86,17 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
   ASSERT_TRUE(::CopyFileW(ExecutablePath().c_str(), other.c_str(), FALSE));
   SaveShellLink(MenuPath(L"Tool.lnk"), program);
 
-  const int programImage = win->IconIndexOf(program);
-  const int otherImage = win->IconIndexOf(other);
-  const int shortcutImage = win->IconIndexOf(MenuPath(L"Tool.lnk"));
+  const int programImage = IconIndexOf(program);
+  const int otherImage = IconIndexOf(other);
+  const int shortcutImage = IconIndexOf(MenuPath(L"Tool.lnk"));
   ASSERT_GE(programImage, 0);
   EXPECT_NE(otherImage, programImage);
   ASSERT_GE(shortcutImage, 0);
   EXPECT_EQ(win->IconCacheCount(), 0);
   const int images = win->ImageList().Count();
 
-  EXPECT_EQ(win->IconIndexOf(program), programImage);
-  EXPECT_EQ(win->IconIndexOf(MenuPath(L"Tool.lnk")), shortcutImage);
+  EXPECT_EQ(IconIndexOf(program), programImage);
+  EXPECT_EQ(IconIndexOf(MenuPath(L"Tool.lnk")), shortcutImage);
   EXPECT_EQ(win->ImageList().Count(), images);
 
   // A changed file gets its new picture in the same place.
@@ -108,7 +108,7 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
   FILETIME later{0x12345678, 0x01E00000};
   ::SetFileTime(file, nullptr, nullptr, &later);
   ::CloseHandle(file);
-  EXPECT_EQ(win->IconIndexOf(program), programImage);
+  EXPECT_EQ(IconIndexOf(program), programImage);
   EXPECT_EQ(win->ImageList().Count(), images);
   EXPECT_NE(ImagePixels(win->ImageList(), programImage), before);
 }
@@ -116,7 +116,7 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
 TEST_F(IconCacheTest, TheThousandAndFirstExtensionIsNotCached) {
   MakeFolder(L"many");
   for (int i = 0; i < TWinMain::IconCacheCapacity; ++i) {
-    const int index = win->IconIndexOf(WriteFile(L"many\\f." + Extension(i)));
+    const int index = IconIndexOf(WriteFile(L"many\\f." + Extension(i)));
     ASSERT_GE(index, 0) << i;
   }
   EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
@@ -124,12 +124,12 @@ TEST_F(IconCacheTest, TheThousandAndFirstExtensionIsNotCached) {
 
   const std::wstring first = WriteFile(L"many\\one." + Extension(2000));
   const std::wstring second = WriteFile(L"many\\two." + Extension(2000));
-  const int firstImage = win->IconIndexOf(first);
-  const int secondImage = win->IconIndexOf(second);
+  const int firstImage = IconIndexOf(first);
+  const int secondImage = IconIndexOf(second);
   EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
   EXPECT_EQ(win->ImageList().Count(), images + 2);  // fetched for each file
   EXPECT_NE(firstImage, secondImage);
-  EXPECT_EQ(win->IconIndexOf(first), firstImage);  // and kept for the same file
+  EXPECT_EQ(IconIndexOf(first), firstImage);  // and kept for the same file
   EXPECT_EQ(win->ImageList().Count(), images + 2);
 }
 
@@ -137,6 +137,7 @@ TEST_F(IconCacheTest, FileItemsGetTheirIconsFolderItemsNone) {
   WriteFile(L"notes.txt");
   MakeFolder(L"Tools");
   win->RebuildMenu();
+  ASSERT_TRUE(WaitForIcons());
   TMenuItem& root = Root();
   for (int i = 0; i < root.Count(); ++i) {
     TMenuItem& item = *root.Items(i);
@@ -158,6 +159,7 @@ TEST_F(IconCacheTest, AMonitorOfAnotherDpiGetsIconsFetchedAtItsSize) {
   win->RebuildMenu();
   for (const int dpi : {192, 144, SystemDpi()}) {
     win->FitIconsToDpi(dpi);
+    ASSERT_TRUE(WaitForIcons()) << dpi;
     const int size = SmallIconSize(dpi);
     EXPECT_EQ(win->ImageList().Width(), size) << dpi;
     EXPECT_EQ(win->ImageList().Height(), size) << dpi;

@@ -12,6 +12,8 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
+#include "framework/timer.h"
+#include "menu/popup_cool.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -91,6 +93,42 @@ void LauncherTest::PostCancel() const { ::PostMessageW(win->Handle(), WM_TEST_CA
 
 bool LauncherTest::WaitForListing() const {
   return PumpUntil([this] { return win->ListingTarget() == nullptr; }, 10000);
+}
+
+namespace {
+
+// The steps still to run in the open menu, one at each tick of a timer.
+std::vector<std::function<void()>> MenuSteps;
+
+void CALLBACK NextMenuStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (MenuSteps.empty()) return;
+  const std::function<void()> step = MenuSteps.front();
+  MenuSteps.erase(MenuSteps.begin());
+  step();
+}
+
+}  // namespace
+
+void LauncherTest::RunInOpenMenu(std::vector<std::function<void()>> steps) const {
+  MenuSteps = std::move(steps);
+  win->HiTimer().SetEnabled(false);
+  ::SetCursorPos(200, 150);
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 250, NextMenuStep);
+  ::SendMessageW(win->Handle(), TWinMain::WM_GESTUREPOPUP, 0, 0);
+  ::KillTimer(nullptr, timer);
+  MenuSteps.clear();
+}
+
+bool LauncherTest::WaitForIcons() const {
+  return PumpUntil([this] { return !win->IconsAwaited(); }, 10000);
+}
+
+int LauncherTest::IconIndexOf(const std::wstring& path) const {
+  const TComponentPtr<TMenuItem> item = MakeComponent<TMenuItem>();
+  item->SetHint(path);
+  win->FetchIcon(*item);
+  EXPECT_TRUE(WaitForIcons()) << "no icon came for a file";
+  return win->PCMain().ItemImageIndex(*item);
 }
 
 std::wstring LauncherTest::MenuPath(const std::wstring& relative) const {

@@ -31,6 +31,14 @@ protected:
   void PostCancel() const;
   // Pumps messages until the listing a highlight asked for has been handled; false after 10 s.
   bool WaitForListing() const;
+  // Opens the launcher menu at (200, 150) as a circle does, and runs `steps` 250 ms apart while
+  // it is open; returns when the menu has closed (the last step closes it).
+  void RunInOpenMenu(std::vector<std::function<void()>> steps) const;
+  // Pumps messages until no item waits for its icon any more; false after 10 s.
+  bool WaitForIcons() const;
+  // The image index the launcher gives a file item for `path` once its icon has come, -1 for
+  // none.
+  int IconIndexOf(const std::wstring& path) const;
 
   // Paths below the menu folder.
   std::wstring MenuPath(const std::wstring& relative = L"") const;

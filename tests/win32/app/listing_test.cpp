@@ -10,7 +10,6 @@
 
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
-#include "framework/timer.h"
 #include "launcher_fixture.h"
 #include "support/message_pump.h"
 #include "support/user_input.h"
@@ -30,16 +29,6 @@ HWND WindowOf(HMENU menu) {
     if (::IsWindowVisible(window) && reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0)) == menu)
       return window;
   return nullptr;
-}
-
-// Steps run 250 ms apart from a timer while a menu is open.
-std::vector<std::function<void()>> Steps;
-
-void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
-  if (Steps.empty()) return;
-  const std::function<void()> step = Steps.front();
-  Steps.erase(Steps.begin());
-  step();
 }
 
 }  // namespace
@@ -144,21 +133,16 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
   };
   bool openFirst = false;
   bool insideLater = false;
-  Steps = {[] { PressKey(VK_DOWN); },  // highlights <Tools>, which asks for its listing
-           [] { PressKey(VK_RIGHT); },
-           [&] {
-             // Opened after 150 ms without an answer: the note shows.
-             openFirst = shows(1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !shows(3);
-             holding = false;
-             win->WMListing(held);
-           },
-           [&] { insideLater = shows(3); },
-           [] { ::EndMenu(); }};
-  win->HiTimer().SetEnabled(false);
-  ::SetCursorPos(200, 150);
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 250, NextStep);
-  ::SendMessageW(win->Handle(), TWinMain::WM_GESTUREPOPUP, 0, 0);  // the menu, as a circle shows it
-  ::KillTimer(nullptr, timer);
+  RunInOpenMenu({[] { PressKey(VK_DOWN); },  // highlights <Tools>, which asks for its listing
+                 [] { PressKey(VK_RIGHT); },
+                 [&] {
+                   // Opened after 150 ms without an answer: the note shows.
+                   openFirst = shows(1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !shows(3);
+                   holding = false;
+                   win->WMListing(held);
+                 },
+                 [&] { insideLater = shows(3); },
+                 [] { ::EndMenu(); }});
   EXPECT_NE(held.LParam, 0);
   EXPECT_TRUE(openFirst);
   EXPECT_TRUE(insideLater);

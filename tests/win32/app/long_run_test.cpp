@@ -74,6 +74,7 @@ protected:
     for (int i = 1; i <= count; ++i) {
       step(i);
       if (i % (count / 10) != 0) continue;
+      EXPECT_TRUE(WaitForIcons());  // the figures of a settled menu
       samples.push_back(Measure());
       const TFigures& f = samples.back();
       std::printf("%s %5d: images %d, components %d, styled items %d, handles %lu, GDI %lu, USER %lu, commit %lu KB, "

@@ -271,6 +271,7 @@ TEST_F(MenuBuilderTest, CancelledIconPassLeavesTheRestWithoutIcons) {
   win->SetMenuBuildSettings(&cancelling);
   win->FillFolder(MenuPath(), Root(), true);
   EXPECT_EQ(Root().Tag(), -1);
+  ASSERT_TRUE(WaitForIcons());
   EXPECT_GE(win->PCMain().ItemImageIndex(*FindCaption(Root(), L"file1.txt")), 0);
   for (const wchar_t* name : {L"file2.txt", L"file3.txt", L"file4.txt"}) {
     EXPECT_EQ(win->PCMain().ItemImageIndex(*FindCaption(Root(), name)), -1) << name;

@@ -121,10 +121,12 @@ TEST_F(RebuildTest, ResourcesStayFlatOverAThousandRebuilds) {
                       static_cast<unsigned long>(memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage)};
   };
   win->RebuildMenu();
+  ASSERT_TRUE(WaitForIcons());
   const TResources first = measure();
   ASSERT_EQ(first.StyledItems, 160);  // every entry but the folders has its image
   EXPECT_EQ(first.ItemRecords, CountItems(Root()));  // one item data record an item, no more
   for (int i = 1; i < 1000; ++i) win->RebuildMenu();
+  ASSERT_TRUE(WaitForIcons());
   const TResources last = measure();
   std::printf("after rebuild 1: images %d, components %d, styled items %d, GDI %lu, USER %lu, private %lu KB\n",
               first.Images, first.Components, first.StyledItems, first.GdiObjects, first.UserObjects,
