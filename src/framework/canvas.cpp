@@ -135,6 +135,20 @@ void TCanvas::TextAt(int x, int y, std::wstring_view text) {
   ::TextOutW(FDC, x, y, text.data(), static_cast<int>(text.size()));
 }
 
+SIZE TCanvas::TextSize(std::wstring_view text) {
+  SelectFont();
+  SIZE size{};
+  ::GetTextExtentPoint32W(FDC, text.data(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+void TCanvas::TextClipped(int x, int y, const TRect& clip, std::wstring_view text) {
+  SelectFont();
+  SelectBrush();
+  const RECT r = ToWinRect(clip);
+  ::ExtTextOutW(FDC, x, y, ETO_CLIPPED, &r, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
 void TCanvas::Edge(const TRect& rect, UINT edge, UINT flags) {
   RECT r = ToWinRect(rect);
   ::DrawEdge(Handle(), &r, edge, flags);

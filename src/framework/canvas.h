@@ -48,6 +48,10 @@ public:
   // the text's size. Returns the text height.
   int TextInRect(TRect& rect, std::wstring_view text, UINT format);
   void TextAt(int x, int y, std::wstring_view text);
+  // The size of `text` as one line in the canvas's font, every character taken as it is.
+  SIZE TextSize(std::wstring_view text);
+  // Draws `text` from (x, y), nothing of it outside `clip`.
+  void TextClipped(int x, int y, const TRect& clip, std::wstring_view text);
 
   void Edge(const TRect& rect, UINT edge, UINT flags);
   void MoveTo(int x, int y);

@@ -23,16 +23,6 @@ LOGFONTW ToLogFont(const TFontDescription& d) {
   return lf;
 }
 
-namespace {
-
-// Everything but the colour goes into the handle.
-bool SameFace(const TFontDescription& a, const TFontDescription& b) {
-  return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style && a.Charset == b.Charset &&
-         a.Pitch == b.Pitch;
-}
-
-}  // namespace
-
 void TFont::Change(const TFontDescription& description) {
   if (!SameFace(description, FDescription) && FHandle) {
     if (OnChanging) OnChanging();

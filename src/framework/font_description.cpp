@@ -21,3 +21,8 @@ std::int32_t TFontDescription::Size(std::int32_t pixelsPerInch) const {
 void TFontDescription::SetSize(std::int32_t points, std::int32_t pixelsPerInch) {
   Height = -MulDivRounded(points, pixelsPerInch, 72);
 }
+
+bool SameFace(const TFontDescription& a, const TFontDescription& b) {
+  return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style && a.Charset == b.Charset &&
+         a.Pitch == b.Pitch;
+}

@@ -33,6 +33,9 @@ struct TFontDescription {
   bool operator==(const TFontDescription&) const = default;
 };
 
+// Everything but the colour: what goes into a GDI font, and what a text's size depends on.
+bool SameFace(const TFontDescription& a, const TFontDescription& b);
+
 // number * numerator / denominator in 64 bits, rounded half away from zero; -1 when the
 // denominator is 0 or the result leaves the 32-bit range (as the system's MulDiv).
 std::int32_t MulDivRounded(std::int32_t number, std::int32_t numerator, std::int32_t denominator);

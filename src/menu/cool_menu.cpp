@@ -314,6 +314,7 @@ void TCoolMenu::Dispatch(TMessage& message) {
 void TCoolMenu::SettingsChanged() {
   FTextExtents.Clear();
   FInActiveExtents.Clear();
+  FTextLayouts.Clear();
   if (FMenu) {
     AttachItems(FMenu->Items());
     ::DrawMenuBar(FOwnerForm.Handle());

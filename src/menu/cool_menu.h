@@ -28,6 +28,7 @@
 #include "menu/item_records.h"
 #include "menu/sys_menu.h"
 #include "menu/text_extents.h"
+#include "menu/text_layouts.h"
 #include "menu/tile_cache.h"
 
 class TMenuItem;
@@ -149,6 +150,8 @@ public:
   // While a draw request runs: mnemonic underlines stay hidden, as the platform asks when
   // keyboard cues are off and the menu has not been used from the keyboard.
   bool HidesPrefixes() const { return FHidesPrefixes; }
+  // Where item texts are placed, their sizes known from earlier draws.
+  TTextLayouts& TextLayouts() { return FTextLayouts; }
 
   virtual void DrawSeparator(TCanvas& canvas, const TRect& rect);
 
@@ -220,6 +223,7 @@ private:
   TItemBuffer FItemBuffer;
   TTextExtents FTextExtents;
   TTextExtents FInActiveExtents;  // a row is as wide as the wider of the two fonts needs
+  TTextLayouts FTextLayouts;
   int FDpi = 96;
   TRect FWorkArea;
   // While a draw request runs: the plain colour the background left under the image, if any.

@@ -198,7 +198,7 @@ void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, c
   const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(), ShortcutRect(caption, metrics),
                          FHidesPrefixes};
   const TColor color = selected ? FActiveFont.Color() : FInActiveFont.Color();
-  DrawItemTexts(canvas, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);
+  DrawItemTexts(canvas, FTextLayouts, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);
 }
 
 void TCoolMenu::DrawSeparator(TCanvas& canvas, const TRect& rect) {

@@ -5,17 +5,15 @@
 
 namespace {
 
-void DrawBoth(TCanvas& canvas, const TItemTexts& texts, int offset) {
-  TRect caption = texts.CaptionRect.Offset(offset, offset);
+void DrawBoth(TCanvas& canvas, TTextLayouts& layouts, const TItemTexts& texts, int offset) {
+  const TRect caption = texts.CaptionRect.Offset(offset, offset);
   // Not DT_HIDEPREFIX: Wine draws the underline all the same.
   if (texts.HidePrefixes) {
-    canvas.TextInRect(caption, WithoutMnemonicMarkers(texts.Caption), CaptionFormat | DT_NOPREFIX);
+    layouts.Draw(canvas, caption, WithoutMnemonicMarkers(texts.Caption), CaptionFormat | DT_NOPREFIX);
   } else {
-    canvas.TextInRect(caption, texts.Caption, CaptionFormat);
+    layouts.Draw(canvas, caption, texts.Caption, CaptionFormat);
   }
-  if (texts.Shortcut.empty()) return;
-  TRect shortcut = texts.ShortcutRect.Offset(offset, offset);
-  canvas.TextInRect(shortcut, texts.Shortcut, ShortcutFormat);
+  layouts.Draw(canvas, texts.ShortcutRect.Offset(offset, offset), texts.Shortcut, ShortcutFormat);
 }
 
 // Paints the brush where the monochrome source is white and leaves the rest alone.
@@ -29,18 +27,19 @@ int MenuTextExtent(TCanvas& canvas, std::wstring_view text) {
   return r.Width();
 }
 
-void DrawItemTexts(TCanvas& canvas, const TItemTexts& texts, bool enabled, bool highlightPass, TColor color) {
+void DrawItemTexts(TCanvas& canvas, TTextLayouts& layouts, const TItemTexts& texts, bool enabled, bool highlightPass,
+                   TColor color) {
   if (enabled) {
     canvas.Font().SetColor(color);
-    DrawBoth(canvas, texts, 0);
+    DrawBoth(canvas, layouts, texts, 0);
     return;
   }
   if (highlightPass) {
     canvas.Font().SetColor(clBtnHighlight);
-    DrawBoth(canvas, texts, 1);
+    DrawBoth(canvas, layouts, texts, 1);
   }
   canvas.Font().SetColor(clGrayText);
-  DrawBoth(canvas, texts, 0);
+  DrawBoth(canvas, layouts, texts, 0);
 }
 
 void DrawEmbossed(TCanvas& target, TPoint at, int size, const std::function<void(TCanvas&)>& drawImage) {

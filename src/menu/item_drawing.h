@@ -10,6 +10,7 @@
 
 #include "framework/canvas.h"
 #include "framework/color.h"
+#include "menu/text_layouts.h"
 
 // A caption cut to the row's width ends in an ellipsis.
 inline constexpr UINT CaptionFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_END_ELLIPSIS;
@@ -29,7 +30,9 @@ struct TItemTexts {
 
 // Enabled: both texts in `color`. Disabled: a highlight pass one pixel right and down (when
 // `highlightPass`), then the grey pass in place.
-void DrawItemTexts(TCanvas& canvas, const TItemTexts& texts, bool enabled, bool highlightPass, TColor color);
+// The texts are placed by `layouts`.
+void DrawItemTexts(TCanvas& canvas, TTextLayouts& layouts, const TItemTexts& texts, bool enabled, bool highlightPass,
+                   TColor color);
 
 // The grey embossed look of a disabled picture: its ink (dark pixels) in the highlight colour
 // one pixel right and down, then in the shadow colour at the picture's own place.

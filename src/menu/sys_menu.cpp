@@ -145,5 +145,5 @@ void TSysMenu::DrawSysItem(HMENU menuHandle, TCanvas& canvas, unsigned state, co
   const TItemTexts texts{std::wstring(entry.Caption), textRect, std::wstring(entry.ShortcutText), shortcutRect,
                          FOwner.HidesPrefixes()};
   const TColor color = selected ? FOwner.ActiveFont().Color() : FOwner.InActiveFont().Color();
-  DrawItemTexts(canvas, texts, enabled, !selected || FMenuStyle == msOffice, color);
+  DrawItemTexts(canvas, FOwner.TextLayouts(), texts, enabled, !selected || FMenuStyle == msOffice, color);
 }

@@ -3,16 +3,6 @@
 #include "framework/exception.h"
 #include "menu/item_drawing.h"
 
-namespace {
-
-// The colour is no part of a text's width.
-bool SameFace(TFontDescription a, const TFontDescription& b) {
-  a.Color = b.Color;
-  return a == b;
-}
-
-}  // namespace
-
 TTextExtents::TTextExtents() : FContext(::CreateCompatibleDC(nullptr)) {
   if (!FContext) throw Exception(L"文字幅を測るデバイスコンテキストを作成できません");
   FCanvas.Bind(FContext.Get());

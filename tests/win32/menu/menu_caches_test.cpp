@@ -1,6 +1,7 @@
 // What the styler keeps between requests gives the same pixels and sizes as working them out
-// afresh: images composed once over a colour, text widths measured once per font, and items
-// painted in a picture of their own before they reach the menu.
+// afresh: images composed once over a colour, text widths measured once per font, texts placed
+// from sizes known per font, and items painted in a picture of their own before they reach
+// the menu.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -13,6 +14,7 @@
 #include "menu/item_buffer.h"
 #include "menu/item_drawing.h"
 #include "menu/text_extents.h"
+#include "menu/text_layouts.h"
 #include "support/test_pictures.h"
 
 namespace {
@@ -69,6 +71,53 @@ TEST(MenuCaches, TextWidthsAreThoseOfAFreshMeasureInTheFontAskedFor) {
       fresh.Bind(screen.Get());
       fresh.Font().Assign(font);
       EXPECT_EQ(extents.Width(font, text), MenuTextExtent(fresh, text)) << height << ": " << text;
+    }
+  }
+}
+
+TEST(MenuCaches, TextsPlacedFromKnownSizesLookAsThePlatformDrawsThem) {
+  struct TCase {
+    const wchar_t* Text;
+    TRect Rect;
+    UINT Format;
+  };
+  constexpr UINT BarFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
+  const TCase cases[] = {
+      {L" Report 2026.txt", {20, 3, 220, 23}, CaptionFormat},
+      {L" Report 2026.txt", {21, 4, 221, 25}, CaptionFormat},  // odd height: the centring's rounding
+      {L" Report 2026.txt", {20, 3, 80, 23}, CaptionFormat},   // cut with an ellipsis
+      {L" 文書 レポート", {-5, 10, 150, 16}, CaptionFormat},    // taller than its row
+      {L"Ctrl+Shift+F12", {20, 3, 220, 23}, ShortcutFormat},
+      {L"Ctrl+Shift+F12", {200, 3, 230, 23}, ShortcutFormat},   // wider than its room, no ellipsis
+      {L" R&D && more", {20, 3, 220, 23}, CaptionFormat},      // an underlined mnemonic
+      {L" R&D && more", {20, 3, 220, 23}, CaptionFormat | DT_NOPREFIX},
+      {L" a\tb", {20, 3, 220, 23}, CaptionFormat},
+      {L"Tamarind", {20, 3, 219, 24}, BarFormat},
+      {L"Tamarind", {-31, 3, 40, 22}, BarFormat},
+  };
+  TTextLayouts layouts;
+  for (const int height : {-12, -17}) {
+    for (const bool bold : {false, true}) {
+      for (const TCase& c : cases) {
+        TBitmap platform, placed;
+        for (TBitmap* picture : {&platform, &placed}) {
+          picture->SetSize(240, 30);
+          for (int x = 0; x < 240; x += 5) picture->Canvas().FillRectWith({x, 0, x + 5, 30}, RgbColor(x, 250 - x, 120));
+          TCanvas& canvas = picture->Canvas();
+          canvas.Brush().SetStyle(TBrushStyle::bsClear);
+          canvas.Font().SetHeight(height);
+          if (bold) canvas.Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+          canvas.Font().SetColor(RgbColor(20, 30, 200));
+        }
+        TRect rect = c.Rect;
+        platform.Canvas().TextInRect(rect, c.Text, c.Format);
+        layouts.Draw(placed.Canvas(), c.Rect, c.Text, c.Format);
+        for (int y = 0; y < 30; ++y) {
+          for (int x = 0; x < 240; ++x) {
+            ASSERT_EQ(PixelAt(placed, x, y), PixelAt(platform, x, y)) << c.Text << " " << height << bold << " " << x << "," << y;
+          }
+        }
+      }
     }
   }
 }
