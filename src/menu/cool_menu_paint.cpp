@@ -13,6 +13,9 @@
 #include "menu/tile_cache.h"
 
 void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
+  // A menu of many columns reaches far past the screen's edge, and the platform asks for every
+  // item: only those that can be seen are worth painting.
+  if (!::RectVisible(request.hDC, &request.rcItem)) return;
   const TRect itemRect = FromWinRect(request.rcItem);
   const int itemID = static_cast<int>(request.itemID);
   const unsigned state = request.itemState & 0xFF;

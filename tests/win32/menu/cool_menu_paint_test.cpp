@@ -236,6 +236,20 @@ TEST_F(StylerPaint, HostPaintingReplacesAllOwnPainting) {
   EXPECT_GT(FindInkOtherThan(picture, {0, 20, 200, 40}, RGB(1, 2, 3)).Count, 0);
 }
 
+TEST_F(StylerPaint, OnlyItemsThatCanBeSeenArePainted) {
+  // The platform asks for every item of a menu, also those in columns past the screen's edge.
+  TMenuItem& item = AddItem(L"item");
+  std::vector<TRect> painted;
+  styler.OnDrawItem = [&](TPopupMenu*, TMenuItem*, const TRect& rect, unsigned) { painted.push_back(rect); };
+  Blank(picture, 220, 60);
+  HDC dc = picture.Canvas().Handle();
+  ::IntersectClipRect(dc, 0, 0, 150, 60);
+  for (const TRect rect : {TRect{0, 0, 200, 20}, TRect{140, 20, 340, 40}, TRect{150, 20, 350, 40}, TRect{0, 60, 200, 80}})
+    Paint(item, rect, 0, picture);
+  ::SelectClipRgn(dc, nullptr);
+  EXPECT_EQ(painted, (std::vector<TRect>{{0, 0, 200, 20}, {140, 20, 340, 40}}));
+}
+
 TEST_F(StylerPaint, AFailingPaintIsReportedAndLeavesTheContextAsItWas) {
   TMenuItem& item = AddItem(L"item");
   HDC dc = picture.Canvas().Handle();
