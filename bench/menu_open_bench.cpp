@@ -200,8 +200,10 @@ public:
   HWND Window() const { return FWindow; }
 
   // The launcher's top level as it stands: the same captions and column breaks; the first entry
-  // opens a submenu that lists `bigFolder` when first highlighted.
-  void Build(const TMenuItem& launcherRoot, std::wstring bigFolder) {
+  // opens a submenu that lists `bigFolder` when first highlighted. With `sameSubmenus` every
+  // other entry that opens a submenu in the launcher opens one here too, holding one item as
+  // the launcher's folders do until they are read: the platform's own cost for submenus.
+  void Build(const TMenuItem& launcherRoot, std::wstring bigFolder, bool sameSubmenus) {
     Clear();
     FBigFolder = std::move(bigFolder);
     FMenu = ::CreatePopupMenu();
@@ -216,9 +218,11 @@ public:
                                                           : 0;
       if (first) {
         first = false;
-        FCaptions.push_back(item.Caption());
-        ::AppendMenuW(FMenu, MF_OWNERDRAW | MF_POPUP | flags, reinterpret_cast<UINT_PTR>(FSubmenu),
-                      reinterpret_cast<LPCWSTR>(&FCaptions.back()));
+        AppendSubmenu(item.Caption(), FSubmenu, flags);
+      } else if (sameSubmenus && item.Count() > 0) {
+        HMENU folder = ::CreatePopupMenu();
+        Append(folder, L"open this folder", 0);
+        AppendSubmenu(item.Caption(), folder, flags);
       } else {
         Append(FMenu, item.Caption(), flags);
       }
@@ -229,10 +233,16 @@ public:
 
 private:
   void Clear() {
-    if (FMenu) ::DestroyMenu(FMenu);  // its submenu with it
+    if (FMenu) ::DestroyMenu(FMenu);  // its submenus with it
     FMenu = FSubmenu = nullptr;
     FCaptions.clear();
     FFilled = false;
+  }
+
+  void AppendSubmenu(const std::wstring& caption, HMENU submenu, UINT flags) {
+    FCaptions.push_back(caption);
+    ::AppendMenuW(FMenu, MF_OWNERDRAW | MF_POPUP | flags, reinterpret_cast<UINT_PTR>(submenu),
+                  reinterpret_cast<LPCWSTR>(&FCaptions.back()));
   }
 
   void Append(HMENU menu, const std::wstring& caption, UINT flags) {
@@ -308,16 +318,33 @@ const TMenuItem* FirstVisible(const TMenuItem& parent) {
   return nullptr;
 }
 
+// What the rounds gave one menu.
+struct TSeries {
+  std::vector<TFigures> Menu, Submenu;
+  void Add(const TOpeningTimes& times) {
+    Menu.push_back(times.Menu);
+    Submenu.push_back(times.Submenu);
+  }
+};
+
 TFigures Median(std::vector<TFigures> rounds) {
   std::sort(rounds.begin(), rounds.end(), [](const TFigures& a, const TFigures& b) { return a.Ms < b.Ms; });
   return rounds[rounds.size() / 2];
 }
 
-void PrintRow(const char* what, const TFigures& figures, const TFigures* baseline) {
-  std::printf("  %-28s %9.1f ms   measure %6d x %8.1f ms   draw %6d x %8.1f ms", what, figures.Ms, figures.Measures,
+void PrintRow(const char* what, const TFigures& figures) {
+  std::printf("  %-28s %9.1f ms   measure %6d x %8.1f ms   draw %6d x %8.1f ms\n", what, figures.Ms, figures.Measures,
               figures.MeasureMs, figures.Draws, figures.DrawMs);
-  if (baseline) std::printf("   ratio %.2f", figures.Ms / baseline->Ms);
-  std::printf("\n");
+}
+
+// The ratio of the two medians, and the median of each round's own ratio: the menus of a round
+// open one after the other, so a slow spell of the machine weighs on both.
+void PrintRatios(const std::vector<TFigures>& rounds, const std::vector<TFigures>& baseline, const char* what) {
+  std::vector<double> byRound;
+  for (size_t i = 0; i < rounds.size(); ++i) byRound.push_back(rounds[i].Ms / baseline[i].Ms);
+  std::sort(byRound.begin(), byRound.end());
+  std::printf("    %-26s ratio %.2f, by round %.2f\n", what, Median(rounds).Ms / Median(baseline).Ms,
+              byRound[byRound.size() / 2]);
 }
 
 }  // namespace
@@ -345,31 +372,42 @@ int main(int argc, char** argv) {
   std::printf("%d-bit, median of %d; times up to the first WM_ENTERIDLE\n", static_cast<int>(sizeof(void*) * 8), rounds);
   for (const int entries : sizes) {
     FillMenuFolder(menuFolder, entries);
-    std::vector<TFigures> launcherMenu, launcherSub, minimalMenu, minimalSub;
+    TSeries launcher, shaped, flat;
     for (int round = 0; round < rounds; ++round) {
       win->RebuildMenu();  // the big folder not yet read
       const TMenuItem* first = FirstVisible(win->MainMenu().Items());
       if (!first || first->Hint() != bigFolder) {
         std::fprintf(stderr, "the first entry is not the big folder\n");
-        break;
+        return 1;
       }
+      const TMenuItem& root = win->MainMenu().Items();
       // The big folder's submenu holds one item, "open this folder", until its listing is in.
-      const TOpeningTimes launcher =
-          TimeOpening(launcherOwner, [&] { win->MainMenu().Popup(X, Y); }, true, [&] { return first->Count() > 1; });
-      launcherMenu.push_back(launcher.Menu);
-      launcherSub.push_back(launcher.Submenu);
-      minimal.Build(win->MainMenu().Items(), bigFolder);
-      const TOpeningTimes bare = TimeOpening(minimal.Window(), [&] { minimal.Popup(X, Y); }, true, [] { return true; });
-      minimalMenu.push_back(bare.Menu);
-      minimalSub.push_back(bare.Submenu);
+      std::vector<std::function<void()>> openings{
+          [&] {
+            launcher.Add(TimeOpening(
+                launcherOwner, [&] { win->MainMenu().Popup(X, Y); }, true, [&] { return first->Count() > 1; }));
+          },
+          [&] {
+            minimal.Build(root, bigFolder, true);
+            shaped.Add(TimeOpening(minimal.Window(), [&] { minimal.Popup(X, Y); }, true, [] { return true; }));
+          },
+          [&] {
+            minimal.Build(root, bigFolder, false);
+            flat.Add(TimeOpening(minimal.Window(), [&] { minimal.Popup(X, Y); }, false, [] { return true; }));
+          }};
+      // Turn about, so that no menu always opens on what another left behind.
+      std::rotate(openings.begin(), openings.begin() + round % openings.size(), openings.end());
+      for (const auto& open : openings) open();
     }
-    if (launcherMenu.size() != static_cast<size_t>(rounds)) break;
-    const TFigures bareMenu = Median(minimalMenu), bareSub = Median(minimalSub);
     std::printf("entries %d\n", entries);
-    PrintRow("minimal owner-drawn menu", bareMenu, nullptr);
-    PrintRow("launcher menu", Median(launcherMenu), &bareMenu);
-    PrintRow("minimal submenu, first", bareSub, nullptr);
-    PrintRow("launcher submenu, first", Median(launcherSub), &bareSub);
+    PrintRow("minimal menu, same submenus", Median(shaped.Menu));
+    PrintRow("minimal menu, no submenus", Median(flat.Menu));
+    PrintRow("launcher menu", Median(launcher.Menu));
+    PrintRatios(launcher.Menu, shaped.Menu, "against the same submenus");
+    PrintRatios(launcher.Menu, flat.Menu, "against no submenus");
+    PrintRow("minimal submenu, first", Median(shaped.Submenu));
+    PrintRow("launcher submenu, first", Median(launcher.Submenu));
+    PrintRatios(launcher.Submenu, shaped.Submenu, "against the minimal one");
     std::fflush(stdout);
   }
   TComponentDeleter{}(&dialog);
