@@ -31,9 +31,10 @@ void TTextLayouts::Draw(TCanvas& canvas, const TRect& rect, std::wstring_view te
     canvas.TextInRect(platform, text, format);
     return;
   }
-  const int x = format & DT_RIGHT    ? rect.Right - size.cx
-                : format & DT_CENTER ? (rect.Left + rect.Right - size.cx) / 2
-                                     : rect.Left;
+  // Centring wins over right alignment, as on the platform.
+  const int x = format & DT_CENTER  ? (rect.Left + rect.Right - size.cx) / 2
+                : format & DT_RIGHT ? rect.Right - size.cx
+                                    : rect.Left;
   const int y = rect.Top + rect.Height() / 2 - size.cy / 2;
   canvas.TextClipped(x, y, rect, text);
 }

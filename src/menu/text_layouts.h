@@ -6,6 +6,7 @@
 // ellipsis, a mnemonic to underline, tabs to expand) are still left to it.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>

@@ -94,6 +94,7 @@ TEST(MenuCaches, TextsPlacedFromKnownSizesLookAsThePlatformDrawsThem) {
       {L" a\tb", {20, 3, 220, 23}, CaptionFormat},
       {L"Tamarind", {20, 3, 219, 24}, BarFormat},
       {L"Tamarind", {-31, 3, 40, 22}, BarFormat},
+      {L"Tamarind", {20, 3, 219, 24}, BarFormat | DT_RIGHT},
   };
   TTextLayouts layouts;
   for (const int height : {-12, -17}) {
