@@ -6,9 +6,9 @@ set -euo pipefail
 exe=$1 build_dir=$2
 source "$(dirname "$0")/../../../cmake/wine-env.sh" "$build_dir" wineprefix
 work=$(mktemp -d "$build_dir/ini-kill.XXXXXX")
-# The copy's name appears in no other command line, so the kill finds only the saver.
+# The copy's name appears in no other command line, so the kill finds only this slot's saver.
 saver_pattern='(^|[\\/])saver[.]exe'
-kill_saver() { pkill -9 -f "$saver_pattern" 2>/dev/null || true; }
+kill_saver() { kill -9 $(prefix_pids "$saver_pattern") 2>/dev/null || true; }
 trap 'kill_saver; rm -rf "$work"' EXIT
 cp "$exe" "$work/saver.exe"
 ini="$work/settings.ini"
@@ -34,7 +34,7 @@ previous=0
 for round in $(seq $rounds); do
   (cd "$work" && exec "$WINELOADER" saver.exe "$ini" </dev/null >/dev/null 2>&1) &
   # Once it runs, let it save for a while; the first round must see a save before the kill.
-  for _ in $(seq 300); do pgrep -f "$saver_pattern" >/dev/null && break; sleep 0.1; done
+  for _ in $(seq 300); do [ -n "$(prefix_pids "$saver_pattern")" ] && break; sleep 0.1; done
   sleep "0.$((RANDOM % 7 + 3))"
   [ "$round" -gt 1 ] || for _ in $(seq 100); do [ -s "$ini" ] && break; sleep 0.1; done
   kill_saver
