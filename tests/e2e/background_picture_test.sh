@@ -22,8 +22,6 @@ bmp_head 0 0 24 > "$work/empty.bmp"
 bmp_head 10000 10000 24 > "$work/huge-colour.bmp"  # refused on its headers alone
 { bmp_head 10000 10000 1; head -c $((1252 * 10000)) /dev/zero; } > "$work/huge-mono.bmp"
 
-windows_path() { "$WINELOADER" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-
 # Boxes titled "Tamarind" on screen (the hidden 1 x 1 main window aside).
 message_boxes() {
   local window
@@ -50,9 +48,6 @@ choose_picture() {
 }
 
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 [ -z "$(message_boxes)" ] || fail "an unreadable picture gave a message at start-up"
 open_settings_dialog
 
@@ -81,7 +76,7 @@ sleep 1
 
 # The picture repeats every 48 pixels across the items: somewhere a row shows 24 red pixels
 # between blue ones, then 24 blue between red ones.
-click_tray_icon_for_menu 3
+open_launcher_menu
 sleep 0.5
 menu=$(first_menu_window)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
@@ -97,8 +92,7 @@ echo "$rows" | grep -qE 'BR{24}B{24}R' || {
   echo "$rows" | sort | uniq -c | sort -rn | head -5 >&2
   fail "the launcher menu's items do not show the picture tiled"
 }
-xdotool key Escape
-wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
+close_menus
 
 exit_via_tray_menu "$pid"
 grep -qiF "BG1=$(windows_path "$work/two.bmp")"$'\r' "$work/Tamarind.ini" ||

@@ -18,7 +18,7 @@ printf '[Menu]\r\nFont1.Color=0x000000C8\r\n' > "$work/Tamarind.ini"
 # Pixels of each colour in the launcher menu, right of the banner, with its first item
 # highlighted: "count #RRGGBB" lines.
 menu_colours() {
-  click_tray_icon_for_menu 3
+  open_launcher_menu
   local menu
   menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
@@ -26,8 +26,7 @@ menu_colours() {
   sleep 0.7
   import -window root -crop "$((WIDTH - 30))x$HEIGHT+$((X + 30))+$Y" "$work/menu.png"
   screenshot "dark-theme-$1"
-  xdotool key Escape
-  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
+  close_menus
   convert "$work/menu.png" -format %c histogram:info: | sed -n 's/^ *\([0-9]*\):.*\(#[0-9A-F]\{6\}\).*/\1 \2/p'
 }
 count_of() { echo "$1" | awk -v c="$2" '$2 == c { n += $1 } END { print n + 0 }'; }
@@ -39,9 +38,6 @@ dialog_pixel() {
 
 set_theme 0
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 dark=$(menu_colours dark)
 # Items, the highlighted item, the separator's two lines, and the text chosen as RGB.
 for expected in '#2B2B2B 1000' '#414141 500' '#7A7A7A 50' '#474747 50' '#C80000 10'; do

@@ -17,9 +17,9 @@ trap stop_dpi_prefixes EXIT
 
 # Runs what follows in the prefix of DPI $1; its server reads LogPixels as it starts.
 use_dpi() {
-  local name=wineprefix-dpi$1
-  "$tools/wine-prefix.sh" "$build_dir" "$name"
-  export WINEPREFIX=$build_dir/$name
+  export WINEPREFIX
+  WINEPREFIX=$(test_slot_dir "$build_dir")/wineprefix-dpi$1
+  "$tools/wine-prefix.sh" "$build_dir" "$WINEPREFIX"
   dpi_prefixes+=("$WINEPREFIX")
   wineserver -k 2>/dev/null || true
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
@@ -38,23 +38,19 @@ hover_x() { echo $((3 + $(scaled 14) + $(scaled 2) + $(scaled 10))); }
 # Starts the program, opens the launcher menu with the pointer over its first item, and saves
 # the menu window as $work/menu.png (and beside the other screenshots, named $1); its geometry
 # lands in X, Y, WIDTH and HEIGHT.
-open_launcher_menu() {
+start_with_launcher_menu() {
   start_tamarind
-  pid=$last_pid
-  wait_for '[ -n "$(tray_window)" ]' 60 || fail "no icon in the notification area at $dpi dpi"
-  sleep 1
-  click_tray_icon_for_menu 3
-  eval "$(xdotool getwindowgeometry --shell "$(first_menu_window)")"
+  open_launcher_menu
   xdotool mousemove $((X + $(hover_x))) $((Y + 6))
-  sleep 1.5  # highlighted, and the folder's submenu open beside it
+  # Highlighted, and the folder's submenu open beside it.
+  wait_for '[ "$(menu_windows | wc -l)" -ge 2 ]' 5 || fail "highlighting the folder at $dpi dpi opened no submenu"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/menu.png"
   cp "$work/menu.png" "$build_dir/e2e-dpi$dpi-$1.png"
 }
 
 close_and_exit() {
   screenshot "$1"
-  xdotool key Escape Escape
-  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
+  close_menus 2
   exit_via_tray_menu "$pid"
   wineserver -w
 }
@@ -124,7 +120,7 @@ for dpi in 96 144 192; do
   for name in b-notes c-plan d-list e-log f-todo g-memo; do touch "$menu_folder/$name.txt"; done
   write_ini '[Menu]' 'Split=1' 'VertNum=3' '[Banner]' 'Show=1' 'Caption=Tamarind' 'Color1=0x000000FF' \
     'Color2=0x0000FFFF' 'Font.Color=0x00000000'
-  open_launcher_menu split-menu
+  start_with_launcher_menu split-menu
   measure_menu
   echo "$dpi dpi: pitch $pitch, icon ${icon_width}x$icon_height, menu ${WIDTH}x$HEIGHT, caption $(caption_pixels) px"
   [ "$pitch" -eq "$(scaled 20)" ] || fail "rows are $pitch pixels apart at $dpi dpi, not $(scaled 20)"
@@ -139,9 +135,6 @@ for dpi in 96 144 192; do
 
   # --- the settings dialog, scaled ---
   start_tamarind
-  pid=$last_pid
-  wait_for '[ -n "$(tray_window)" ]' 60 || fail "no icon in the notification area at $dpi dpi"
-  sleep 1
   open_settings_dialog
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   echo "$dpi dpi: settings dialog ${WIDTH}x$HEIGHT"
@@ -160,7 +153,7 @@ for dpi in 96 144 192; do
   touch "$menu_folder/A tools/inside.txt" "$menu_folder/b-notes.txt" "$menu_folder/c-キャンセル前.txt"
   touch "$menu_folder/z-$(printf 'long%.0s' $(seq 44)).txt"
   write_ini '[Menu]' 'Font1.Size=20' 'Font2.Size=20' '[Banner]' 'Show=1'
-  open_launcher_menu large-fonts-menu
+  start_with_launcher_menu large-fonts-menu
   measure_menu
   echo "$dpi dpi, 20-point fonts: pitch $pitch, menu ${WIDTH}x$HEIGHT"
   check_text_fits "20-point fonts"

@@ -38,14 +38,10 @@ point_at_row() {
 # Esc, with the pointer over the menu: keys reach Wine only over one of its windows here.
 close_menu_with_escape() {
   point_at_row "$1" 5
-  xdotool key Escape
-  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the menu"
+  close_menus
 }
 
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 
 # Rows of the launcher menu: <Docs>, mark.cmd, a separator, キャンセル.
 docs_row=12
@@ -100,8 +96,5 @@ folder_window=$(windows_named Docs | sed -n 1p)
 xdotool windowmove "$folder_window" 700 500
 
 exit_via_tray_menu "$pid"
-# Wine's desktop process showed the folder, and afterwards it can fail when a folder is deleted
-# somewhere; it hosts the notification area of the tests after this one, so a fresh one is
-# started for them, with the folder window gone too.
-pkill -f 'explorer[.]exe' || true
+restart_slot_wine
 echo "PASS"

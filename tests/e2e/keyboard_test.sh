@@ -45,9 +45,6 @@ highlighted_row() {
 }
 
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 
 # The settings dialog from the command menu's first item; the hotkey field takes the
 # combination the user presses, OK saves it.

@@ -15,38 +15,21 @@ touch "$target_dir/inside.txt"
 trap 'cleanup; rm -rf "$target_dir"' EXIT
 printf 'L\0\0\0\0\0WINDOWS\x01\x02\0%s\0' "C:\\tamarind_e2e_target_$$" > "$menu_folder/Old target.lnk"
 
-# Height of the open launcher menu, after a right click on the tray icon.
-launcher_menu_height() {
-  click_tray_icon_for_menu 3
-  local menu
-  menu=$(first_menu_window)
-  eval "$(xdotool getwindowgeometry --shell "$menu")"
-  echo "$HEIGHT"
-}
-
-close_menu() {
-  xdotool key Escape
-  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
-}
-
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
-before=$(launcher_menu_height)
+open_launcher_menu
+before=$HEIGHT
 sleep 0.5
 screenshot launcher-menu
-close_menu
+close_menus
 # <tamarind_e2e_target_...>, <Tools>, Editor, notes.txt, Report.html, separator, Cancel.
 [ "$before" -gt 120 ] || fail "the launcher menu is only $before pixels high"
 
 touch "$menu_folder/added.txt"
-sleep 2.5
-after=$(launcher_menu_height)
+open_launcher_menu_until '[ "$HEIGHT" -gt "$before" ]' 3 ||
+  fail "the added file did not show: menu $before then $HEIGHT pixels high"
 sleep 0.5
 screenshot launcher-menu-added
-close_menu
-[ "$after" -gt "$before" ] || fail "the added file did not show: menu $before then $after pixels high"
+close_menus
 
 exit_via_tray_menu "$pid"
 echo "PASS"

@@ -17,22 +17,18 @@ touch "$work/Menu/notes.txt" "$work/Menu/Report.html" "$work/Menu/table.csv"
 
 # Colours in the strip where the launcher menu draws its file icons: one or two without icons.
 icon_strip_colours() {
-  click_tray_icon_for_menu 3
+  open_launcher_menu
   sleep 0.5
   local menu
   menu=$(first_menu_window)
   eval "$(xdotool getwindowgeometry --shell "$menu")"
   import -window root -crop "16x$((HEIGHT - 40))+$((X + 20))+$((Y + 4))" "$work/strip.png"
   screenshot "settings-menu-$1"
-  xdotool key Escape
-  wait_for '[ -z "$(menu_windows)" ]' 5 || fail "Escape did not close the launcher menu"
+  close_menus
   convert "$work/strip.png" -unique-colors -format '%w' info:
 }
 
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 with_icons=$(icon_strip_colours icons)
 [ "$with_icons" -gt 4 ] || fail "the launcher menu shows no file icons ($with_icons colours)"
 

@@ -62,7 +62,7 @@ submenu_height() {
   echo 0
 }
 # Opens the launcher menu from the tray icon, timing the click that opened it.
-open_launcher_menu() {
+open_launcher_menu_timed() {
   local tray x
   for _ in $(seq 3); do
     for x in 10 34 58 82; do
@@ -85,11 +85,8 @@ open_launcher_menu() {
 point_at_item() { xdotool mousemove $((root_x + 30)) $((root_y + 3 + item_height * $1 + item_height / 2)); }
 
 start_tamarind
-pid=$last_pid
-wait_for '[ -n "$(tray_window)" ]' 30 || fail "no icon in the notification area"
-sleep 1
 
-open_launcher_menu
+open_launcher_menu_timed
 [ "$took" -le 300 ] || fail "the launcher menu took $took ms to open"
 # <Tools>, <Wan>, Zlink (not yet known to lead to a folder), separator, キャンセル. <Tools>'s
 # submenu holds two items, as <Wan>'s does while it is read: the open-this-folder item and the
@@ -123,7 +120,7 @@ timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to clos
 # Closed, the menu takes the shortcut's folder: the next opening shows it as a submenu, placed
 # after the menu folder's own folders.
 sleep 0.5
-open_launcher_menu
+open_launcher_menu_timed
 [ "$took" -le 300 ] || fail "the launcher menu took $took ms to open after the shortcut's check"
 point_at_item 2
 wait_for '[ "$(menu_count)" -eq 2 ]' 5 || { screenshot slow-shortcut-no-submenu; fail "the shortcut to a slow folder gave no submenu"; }
@@ -137,7 +134,7 @@ timed_wait '[ "$(menu_count)" -eq 0 ]' 1000 || fail "Escape took $took ms to clo
 echo 30 > "$work/delay"
 touch "$work/Menu/added.txt"
 sleep 2.5
-open_launcher_menu
+open_launcher_menu_timed
 point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu after the rebuild"
 sleep 0.5
@@ -157,7 +154,7 @@ xdotool key Escape
 timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the menu"
 
 # The next highlight asks again; the file system goes away while it waits.
-open_launcher_menu
+open_launcher_menu_timed
 point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu on the next highlight"
 unmount_share

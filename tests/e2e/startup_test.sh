@@ -3,7 +3,7 @@
 # button, a second start leaves the first alone, and exiting ends the program cleanly.
 source "$(dirname "$0")/lib.sh" "$@"
 
-start_tamarind
+launch_tamarind
 first=$last_pid
 wait_for '[ -d "$work/Menu" ]' 30 || fail "the Menu folder was not created beside the exe"
 wait_for '[ -n "$(windows_named WinMain)" ]' 10 || fail "no main window"
