@@ -256,18 +256,22 @@ TEST(GestureDetector, AChainLeftWaitingDoesNotHoldUpTheNextCircle) {
   EXPECT_LE(intoCircle, 18);
 }
 
-TEST(GestureDetector, CoolDownLastsHalfASecondOfTicks) {
-  for (std::int32_t interval : {100, 0}) {
+TEST(GestureDetector, CoolDownLastsHalfASecondOfMeasuredTime) {
+  // The tick that ends the cool-down for each measured interval; one below 1 ms counts as 1 ms.
+  const struct {
+    std::int32_t Interval;
+    int CoolTicks;
+  } cases[] = {{100, 5}, {62, 9}, {47, 11}, {0, 500}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Interval);
     TGestureDetector detector;
     const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 40});
     std::size_t tick = 0;
-    while (!detector.TimerTick(circle[tick], true, interval)) ++tick;
+    while (!detector.TimerTick(circle[tick], true, c.Interval)) ++tick;
     ++tick;
-    // An interval below 1 ms counts as 1 ms.
-    const int coolTicks = interval > 0 ? 500 / interval : 500;
-    for (int after = 1; after < coolTicks; ++after) ASSERT_FALSE(detector.TimerTick(circle[tick++], true, interval));
+    for (int after = 1; after < c.CoolTicks; ++after) ASSERT_FALSE(detector.TimerTick(circle[tick++], true, c.Interval));
     EXPECT_TRUE(detector.CoolingDown());
-    ASSERT_FALSE(detector.TimerTick(circle[tick], true, interval));
+    ASSERT_FALSE(detector.TimerTick(circle[tick], true, c.Interval));
     EXPECT_FALSE(detector.CoolingDown());
   }
 }
@@ -280,9 +284,11 @@ TEST(GestureDetector, PointsOlderThanSixtyTicksAreDropped) {
   EXPECT_EQ(detector.Trail().size(), 3u);  // the oldest is 60 ticks old
   Feed(detector, RestTrace({120, 120}, 1));
   ASSERT_EQ(detector.Trail().size(), 2u);
-  // The clock now counts from the new oldest point.
+  // The clock now counts from the new oldest point, in ticks and in measured time.
   EXPECT_EQ(detector.Trail()[0].Tick, 0);
   EXPECT_EQ(detector.Trail()[1].Tick, 1);
+  EXPECT_EQ(detector.Trail()[0].Ms, 0);
+  EXPECT_EQ(detector.Trail()[1].Ms, Interval);
   EXPECT_EQ(detector.Tick(), 60);
   Feed(detector, RestTrace({120, 120}, 2));
   EXPECT_TRUE(detector.Trail().empty());
