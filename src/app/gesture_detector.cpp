@@ -1,6 +1,7 @@
 #include "app/gesture_detector.h"
 
 #include "app/circle_confirmation.h"
+#include "app/loop_closure.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -162,10 +163,7 @@ bool TGestureDetector::DropOutdatedPoint() {
 bool TGestureDetector::SearchTrail() {
   while (FTrailCount >= FMinPoints) {
     switch (DetectCircle()) {
-    case TTurnMatch::tmCircle:
-      ResetTrail();
-      FCoolDown = true;
-      return true;
+    case TTurnMatch::tmCircle: return Recognised();
     case TTurnMatch::tmTooSlow:
       DropOldestPoint();
       break;
@@ -174,6 +172,12 @@ bool TGestureDetector::SearchTrail() {
     }
   }
   return false;
+}
+
+bool TGestureDetector::Recognised() {
+  ResetTrail();
+  FCoolDown = true;
+  return true;
 }
 
 bool TGestureDetector::TimerTick(std::optional<TPoint32> pointer, bool ready, std::int32_t intervalMs) {
@@ -185,7 +189,10 @@ bool TGestureDetector::TimerTick(std::optional<TPoint32> pointer, bool ready, st
     if (FElapsedMs < CoolDownMs) return false;
     FCoolDown = false;
   }
-  if (MovedFromLastPos(*pointer)) AppendPoint(*pointer);
+  if (MovedFromLastPos(*pointer)) {
+    AppendPoint(*pointer);
+    if (FRule == TCircleRule::crConfirmed && ClosesLoop(Trail())) return Recognised();
+  }
   DropOutdatedPoint();
   return SearchTrail();
 }

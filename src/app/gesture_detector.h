@@ -38,7 +38,8 @@ enum class TTurnMatch { tmCircle = 1, tmTooSlow = 2, tmTooFew = 3 };
 TTurnMatch MatchTurns(std::span<const TTrailPoint> trail, int step, std::int32_t turnSpan);
 
 // How far a trail must go before it counts as a circle: the turn search alone, or the turn
-// search with its circles confirmed as round, smooth full turns (see circle_confirmation.h).
+// search with its circles confirmed as round, smooth full turns drawn in one go (see
+// circle_confirmation.h) together with the loops too fast for the turn search (loop_closure.h).
 enum class TCircleRule { crTurnsOnly, crConfirmed };
 
 // A circle in either sense: tmCircle if either sense matches, else tmTooFew if either sense
@@ -80,6 +81,7 @@ private:
   void AppendPoint(TPoint32 pointer);
   bool DropOutdatedPoint();
   bool SearchTrail();
+  bool Recognised();
 
   TCircleRule FRule;
   std::int32_t FTurnSpan = 5;       // points each turn may stretch over

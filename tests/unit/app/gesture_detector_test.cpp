@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
 
+#include "app/loop_closure.h"
 #include "gesture_traces.h"
 
 namespace {
@@ -405,4 +407,39 @@ TEST(GestureDetectorIdle, ACircleStartedFromRestIsRecognisedAfterSleeping) {
       }
     }
   }
+}
+
+TEST(GestureDetector, TheEndToEndTestsCirclesOpenTheMenuInTime) {
+  // The pointer rests 0.3 s on the first of 24 points a turn, radius 60, then moves on every
+  // 40 ms for 1.5 turns; a timer firing as on Windows reads where it last moved to.
+  const int endMs = 300 + 40 * 36;
+  for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
+    const TTrace points = CircleTrace({.Radius = 60, .TicksPerTurn = 24, .Turns = 1.5, .Sense = sense});
+    for (const std::vector<std::int32_t>& intervals : {std::vector<std::int32_t>{50}, {47, 63}, {63}, {47}}) {
+      for (int phaseMs : {0, 17, 33}) {
+        std::vector<TTimedTick> ticks;
+        int lastTickInTime = 0;
+        for (int at = phaseMs; at <= endMs + 1000; at += ticks.back().IntervalMs) {
+          ticks.push_back({points[std::clamp((at - 300) / 40, 0, 36)], intervals[ticks.size() % intervals.size()]});
+          if (at <= endMs + 300) lastTickInTime = static_cast<int>(ticks.size()) - 1;
+        }
+        const std::vector<int> popups = PopupTicks(ticks);
+        ASSERT_FALSE(popups.empty()) << intervals[0] << " " << phaseMs;
+        EXPECT_LE(popups.front(), lastTickInTime) << intervals[0] << " " << phaseMs;
+      }
+    }
+  }
+}
+
+TEST(ClosesLoop, OutlandishCoordinatesAreRejectedSafely) {
+  auto loop = TrailOf(CircleTrace({.TicksPerTurn = 7, .Turns = 1.2}));
+  ASSERT_TRUE(ClosesLoop(loop));
+  auto far = loop;
+  for (TTrailPoint& p : far) {
+    p.X += 2'147'000'000 - 600;
+    p.Y -= 2'147'000'000 - 600;
+  }
+  EXPECT_TRUE(ClosesLoop(far));
+  loop[3] = {2'000'000'000, -2'000'000'000, 3, 150};
+  EXPECT_FALSE(ClosesLoop(loop));
 }
