@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <ranges>
 
 namespace {
 
@@ -77,14 +76,21 @@ bool WithinReach(const TTrailPoint& p, const TTrailPoint& origin) {
 }
 
 TDoubledPoint MiddleOfBox(std::span<const TTrailPoint> trail) {
-  const auto [left, right] = std::ranges::minmax(trail | std::views::transform(&TTrailPoint::X));
-  const auto [top, bottom] = std::ranges::minmax(trail | std::views::transform(&TTrailPoint::Y));
+  std::int32_t left = trail[0].X, right = left, top = trail[0].Y, bottom = top;
+  for (const TTrailPoint& p : trail) {
+    left = std::min(left, p.X);
+    right = std::max(right, p.X);
+    top = std::min(top, p.Y);
+    bottom = std::max(bottom, p.Y);
+  }
   return {std::int64_t{left} + right, std::int64_t{top} + bottom};
 }
 
 bool KeepsPace(std::span<const TTrailPoint> trail, TDoubledPoint middle, int step, int fastest) {
   const int sense = step > 0 ? 1 : -1;
-  auto bearing = [&](const TTrailPoint& p) { return Bearing(2 * std::int64_t{p.X} - middle.X, 2 * std::int64_t{p.Y} - middle.Y); };
+  auto bearing = [&](const TTrailPoint& p) {
+    return Bearing(2 * std::int64_t{p.X} - middle.X, 2 * std::int64_t{p.Y} - middle.Y);
+  };
   auto turnAt = [&](std::size_t k) { return sense * TurnBetween(bearing(trail[k - 1]), bearing(trail[k])); };
   std::int64_t turned = 0, took = 0;
   for (std::size_t k = 2; k < trail.size(); ++k) {

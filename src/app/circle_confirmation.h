@@ -35,7 +35,7 @@ struct TDoubledPoint {
   std::int64_t Y;
 };
 
-// The middle of the box that holds `trail`.
+// The middle of the box that holds `trail` (not empty).
 TDoubledPoint MiddleOfBox(std::span<const TTrailPoint> trail);
 
 // True when `trail` goes round `middle` in the sense of `step` (positive: clockwise on the
