@@ -36,17 +36,10 @@ int OctantAngle(std::int64_t num, std::int64_t den) {
   return static_cast<int>((linear + bulge + den * den / 2) / (den * den));
 }
 
-// The signed turn from bearing a to bearing b, in (-HalfTurn, HalfTurn].
-int TurnBetween(int a, int b) {
-  int turn = b - a;
-  if (turn > HalfTurn) turn -= FullTurn;
-  if (turn <= -HalfTurn) turn += FullTurn;
-  return turn;
-}
-
-bool WithinReach(const TTrailPoint& p, const TTrailPoint& origin) {
-  return std::abs(std::int64_t{p.X} - origin.X) <= WidestCircle && std::abs(std::int64_t{p.Y} - origin.Y) <= WidestCircle;
-}
+// A pause shows as a step far slower than the mean. The turn search's trails are dense, so a
+// quick step there is only the hand's unevenness.
+constexpr int SlowestShare = 3;
+constexpr int FastestTurnSearchPace = 3;
 
 bool IsRound(std::span<const TTrailPoint> trail) {
   // Coordinates relative to the first point and scaled by the point count, so that the
@@ -70,6 +63,47 @@ bool IsRound(std::span<const TTrailPoint> trail) {
 }
 
 }  // namespace
+
+int TurnBetween(int a, int b) {
+  int turn = b - a;
+  if (turn > HalfTurn) turn -= FullTurn;
+  if (turn <= -HalfTurn) turn += FullTurn;
+  return turn;
+}
+
+bool WithinReach(const TTrailPoint& p, const TTrailPoint& origin) {
+  return std::abs(std::int64_t{p.X} - origin.X) <= WidestCircle && std::abs(std::int64_t{p.Y} - origin.Y) <= WidestCircle;
+}
+
+TDoubledPoint MiddleOfBox(std::span<const TTrailPoint> trail) {
+  std::int32_t left = trail[0].X, right = left, top = trail[0].Y, bottom = top;
+  for (const TTrailPoint& p : trail) {
+    left = std::min(left, p.X);
+    right = std::max(right, p.X);
+    top = std::min(top, p.Y);
+    bottom = std::max(bottom, p.Y);
+  }
+  return {std::int64_t{left} + right, std::int64_t{top} + bottom};
+}
+
+bool KeepsPace(std::span<const TTrailPoint> trail, TDoubledPoint middle, int step, int fastest) {
+  const int sense = step > 0 ? 1 : -1;
+  auto bearing = [&](const TTrailPoint& p) {
+    return Bearing(2 * std::int64_t{p.X} - middle.X, 2 * std::int64_t{p.Y} - middle.Y);
+  };
+  auto turnAt = [&](std::size_t k) { return sense * TurnBetween(bearing(trail[k - 1]), bearing(trail[k])); };
+  std::int64_t turned = 0, took = 0;
+  for (std::size_t k = 2; k < trail.size(); ++k) {
+    turned += turnAt(k);
+    took += trail[k].Ms - trail[k - 1].Ms;
+  }
+  for (std::size_t k = 2; k < trail.size(); ++k) {
+    // The step's pace, turn / ms, against the mean, turned / took, multiplied out.
+    const std::int64_t turn = turnAt(k), ms = trail[k].Ms - trail[k - 1].Ms;
+    if (SlowestShare * turn * took < turned * ms || turn * took > fastest * turned * ms) return false;
+  }
+  return true;
+}
 
 int Bearing(std::int64_t dx, std::int64_t dy) {
   const std::int64_t ax = std::abs(dx), ay = std::abs(dy);
@@ -101,5 +135,7 @@ TCircleConfirmation ConfirmCircle(std::span<const TTrailPoint> trail, int step) 
     previous = bearing;
   }
   if (turning < TurningNeeded) return TCircleConfirmation::ccNotYet;
-  return IsRound(trail) ? TCircleConfirmation::ccConfirmed : TCircleConfirmation::ccRejected;
+  return IsRound(trail) && KeepsPace(trail, MiddleOfBox(trail), step, FastestTurnSearchPace)
+             ? TCircleConfirmation::ccConfirmed
+             : TCircleConfirmation::ccRejected;
 }

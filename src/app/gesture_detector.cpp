@@ -1,6 +1,7 @@
 #include "app/gesture_detector.h"
 
 #include "app/circle_confirmation.h"
+#include "app/loop_closure.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,6 +14,9 @@ constexpr int TurnsNeeded = 6;
 constexpr int LastSearchIndex = 100;
 constexpr std::int32_t TickCounterLimit = 16000000;
 constexpr std::int32_t CoolDownMs = 500;
+// A longer interval (the first one measured, or one after the timer slept) counts as this long:
+// only a point's age could tell the difference, and it is counted in ticks.
+constexpr std::int32_t LongestTickMs = 1000;
 
 int Wrapped(int direction) {
   if (direction < 0) return direction + DirectionCount;
@@ -112,6 +116,7 @@ void TGestureDetector::ResetTrail() {
   FLastPos = {};
   FTrailCount = 0;
   FTick = 0;
+  FElapsedMs = 0;
   FCoolDown = false;
   FTrail.fill({});
 }
@@ -122,9 +127,15 @@ void TGestureDetector::DropOldestPoint() {
   --FTrailCount;
   // The clock counts from the oldest point; with the last point gone it counts from that one.
   const std::int32_t base = FTrail[0].Tick;
-  for (int i = 1; i < FTrailCount; ++i) FTrail[i].Tick -= base;
+  const std::int32_t baseMs = FTrail[0].Ms;
+  for (int i = 1; i < FTrailCount; ++i) {
+    FTrail[i].Tick -= base;
+    FTrail[i].Ms -= baseMs;
+  }
   FTick -= base;
+  FElapsedMs -= baseMs;
   FTrail[0].Tick = 0;
+  FTrail[0].Ms = 0;
 }
 
 TTurnMatch TGestureDetector::MatchTurns(int step) const { return ::MatchTurns(Trail(), step, FTurnSpan); }
@@ -140,7 +151,7 @@ void TGestureDetector::AppendPoint(TPoint32 pointer) {
   // At most one point comes per tick and points older than the age limit leave one per tick,
   // so the trail never holds more than 62 of its 101 places.
   FLastPos = pointer;
-  FTrail[FTrailCount++] = {pointer.X, pointer.Y, FTick};
+  FTrail[FTrailCount++] = {pointer.X, pointer.Y, FTick, FElapsedMs};
 }
 
 bool TGestureDetector::DropOutdatedPoint() {
@@ -152,10 +163,7 @@ bool TGestureDetector::DropOutdatedPoint() {
 bool TGestureDetector::SearchTrail() {
   while (FTrailCount >= FMinPoints) {
     switch (DetectCircle()) {
-    case TTurnMatch::tmCircle:
-      ResetTrail();
-      FCoolDown = true;
-      return true;
+    case TTurnMatch::tmCircle: return Recognised();
     case TTurnMatch::tmTooSlow:
       DropOldestPoint();
       break;
@@ -166,15 +174,25 @@ bool TGestureDetector::SearchTrail() {
   return false;
 }
 
+bool TGestureDetector::Recognised() {
+  ResetTrail();
+  FCoolDown = true;
+  return true;
+}
+
 bool TGestureDetector::TimerTick(std::optional<TPoint32> pointer, bool ready, std::int32_t intervalMs) {
   if (!ready || !pointer) return false;
   if (++FTick == TickCounterLimit) ResetTrail();
+  // Time counts from the oldest point; with none, only the cool-down reads it.
+  if (FTrailCount > 0 || FCoolDown) FElapsedMs += std::clamp(intervalMs, std::int32_t{1}, LongestTickMs);
   if (FCoolDown) {
-    // A timer interval below 1 ms is taken as 1 ms rather than divided by.
-    if (FTick < CoolDownMs / std::max(intervalMs, std::int32_t{1})) return false;
+    if (FElapsedMs < CoolDownMs) return false;
     FCoolDown = false;
   }
-  if (MovedFromLastPos(*pointer)) AppendPoint(*pointer);
+  if (MovedFromLastPos(*pointer)) {
+    AppendPoint(*pointer);
+    if (FRule == TCircleRule::crConfirmed && ClosesLoop(Trail())) return Recognised();
+  }
   DropOutdatedPoint();
   return SearchTrail();
 }

@@ -16,7 +16,8 @@ struct TPoint32 {
 struct TTrailPoint {
   std::int32_t X;
   std::int32_t Y;
-  std::int32_t Tick;  // timer ticks, relative to the trail's oldest point
+  std::int32_t Tick;    // timer ticks, relative to the trail's oldest point
+  std::int32_t Ms = 0;  // measured milliseconds, relative likewise
 };
 
 // The direction code (0 to 15) of the vector a - b, y growing downward: four sectors to a
@@ -37,7 +38,8 @@ enum class TTurnMatch { tmCircle = 1, tmTooSlow = 2, tmTooFew = 3 };
 TTurnMatch MatchTurns(std::span<const TTrailPoint> trail, int step, std::int32_t turnSpan);
 
 // How far a trail must go before it counts as a circle: the turn search alone, or the turn
-// search with its circles confirmed as round, smooth full turns (see circle_confirmation.h).
+// search with its circles confirmed as round, smooth full turns drawn in one go (see
+// circle_confirmation.h) together with the loops too fast for the turn search (loop_closure.h).
 enum class TCircleRule { crTurnsOnly, crConfirmed };
 
 // A circle in either sense: tmCircle if either sense matches, else tmTooFew if either sense
@@ -53,9 +55,10 @@ public:
 
   explicit TGestureDetector(TCircleRule rule = TCircleRule::crConfirmed) : FRule(rule) {}
 
-  // One tick of the gesture timer. `pointer` is empty when the position could not be read;
-  // while `ready` is false (a menu build runs) the tick does nothing. True when a circle was
-  // recognised: the caller posts the gesture popup.
+  // One tick of the gesture timer, `intervalMs` after the one before as the caller measured it
+  // (a 50 ms timer fires 47 to 63 ms apart on Windows). `pointer` is empty when the position
+  // could not be read; while `ready` is false (a menu build runs) the tick does nothing. True
+  // when a circle was recognised: the caller posts the gesture popup.
   [[nodiscard]] bool TimerTick(std::optional<TPoint32> pointer, bool ready, std::int32_t intervalMs);
 
   // True when further ticks with the pointer resting at `pointer` would change nothing the
@@ -78,6 +81,7 @@ private:
   void AppendPoint(TPoint32 pointer);
   bool DropOutdatedPoint();
   bool SearchTrail();
+  bool Recognised();
 
   TCircleRule FRule;
   std::int32_t FTurnSpan = 5;       // points each turn may stretch over
@@ -86,6 +90,7 @@ private:
   std::array<TTrailPoint, TrailCapacity> FTrail{};
   std::int32_t FTrailCount = 0;
   std::int32_t FTick = 0;
+  std::int32_t FElapsedMs = 0;  // since the oldest point, or since the recognition while cooling down
   std::int32_t FMinPoints = 12;  // the search starts at this many points
   bool FCoolDown = false;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -310,7 +311,12 @@ void TWinMain::HITimerTimer(TComponent*) {
   if (FMenuShown) Park();
   std::optional<TPoint32> pointer;
   if (POINT at{}; ::GetCursorPos(&at)) pointer = TPoint32{at.x, at.y};
-  if (FGesture.TimerTick(pointer, FReady, static_cast<std::int32_t>(FHiTimer->Interval())))
+  // Windows fires the timer 47 to 63 ms apart (periods round up to the clock's tick) and the
+  // detector judges a circle's pace by the time really gone by; it caps a long first interval.
+  const std::uint64_t now = ::GetTickCount64();
+  const std::uint64_t elapsed = std::min<std::uint64_t>(now - FGestureTickAt, INT32_MAX);
+  FGestureTickAt = now;
+  if (FGesture.TimerTick(pointer, FReady, static_cast<std::int32_t>(elapsed)))
     ::PostMessageW(Handle(), WM_GESTUREPOPUP, 0, 0);
   else if (pointer)
     SleepWhileResting(*pointer);

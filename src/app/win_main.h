@@ -234,6 +234,7 @@ private:
   TWinSetting* FWinSetting = nullptr;  // owned by the application
 
   TGestureDetector FGesture;
+  std::uint64_t FGestureTickAt = 0;  // GetTickCount64 at the gesture timer's last tick
   bool FGestureEnabled = true;
   bool FReady = false;
   std::array<TIconCacheEntry, IconCacheCapacity> FIconCache{};

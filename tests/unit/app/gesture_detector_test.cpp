@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
 
+#include "app/loop_closure.h"
 #include "gesture_traces.h"
 
 namespace {
@@ -256,18 +258,22 @@ TEST(GestureDetector, AChainLeftWaitingDoesNotHoldUpTheNextCircle) {
   EXPECT_LE(intoCircle, 18);
 }
 
-TEST(GestureDetector, CoolDownLastsHalfASecondOfTicks) {
-  for (std::int32_t interval : {100, 0}) {
+TEST(GestureDetector, CoolDownLastsHalfASecondOfMeasuredTime) {
+  // The tick that ends the cool-down for each measured interval; one below 1 ms counts as 1 ms.
+  const struct {
+    std::int32_t Interval;
+    int CoolTicks;
+  } cases[] = {{100, 5}, {62, 9}, {47, 11}, {0, 500}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Interval);
     TGestureDetector detector;
     const TTrace circle = CircleTrace({.TicksPerTurn = 16, .Turns = 40});
     std::size_t tick = 0;
-    while (!detector.TimerTick(circle[tick], true, interval)) ++tick;
+    while (!detector.TimerTick(circle[tick], true, c.Interval)) ++tick;
     ++tick;
-    // An interval below 1 ms counts as 1 ms.
-    const int coolTicks = interval > 0 ? 500 / interval : 500;
-    for (int after = 1; after < coolTicks; ++after) ASSERT_FALSE(detector.TimerTick(circle[tick++], true, interval));
+    for (int after = 1; after < c.CoolTicks; ++after) ASSERT_FALSE(detector.TimerTick(circle[tick++], true, c.Interval));
     EXPECT_TRUE(detector.CoolingDown());
-    ASSERT_FALSE(detector.TimerTick(circle[tick], true, interval));
+    ASSERT_FALSE(detector.TimerTick(circle[tick], true, c.Interval));
     EXPECT_FALSE(detector.CoolingDown());
   }
 }
@@ -280,9 +286,11 @@ TEST(GestureDetector, PointsOlderThanSixtyTicksAreDropped) {
   EXPECT_EQ(detector.Trail().size(), 3u);  // the oldest is 60 ticks old
   Feed(detector, RestTrace({120, 120}, 1));
   ASSERT_EQ(detector.Trail().size(), 2u);
-  // The clock now counts from the new oldest point.
+  // The clock now counts from the new oldest point, in ticks and in measured time.
   EXPECT_EQ(detector.Trail()[0].Tick, 0);
   EXPECT_EQ(detector.Trail()[1].Tick, 1);
+  EXPECT_EQ(detector.Trail()[0].Ms, 0);
+  EXPECT_EQ(detector.Trail()[1].Ms, Interval);
   EXPECT_EQ(detector.Tick(), 60);
   Feed(detector, RestTrace({120, 120}, 2));
   EXPECT_TRUE(detector.Trail().empty());
@@ -399,4 +407,39 @@ TEST(GestureDetectorIdle, ACircleStartedFromRestIsRecognisedAfterSleeping) {
       }
     }
   }
+}
+
+TEST(GestureDetector, TheEndToEndTestsCirclesOpenTheMenuInTime) {
+  // The pointer rests 0.3 s on the first of 24 points a turn, radius 60, then moves on every
+  // 40 ms for 1.5 turns; a timer firing as on Windows reads where it last moved to.
+  const int endMs = 300 + 40 * 36;
+  for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise}) {
+    const TTrace points = CircleTrace({.Radius = 60, .TicksPerTurn = 24, .Turns = 1.5, .Sense = sense});
+    for (const std::vector<std::int32_t>& intervals : {std::vector<std::int32_t>{50}, {47, 63}, {63}, {47}}) {
+      for (int phaseMs : {0, 17, 33}) {
+        std::vector<TTimedTick> ticks;
+        int lastTickInTime = 0;
+        for (int at = phaseMs; at <= endMs + 1000; at += ticks.back().IntervalMs) {
+          ticks.push_back({points[std::clamp((at - 300) / 40, 0, 36)], intervals[ticks.size() % intervals.size()]});
+          if (at <= endMs + 300) lastTickInTime = static_cast<int>(ticks.size()) - 1;
+        }
+        const std::vector<int> popups = PopupTicks(ticks);
+        ASSERT_FALSE(popups.empty()) << intervals[0] << " " << phaseMs;
+        EXPECT_LE(popups.front(), lastTickInTime) << intervals[0] << " " << phaseMs;
+      }
+    }
+  }
+}
+
+TEST(ClosesLoop, OutlandishCoordinatesAreRejectedSafely) {
+  auto loop = TrailOf(CircleTrace({.TicksPerTurn = 7, .Turns = 1.2}));
+  ASSERT_TRUE(ClosesLoop(loop));
+  auto far = loop;
+  for (TTrailPoint& p : far) {
+    p.X += 2'147'000'000 - 600;
+    p.Y -= 2'147'000'000 - 600;
+  }
+  EXPECT_TRUE(ClosesLoop(far));
+  loop[3] = {2'000'000'000, -2'000'000'000, 3, 150};
+  EXPECT_FALSE(ClosesLoop(loop));
 }

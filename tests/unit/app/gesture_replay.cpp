@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t TimerInterval = 50;
-
 struct TGzCloser {
   void operator()(gzFile file) const { gzclose(file); }
 };
@@ -23,47 +21,88 @@ double Uniform(std::mt19937& random, double low, double high) {
   return low + (high - low) * (static_cast<double>(random()) / 4294967296.0);
 }
 
-struct TDrawing {
+// Evenly spread on a logarithmic scale: as many circles from 0.3 to 0.6 s per loop as from 1 to 2 s.
+double LogUniform(std::mt19937& random, double low, double high) {
+  return std::exp(Uniform(random, std::log(low), std::log(high)));
+}
+
+// Windows rounds a 50 ms timer to its 15.625 ms clock: three or four clock ticks apart.
+constexpr double ShortTickMs = 46.875, LongTickMs = 62.5;
+constexpr double RecognitionGraceSeconds = 0.3;
+
+// A hand drawing loops: where the pointer is after `travelled` radians along the drawing.
+struct THand {
   TSense Sense;
-  double StartAngle;
-  int Radius;
-  int TicksPerTurn;
-  double Turns;
+  double StartAngle, Radius, Aspect, Tilt;
+  double DriftX, DriftY;  // of the centre, in pixels per loop
+  double SpeedSwing, SwingsPerLoop, SwingPhase;
+  double Tremor;  // pixels
+
+  // How fast the hand goes at this point of the drawing, against its mean.
+  double Pace(double travelled) const { return 1 + SpeedSwing * std::sin(SwingsPerLoop * travelled + SwingPhase); }
+
+  TPoint32 At(double travelled, std::mt19937& random) const {
+    const double angle = StartAngle + (Sense == TSense::Clockwise ? travelled : -travelled);
+    const double x = Radius * std::cos(angle), y = Aspect * Radius * std::sin(angle);
+    const double loops = travelled / (2 * std::numbers::pi);
+    const double centreX = 960 + DriftX * loops, centreY = 540 + DriftY * loops;
+    return {static_cast<std::int32_t>(std::lround(centreX + x * std::cos(Tilt) - y * std::sin(Tilt) +
+                                                  Uniform(random, -Tremor, Tremor))),
+            static_cast<std::int32_t>(std::lround(centreY + x * std::sin(Tilt) + y * std::cos(Tilt) +
+                                                  Uniform(random, -Tremor, Tremor)))};
+  }
 };
 
-// The pointer drawing one shape, tick by tick, with the hand's tremor and the timer's hiccups.
-TTrace Draw(const TDrawing& drawing, TCircleSet set, std::mt19937& random) {
-  const double sense = drawing.Sense == TSense::Clockwise ? 1.0 : -1.0;
-  double aspect = 1.0, tilt = 0.0, speedSwing = 0.0, swingPhase = 0.0;
-  int swingsPerTurn = 1;
-  if (set == TCircleSet::csHarder) {
-    aspect = Uniform(random, 0.65, 1.0);
-    tilt = Uniform(random, 0.0, std::numbers::pi);
-    speedSwing = Uniform(random, -0.3, 0.3);
-    swingPhase = Uniform(random, 0.0, 2 * std::numbers::pi);
-    swingsPerTurn = 1 + static_cast<int>(random() % 2);
+TDrawnCircle Draw(std::mt19937& random) {
+  const double secondsPerLoop = LogUniform(random, 0.3, 2.0);
+  const double loops = Uniform(random, 1.1, 2.0);
+  const double radius = LogUniform(random, 25, 300);
+  const double driftAngle = Uniform(random, 0, 2 * std::numbers::pi);
+  const double drift = Uniform(random, 0, radius / 5);
+  const THand hand{random() % 2 ? TSense::Clockwise : TSense::Anticlockwise,
+                   Uniform(random, 0, 2 * std::numbers::pi),
+                   radius,
+                   Uniform(random, 2.0 / 3, 1.0),
+                   Uniform(random, 0, std::numbers::pi),
+                   drift * std::cos(driftAngle),
+                   drift * std::sin(driftAngle),
+                   Uniform(random, 0, 0.35),
+                   std::floor(Uniform(random, 1, 3)),
+                   Uniform(random, 0, 2 * std::numbers::pi),
+                   Uniform(random, 1, 2)};
+  // Some machines' timers fire mostly late, some mostly early.
+  const double longTickShare = Uniform(random, 0, 1);
+  auto nextInterval = [&] { return Uniform(random, 0, 1) < longTickShare ? LongTickMs : ShortTickMs; };
+
+  // The drawing as it goes, in 1 ms steps: how far along it is at each millisecond.
+  const double end = loops * 2 * std::numbers::pi;
+  const double meanSpeed = 2 * std::numbers::pi / (secondsPerLoop * 1000);
+  std::vector<double> travelledAt{0};
+  while (travelledAt.back() < end) {
+    travelledAt.push_back(std::min(end, travelledAt.back() + meanSpeed * hand.Pace(travelledAt.back())));
   }
-  const TPoint32 centre{960, 540};
-  const double meanStep = 2 * std::numbers::pi / drawing.TicksPerTurn;
-  const double end = drawing.Turns * 2 * std::numbers::pi;
-  TTrace drawn;
-  auto at = [&](double travelled) {
-    const double angle = drawing.StartAngle + sense * travelled;
-    const double x = drawing.Radius * std::cos(angle), y = aspect * drawing.Radius * std::sin(angle);
-    const double jitterX = Uniform(random, -2.0, 2.0), jitterY = Uniform(random, -2.0, 2.0);
-    return TPoint32{centre.X + static_cast<std::int32_t>(std::lround(x * std::cos(tilt) - y * std::sin(tilt) + jitterX)),
-                    centre.Y + static_cast<std::int32_t>(std::lround(x * std::sin(tilt) + y * std::cos(tilt) + jitterY))};
-  };
-  drawn.insert(drawn.end(), 3, at(0));
-  for (double travelled = 0; travelled <= end;) {
-    const TPoint32 sample = at(travelled);
-    const double hiccup = Uniform(random, 0.0, 1.0);
-    if (hiccup >= 0.025) drawn.push_back(sample);  // below: the sample is lost
-    if (hiccup >= 0.975) drawn.push_back(sample);  // the sample read twice
-    travelled += meanStep * (1 + speedSwing * std::sin(swingsPerTurn * travelled + swingPhase));
+  const double drawingMs = static_cast<double>(travelledAt.size() - 1);
+
+  TDrawnCircle circle{drawingMs / 1000 / loops, radius, loops, {}, 0};
+  const TPoint32 start = hand.At(0, random), finish = hand.At(end, random);
+  // At rest on the start for a while; the drawing begins anywhere between two ticks.
+  double sinceStart = -Uniform(random, 200, 400);
+  for (double interval = nextInterval();; interval = nextInterval()) {
+    sinceStart += interval;
+    const auto measured = static_cast<std::int32_t>(std::lround(interval));
+    TPoint32 at = start;
+    if (sinceStart >= drawingMs) {
+      at = finish;
+    } else if (sinceStart > 0) {
+      at = hand.At(travelledAt[static_cast<std::size_t>(sinceStart)], random);
+    }
+    circle.Ticks.push_back({at, measured});
+    if (sinceStart <= drawingMs + RecognitionGraceSeconds * 1000) {
+      circle.LastTickInTime = static_cast<int>(circle.Ticks.size()) - 1;
+    }
+    if (sinceStart > drawingMs + 1000) break;
   }
-  drawn.insert(drawn.end(), 10, drawn.back());
-  return drawn;
+  return circle;
 }
 
 }  // namespace
@@ -106,39 +145,18 @@ std::vector<TRecordedUser> ReadRecordings(const std::filesystem::path& folder) {
 
 int CountPopups(const std::vector<TTrace>& stretches, TCircleRule rule) {
   int popups = 0;
-  for (const TTrace& stretch : stretches) {
-    TGestureDetector detector(rule);
-    for (const TPoint32& p : stretch) popups += detector.TimerTick(p, true, TimerInterval);
-  }
+  for (const TTrace& stretch : stretches) popups += static_cast<int>(PopupTicks(stretch, rule).size());
   return popups;
 }
 
-std::vector<TTrace> DeliberateCircles(TCircleSet set) {
-  std::mt19937 random(set == TCircleSet::csJittered ? 1 : 2);
-  std::vector<TTrace> circles;
-  for (TSense sense : {TSense::Clockwise, TSense::Anticlockwise})
-    for (int start = 0; start < 8; ++start)
-      for (int radius : {30, 50, 80, 120, 180, 240, 300})
-        for (int ticksPerTurn : {10, 14, 20, 28, 40})
-          for (double turns : {1.2, 1.5, 2.0})
-            circles.push_back(Draw({sense, start * std::numbers::pi / 4, radius, ticksPerTurn, turns}, set, random));
+std::vector<TDrawnCircle> DeliberateCircles() {
+  std::mt19937 random(40);
+  std::vector<TDrawnCircle> circles;
+  for (int k = 0; k < 4000; ++k) circles.push_back(Draw(random));
   return circles;
 }
 
-bool OpensMenu(const TTrace& trace, TCircleRule rule) {
-  TGestureDetector detector(rule);
-  return std::ranges::any_of(trace, [&](const TPoint32& p) { return detector.TimerTick(p, true, TimerInterval); });
-}
-
-TRecognition Recognise(const std::vector<TTrace>& circles) {
-  TRecognition result;
-  for (const TTrace& circle : circles) {
-    const bool turnsOnly = OpensMenu(circle, TCircleRule::crTurnsOnly);
-    const bool confirmed = OpensMenu(circle, TCircleRule::crConfirmed);
-    ++result.Circles;
-    result.TurnsOnly += turnsOnly;
-    result.Confirmed += confirmed;
-    result.ConfirmedOfTurnsOnly += turnsOnly && confirmed;
-  }
-  return result;
+bool RecognisedInTime(const TDrawnCircle& circle, TCircleRule rule) {
+  const std::vector<int> popups = PopupTicks(circle.Ticks, rule);
+  return !popups.empty() && popups.front() <= circle.LastTickInTime;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Replays for judging the gesture detector as a whole: recorded pointer work of real people,
-// where every popup is a false one, and sets of deliberately drawn circles, where every circle
+// where every popup is a false one, and a set of deliberately drawn circles, where every circle
 // should open the menu.
 #include <filesystem>
 #include <string>
@@ -26,21 +26,20 @@ std::vector<TRecordedUser> ReadRecordings(const std::filesystem::path& folder);
 // How often the detector asks for the popup while replaying the stretches.
 int CountPopups(const std::vector<TTrace>& stretches, TCircleRule rule);
 
-// The sets of deliberate circles: radius 30 to 300 px, 0.5 to 2 s per turn, 1.2 to 2 turns,
-// both senses, eight start angles, each sample moved up to 2 px and 5% of the samples lost or
-// doubled. The harder set draws ellipses of aspect 0.65 to 1 at any tilt with the angular speed
-// varying by up to 30% along the way.
-enum class TCircleSet { csJittered, csHarder };
-std::vector<TTrace> DeliberateCircles(TCircleSet set);
-
-// Whether a trace (started from rest) opens the menu at all.
-bool OpensMenu(const TTrace& trace, TCircleRule rule);
-
-struct TRecognition {
-  int Circles = 0;             // in the set
-  int TurnsOnly = 0;           // recognised by the turn search alone
-  int Confirmed = 0;           // recognised with the confirmation
-  int ConfirmedOfTurnsOnly = 0;  // recognised by both
-  double ShareKept() const { return TurnsOnly ? double(ConfirmedOfTurnsOnly) / TurnsOnly : 0; }
+// A circle drawn by hand as the gesture timer sees it, with what it was drawn like.
+struct TDrawnCircle {
+  double SecondsPerLoop;
+  double Radius;  // the longer half-axis, in pixels
+  double Loops;
+  std::vector<TTimedTick> Ticks;  // from rest, through the drawing, to rest again
+  int LastTickInTime;             // the last tick at most 0.3 s after the drawing ended
 };
-TRecognition Recognise(const std::vector<TTrace>& circles);
+
+// The circles people draw: 0.3 to 2 s per loop, radius 25 to 300 px, 1.1 to 2 loops, either way
+// round, ellipses as flat as 2:3 at any tilt, a centre drifting by up to a fifth of the radius
+// per loop, the speed swinging along the loop, a tremor of one or two pixels, and a timer that
+// fires every 46.9 or 62.5 ms, as Windows rounds 50 ms up to its 15.6 ms clock.
+std::vector<TDrawnCircle> DeliberateCircles();
+
+// Whether the detector asks for the popup while the circle is drawn or within 0.3 s of its end.
+bool RecognisedInTime(const TDrawnCircle& circle, TCircleRule rule);

@@ -11,7 +11,7 @@ constexpr double SessionHours = 99.9;
 
 }  // namespace
 
-TEST(GestureReplay, OrdinaryPointerWorkOpensTheMenuAtMostOncePerHour) {
+TEST(GestureReplay, OrdinaryPointerWorkOpensTheMenuAtMostOnceInThreeHours) {
   const auto users = ReadRecordings(TAMARIND_POINTER_TRACES);
   ASSERT_EQ(users.size(), 5u);
   int turnsOnly = 0, confirmed = 0;
@@ -21,14 +21,12 @@ TEST(GestureReplay, OrdinaryPointerWorkOpensTheMenuAtMostOncePerHour) {
   }
   // The turn search alone is fooled every few minutes: the replay sees what it should.
   EXPECT_GT(turnsOnly / SessionHours, 20.0);
-  EXPECT_LE(confirmed / SessionHours, 1.0) << confirmed << " popups";
+  EXPECT_LE(confirmed / SessionHours, 0.33) << confirmed << " popups";
 }
 
-TEST(GestureReplay, DeliberateCirclesStillOpenTheMenu) {
-  const TRecognition jittered = Recognise(DeliberateCircles(TCircleSet::csJittered));
-  EXPECT_GE(jittered.TurnsOnly, jittered.Circles * 9 / 10);  // a set the turn search mostly sees
-  EXPECT_GE(jittered.ShareKept(), 0.99) << jittered.ConfirmedOfTurnsOnly << " of " << jittered.TurnsOnly;
-  const TRecognition harder = Recognise(DeliberateCircles(TCircleSet::csHarder));
-  EXPECT_GE(harder.TurnsOnly, harder.Circles * 9 / 10);
-  EXPECT_GE(harder.ShareKept(), 0.95) << harder.ConfirmedOfTurnsOnly << " of " << harder.TurnsOnly;
+TEST(GestureReplay, DeliberateCirclesOpenTheMenuInTime) {
+  const std::vector<TDrawnCircle> circles = DeliberateCircles();
+  int recognised = 0;
+  for (const TDrawnCircle& circle : circles) recognised += RecognisedInTime(circle, TCircleRule::crConfirmed);
+  EXPECT_GE(recognised, static_cast<int>(circles.size()) * 98 / 100) << recognised << " of " << circles.size();
 }

@@ -23,7 +23,10 @@ TTrace CircleTrace(const TCircleShape& shape) {
 
 std::vector<TTrailPoint> TrailOf(const TTrace& trace) {
   std::vector<TTrailPoint> trail;
-  for (const TPoint32& p : trace) trail.push_back({p.X, p.Y, static_cast<std::int32_t>(trail.size())});
+  for (const TPoint32& p : trace) {
+    const auto tick = static_cast<std::int32_t>(trail.size());
+    trail.push_back({p.X, p.Y, tick, tick * TimerInterval});
+  }
   return trail;
 }
 
@@ -42,13 +45,28 @@ TPoint32 DirectionVector(int code, int length) {
   return {v.X * length, v.Y * length};
 }
 
-std::vector<int> PopupTicks(const TTrace& trace, TCircleRule rule) {
+namespace {
+
+// The ticks at which the detector asks for the popup, `tickAt(k)` giving the k-th tick.
+template <typename TickAt>
+std::vector<int> ReplayedPopups(std::size_t ticks, TCircleRule rule, TickAt tickAt) {
   TGestureDetector detector(rule);
   std::vector<int> popups;
-  for (int tick = 0; tick < static_cast<int>(trace.size()); ++tick) {
-    if (detector.TimerTick(trace[tick], true, TimerInterval)) popups.push_back(tick);
+  for (std::size_t k = 0; k < ticks; ++k) {
+    const TTimedTick tick = tickAt(k);
+    if (detector.TimerTick(tick.At, true, tick.IntervalMs)) popups.push_back(static_cast<int>(k));
   }
   return popups;
+}
+
+}  // namespace
+
+std::vector<int> PopupTicks(const TTrace& trace, TCircleRule rule) {
+  return ReplayedPopups(trace.size(), rule, [&](std::size_t k) { return TTimedTick{trace[k], TimerInterval}; });
+}
+
+std::vector<int> PopupTicks(const std::vector<TTimedTick>& ticks, TCircleRule rule) {
+  return ReplayedPopups(ticks.size(), rule, [&](std::size_t k) { return ticks[k]; });
 }
 
 std::vector<int> PopupTicksSleeping(const TTrace& trace, int wakePollTicks, int* sleptTicks) {

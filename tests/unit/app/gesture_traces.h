@@ -7,6 +7,13 @@
 
 using TTrace = std::vector<TPoint32>;
 
+// One tick of a timer that does not keep time exactly: the pointer's position and the time
+// since the tick before, as the timer's owner measured it.
+struct TTimedTick {
+  TPoint32 At;
+  std::int32_t IntervalMs;
+};
+
 enum class TSense { Clockwise, Anticlockwise };  // as seen on the screen, y growing downward
 
 struct TCircleShape {
@@ -21,7 +28,7 @@ struct TCircleShape {
 // The pointer's positions, tick by tick, as it goes round the circle (the start included).
 TTrace CircleTrace(const TCircleShape& shape);
 
-// The trace as a trail, one point a tick, as if every position had moved far enough.
+// The trace as a trail, one point a 50 ms tick, as if every position had moved far enough.
 std::vector<TTrailPoint> TrailOf(const TTrace& trace);
 
 // `ticks` positions at `at`.
@@ -35,8 +42,9 @@ TTrace Joined(TTrace first, const TTrace& second);
 TPoint32 DirectionVector(int code, int length = 1);
 
 // The ticks (counted from 0) at which the detector asks for the gesture popup, with the timer
-// running on every tick.
+// running on every tick, every 50 ms or as measured.
 std::vector<int> PopupTicks(const TTrace& trace, TCircleRule rule = TCircleRule::crConfirmed);
+std::vector<int> PopupTicks(const std::vector<TTimedTick>& ticks, TCircleRule rule = TCircleRule::crConfirmed);
 
 // The same replay with the timer stopped whenever the detector may sleep, the pointer looked
 // at only every `wakePollTicks` ticks while it sleeps (1: woken by the first movement); the
