@@ -22,14 +22,6 @@ bmp_head 0 0 24 > "$work/empty.bmp"
 bmp_head 10000 10000 24 > "$work/huge-colour.bmp"  # refused on its headers alone
 { bmp_head 10000 10000 1; head -c $((1252 * 10000)) /dev/zero; } > "$work/huge-mono.bmp"
 
-# Boxes titled "Tamarind" on screen (the hidden 1 x 1 main window aside).
-message_boxes() {
-  local window
-  for window in $(xdotool search --onlyvisible --name '^Tamarind$' 2>/dev/null); do
-    xdotool getwindowgeometry "$window" | grep -q 'Geometry: 1x1$' || echo "$window"
-  done
-}
-
 # Clicks "背景..." of the items ($2 = 0) or the selected item ($2 = 208) and types the Windows
 # path of file $1 into the chooser.
 choose_picture() {
@@ -71,7 +63,7 @@ done
 screenshot background-dialog
 xdotool mousemove --window "$dialog" 360 374 click 1  # the selected item's "なし"
 xdotool mousemove --window "$dialog" 260 446 click 1
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "OK did not close the dialog"
+wait_for_dialog_closed "OK did not close the dialog"
 sleep 1
 
 # The picture repeats every 48 pixels across the items: somewhere a row shows 24 red pixels

@@ -53,7 +53,7 @@ screenshot dark-theme-dialog
 [ "$(dialog_pixel 152 76)" = '#2B2B2B' ] && [ "$(dialog_pixel 360 76)" = '#414141' ] ||
   fail "the swatches show $(dialog_pixel 152 76) and $(dialog_pixel 360 76), not the dark menu's colours"
 xdotool mousemove --window "$dialog" 364 446 click 1  # キャンセル
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "キャンセル did not close the dialog"
+wait_for_dialog_closed "キャンセル did not close the dialog"
 
 set_theme 1
 "$WINELOADER" "$setting_change" || fail "the setting change could not be broadcast"

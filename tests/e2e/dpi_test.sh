@@ -143,7 +143,7 @@ for dpi in 96 144 192; do
     fail "the settings dialog is ${WIDTH}x$HEIGHT at $dpi dpi"
   screenshot "dpi$dpi-settings"
   xdotool mousemove --window "$dialog" "$(scaled 364)" "$(scaled 446)" click 1  # キャンセル
-  wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "キャンセル left the dialog open"
+  wait_for_dialog_closed "キャンセル left the dialog open"
   exit_via_tray_menu "$pid"
   wineserver -w
 

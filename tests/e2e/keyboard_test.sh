@@ -55,7 +55,7 @@ screenshot keyboard-dialog
 # OK stands on the panel along the dialog's bottom edge.
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove --window "$dialog" 260 $((HEIGHT - 41 + 20)) click 1
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "OK did not close the dialog"
+wait_for_dialog_closed "OK did not close the dialog"
 [ -f "$ini" ] || fail "OK wrote no INI file"
 grep -A1 $'^\\[Hotkey\\]\r$' "$ini" | grep -q $'^Key=Ctrl+Alt+K\r$' ||
   fail "the INI file does not hold the hotkey: $(grep -A1 Hotkey "$ini" | tr -d '\r')"

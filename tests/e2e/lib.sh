@@ -32,6 +32,19 @@ wait_for() {
   return 1
 }
 
+# Waits up to $2 ms for a command to succeed, checking every 20 ms; the time it took lands in
+# $took.
+timed_wait() {
+  local command=$1 limit=$2 start
+  start=$(date +%s%3N)
+  while :; do
+    took=$(($(date +%s%3N) - start))
+    eval "$command" && return 0
+    [ "$took" -le "$limit" ] || return 1
+    sleep 0.02
+  done
+}
+
 # Starts tamarind.exe (with arguments $@) in the background; its pid lands in $last_pid.
 launch_tamarind() {
   (cd "$work" && exec "$WINELOADER" tamarind.exe "$@" </dev/null >/dev/null 2>>"$build_dir/e2e-wine.log") &
@@ -73,13 +86,19 @@ tamarind_count() { prefix_pids '(^|\\)tamarind\.exe$' | wc -l; }
 # Wine's own notification area (shown when the desktop has none), once it is on screen.
 tray_window() { xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | sed -n 1p || true; }
 
-# Visible windows of tamarind.exe larger than the hidden 1 x 1 main window: open menus.
-menu_windows() {
+# Visible windows that `xdotool search` finds with arguments $@, the hidden 1 x 1 main window
+# aside.
+shown_windows() {
   local window
-  for window in $(xdotool search --onlyvisible --class tamarind.exe 2>/dev/null); do
+  for window in $(xdotool search --onlyvisible "$@" 2>/dev/null); do
     xdotool getwindowgeometry "$window" | grep -q 'Geometry: 1x1$' || echo "$window"
   done
 }
+# Open menus: windows of tamarind.exe.
+menu_windows() { shown_windows --class tamarind.exe; }
+# Message boxes: windows titled "Tamarind".
+message_boxes() { shown_windows --name '^Tamarind$'; }
+
 
 # The first open menu. (Not "| head -1": with pipefail, head leaving early can kill the
 # writer with SIGPIPE, and errexit then ends the test without a word.)
@@ -91,14 +110,14 @@ screenshot() { import -window root "$build_dir/e2e-$1.png"; }
 # Clicks the tray icon with button $1 until a menu shows (the tray window may be on screen a
 # moment before the icon is in it, and icons left behind by ended test programs may stand
 # before ours until Wine notices); fails after about 30 seconds. The menu lands in $menu, its
-# place and size in X, Y, WIDTH and HEIGHT.
+# place and size in X, Y, WIDTH and HEIGHT, the milliseconds from the click in $took.
 click_tray_icon_for_menu() {
   local button=$1 tray x
   for _ in $(seq 3); do
     for x in 10 34 58 82; do
       tray=$(tray_window)
       [ -n "$tray" ] && xdotool mousemove --window "$tray" "$x" 10 click "$button"
-      if wait_for '[ -n "$(menu_windows)" ]' 2; then
+      if timed_wait '[ -n "$(menu_windows)" ]' 2000; then
         menu=$(first_menu_window)
         eval "$(xdotool getwindowgeometry --shell "$menu")"
         return 0

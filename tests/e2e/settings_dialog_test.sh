@@ -49,7 +49,7 @@ sleep 0.3
 screenshot settings-dialog-switched
 xdotool key Return
 # The dialog lives as long as the program: OK hides it.
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
+wait_for_dialog_closed "Enter did not close the dialog"
 sleep 1
 expected="\"$("$WINELOADER" winepath -w "$work/tamarind.exe" 2>/dev/null | tr -d '\r')\""
 [ "$(run_value | tr 'A-Z' 'a-z')" = "$(echo "$expected" | tr 'A-Z' 'a-z')" ] ||
@@ -59,7 +59,7 @@ open_settings_dialog
 xdotool mousemove --window "$dialog" 24 326 click 1
 sleep 0.3
 xdotool key Return
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "Enter did not close the dialog"
+wait_for_dialog_closed "Enter did not close the dialog"
 [ -z "$(run_value)" ] || fail "unticking left the Run value '$(run_value)'"
 sleep 1
 

@@ -36,19 +36,6 @@ wait_for 'mountpoint -q "$mount_point"' 10 || fail "the slow file system did not
 ln -s "$mount_point/Wan" "$work/Menu/Wan"
 ln -s "$mount_point/Wan" "$slow_drive_link"
 
-now_ms() { date +%s%3N; }
-# Waits up to $2 ms for a command to succeed, checking every 20 ms; the time it took lands in
-# $took.
-timed_wait() {
-  local command=$1 limit=$2 start
-  start=$(now_ms)
-  while :; do
-    took=$(($(now_ms) - start))
-    eval "$command" && return 0
-    [ "$took" -le "$limit" ] || return 1
-    sleep 0.02
-  done
-}
 menu_count() { menu_windows | wc -l; }
 # Height of the open menu that is not the root menu $root.
 submenu_height() {
@@ -61,32 +48,18 @@ submenu_height() {
   done
   echo 0
 }
-# Opens the launcher menu from the tray icon, timing the click that opened it.
-open_launcher_menu_timed() {
-  local tray x
-  for _ in $(seq 3); do
-    for x in 10 34 58 82; do
-      tray=$(tray_window)
-      [ -n "$tray" ] || continue
-      xdotool mousemove --window "$tray" "$x" 10
-      sleep 0.2
-      xdotool click 3
-      if timed_wait '[ "$(menu_count)" -ge 1 ]' 3000; then
-        root=$(first_menu_window)
-        eval "$(xdotool getwindowgeometry --shell "$root")"
-        root_x=$X root_y=$Y
-        return 0
-      fi
-    done
-  done
-  fail "a right click on the tray icon showed no menu"
+# Opens the launcher menu from the tray icon; the root menu and its place land in root, root_x
+# and root_y, the milliseconds from the click in $took.
+open_root_menu() {
+  open_launcher_menu
+  root=$menu root_x=$X root_y=$Y
 }
 # Points at the root menu's item $1 (0 first), $item_height pixels high.
 point_at_item() { xdotool mousemove $((root_x + 30)) $((root_y + 3 + item_height * $1 + item_height / 2)); }
 
 start_tamarind
 
-open_launcher_menu_timed
+open_root_menu
 [ "$took" -le 300 ] || fail "the launcher menu took $took ms to open"
 # <Tools>, <Wan>, Zlink (not yet known to lead to a folder), separator, キャンセル. <Tools>'s
 # submenu holds two items, as <Wan>'s does while it is read: the open-this-folder item and the
@@ -120,7 +93,7 @@ timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to clos
 # Closed, the menu takes the shortcut's folder: the next opening shows it as a submenu, placed
 # after the menu folder's own folders.
 sleep 0.5
-open_launcher_menu_timed
+open_root_menu
 [ "$took" -le 300 ] || fail "the launcher menu took $took ms to open after the shortcut's check"
 point_at_item 2
 wait_for '[ "$(menu_count)" -eq 2 ]' 5 || { screenshot slow-shortcut-no-submenu; fail "the shortcut to a slow folder gave no submenu"; }
@@ -134,7 +107,7 @@ timed_wait '[ "$(menu_count)" -eq 0 ]' 1000 || fail "Escape took $took ms to clo
 echo 30 > "$work/delay"
 touch "$work/Menu/added.txt"
 sleep 2.5
-open_launcher_menu_timed
+open_root_menu
 point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu after the rebuild"
 sleep 0.5
@@ -154,13 +127,13 @@ xdotool key Escape
 timed_wait '[ "$(menu_count)" -eq 0 ]' 300 || fail "Escape took $took ms to close the menu"
 
 # The next highlight asks again; the file system goes away while it waits.
-open_launcher_menu_timed
+open_root_menu
 point_at_item 1
 timed_wait '[ "$(submenu_height)" -eq "$two_items" ]' 1000 || fail "no note in <Wan>'s submenu on the next highlight"
 unmount_share
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "tamarind ended when the file system went away"
-[ -z "$(xdotool search --onlyvisible --name '^Tamarind$' 2>/dev/null)" ] || { screenshot slow-folder-error; fail "an error box showed"; }
+[ -z "$(message_boxes)" ] || { screenshot slow-folder-error; fail "an error box showed"; }
 xdotool key Escape Escape
 timed_wait '[ "$(menu_count)" -eq 0 ]' 1000 || fail "the menu did not close after the file system went away"
 
