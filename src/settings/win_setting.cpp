@@ -92,7 +92,8 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FApplyHotkey(std::move(applyHotkey)),
       FHost(host),
       FStartWithWindows(host.ExecutablePath()),
-      FDpi(SystemDpi()) {
+      // The DPI of the monitor the dialog opens on, which need not be the system's.
+      FDpi(MonitorDpiAt({Left(), Top()})) {
   MakeControls();
   LayOut();
   SetMessageHandler(WM_DPICHANGED, [this](TMessage& message) { DpiChanged(message); });

@@ -306,10 +306,17 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
     if (::RegGetValueW(HKEY_CURRENT_USER, Run, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes)) return {};
     return value;
   };
-  const auto write = [&](const std::optional<std::wstring>& value) {
+  const auto write = [&](const std::optional<std::wstring>& value, DWORD type = REG_SZ) {
     if (!value) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind");
-    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", REG_SZ, value->c_str(), DWORD(value->size() * 2 + 2));
+    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", type, value->c_str(), DWORD(value->size() * 2 + 2));
   };
+  // Task Manager's switch: a record whose first byte is 2 (on) or 3 (off).
+  static constexpr wchar_t Approved[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+  const auto approve = [](BYTE state) {
+    const BYTE record[12] = {state};
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, Approved, L"Tamarind", REG_BINARY, record, sizeof record);
+  };
+  ::SetEnvironmentVariableW(L"TAMARIND_TEST_FOLDER", folder.Path().c_str());
   const std::optional<std::wstring> saved = read();
   const std::wstring self = folder / L"tamarind.exe", quoted = L"\"" + self + L"\"";
   const std::wstring copy = L"\"" + folder.WriteFile(L"copy\\tamarind.exe") + L"\" /x";
@@ -326,6 +333,8 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
     std::optional<std::wstring> Before;
     bool Shown, Chosen;
     std::optional<std::wstring> After;
+    DWORD Type = REG_SZ;
+    BYTE Approved = 2;
   } cases[] = {
       {"none, ticked", {}, false, true, quoted},
       {"this file in capitals, unticked", upper, true, false, {}},
@@ -333,15 +342,22 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
       {"another copy, left alone", copy, false, false, copy},
       {"another copy, ticked", copy, false, true, quoted},
       {"where this file was before, unticked", L"\"" + (folder / L"gone\\tamarind.exe") + L"\"", false, false, {}},
+      {"this file by a variable", L"\"%TAMARIND_TEST_FOLDER%\\tamarind.exe\"", true, true, quoted, REG_EXPAND_SZ},
+      {"this file, off in Task Manager, ticked", quoted, false, true, quoted, REG_SZ, 3},
   };
   for (const auto& c : cases) {
-    write(c.Before);
+    write(c.Before, c.Type);
+    approve(c.Approved);
     d.FormShow(&d);
     EXPECT_EQ(d.CStartup().Checked(), c.Shown) << c.Case;
     if (c.Chosen != c.Shown) Click(d.CStartup());
     Click(d.BOK());
     EXPECT_EQ(read(), c.After) << c.Case;
+    d.FormShow(&d);
+    EXPECT_EQ(d.CStartup().Checked(), c.After == quoted) << c.Case << ", opened again";
+    Click(d.BCancel());
   }
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Approved, L"Tamarind");
   EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);  // the registry is the only record
   write(saved);
 }
