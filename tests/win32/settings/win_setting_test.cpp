@@ -1,6 +1,7 @@
 #include "settings/win_setting.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -296,6 +297,19 @@ TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserS
   EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
+TEST_F(WinSettingTest, ABareKeyIsNotRegisteredIsSaidOnceStaysInTheFileAndOkRefusesIt) {
+  StoreIni(L"[Hotkey]\r\nKey=A\r\n");
+  TErrorBoxCapture errors;
+  TWinSetting& d = Create();
+  d.FormShow(&d);  // opened again: not said again
+  d.SaveSettings();
+  EXPECT_NE(StoredIni().find(L"[Hotkey]\r\nKey=A\r\n"), std::wstring::npos) << StoredIni();
+  ::SendMessageW(d.HKHotkey().Handle(), HKM_SETHOTKEY, MAKEWORD('B', 0), 0);
+  Click(d.BOK());
+  EXPECT_EQ(errors.Messages.size(), 2u);  // at the start and at OK
+  EXPECT_EQ(hotkeys, std::vector<THotkey>{THotkey{}});
+}
+
 // Which Run values count as this program's, and what OK leaves there. The prefix's value is
 // put back afterwards.
 TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecutable) {
@@ -525,6 +539,28 @@ TEST_F(WinSettingTest, ItemFontsNeedADoubleByteCharacterSetTheBannerFontDoesNot)
     ASSERT_FALSE(driver.TimedOut());
   }
   EXPECT_EQ(d.LBFont().Font().Charset, ANSI_CHARSET);
+}
+
+// The file is Shift-JIS: a picture in a folder whose name it cannot hold is kept by its short
+// name, which Wine always makes.
+TEST_F(WinSettingTest, APictureInAFolderNamedOutsideTheCodePageIsStoredByItsShortPath) {
+  const std::string onePixel = std::string("BM:\0\0\0\0\0\0\0" "6\0\0\0(\0\0\0\1\0\0\0\1\0\0\0\1\0\x18\0", 30) +
+                               std::string(24, '\0') + std::string("\xff\xff\xff\0", 4);
+  const std::wstring picture = folder.WriteFile(L"𠮷野\\back.bmp", onePixel), shortPath = ShortPathName(picture);
+  ASSERT_EQ(Cp932Misfits(shortPath), L"") << "the volume made no short name";
+  TWinSetting& d = Create();
+  TModalDriver driver([&] {
+    const HWND chooser = SystemDialog();
+    for (const int nameBox : {edt1, cmb13}) ::SetDlgItemTextW(chooser, nameBox, picture.c_str());
+    if (chooser) PressDialogButton(chooser, IDOK);
+    return chooser != nullptr;
+  }, [] {});
+  Click(d.BBG1());
+  Click(d.BOK());
+  dialog.reset();
+  TWinSetting& restarted = Create();
+  EXPECT_EQ(restarted.NormalBackPath(), shortPath);
+  EXPECT_FALSE(restarted.NormalBack().Empty());
 }
 
 TEST_F(WinSettingTest, AConfirmedColourGoesToTheSwatch) {
