@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the release: Release builds of tamarind.exe for 64- and 32-bit Windows, each zipped with
-# an empty Menu folder, the user guide and the licence, into dist/, with SHA256SUMS beside them.
+# an empty Menu folder, the user guide and the licence in one folder tamarind-<version>/, into
+# dist/, with SHA256SUMS beside them.
 #
 #   scripts/package.sh                                   both zips into dist/
 #   scripts/package.sh --only win64 --build-dir B --out D   one zip from an existing tree
@@ -50,12 +51,15 @@ for arch in "${arches[@]}"; do
 
   stage=$(mktemp -d)
   trap 'rm -rf "$stage"' EXIT
-  mkdir "$stage/Menu"
-  cp "$build/bin/tamarind.exe" "$root/LICENSE" "$root/docs/user-guide.md" "$stage/"
-  "${tools[$arch]}-strip" --strip-all "$stage/tamarind.exe"
-  zip="tamarind-$version-$arch.zip"
+  # One top-level folder: "Extract here" in Downloads must not put the exe among other
+  # downloads, whose DLLs it could otherwise pick up.
+  folder="tamarind-$version"
+  mkdir -p "$stage/$folder/Menu"
+  cp "$build/bin/tamarind.exe" "$root/LICENSE" "$root/docs/user-guide.md" "$stage/$folder/"
+  "${tools[$arch]}-strip" --strip-all "$stage/$folder/tamarind.exe"
+  zip="$folder-$arch.zip"
   rm -f "$out/$zip"
-  (cd "$stage" && cmake -E tar cf "$out/$zip" --format=zip -- tamarind.exe Menu user-guide.md LICENSE)
+  (cd "$stage" && cmake -E tar cf "$out/$zip" --format=zip -- "$folder")
   rm -rf "$stage"
   trap - EXIT
   made+=("$zip")

@@ -36,6 +36,9 @@ TKernelHandle ClaimInstance() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The current folder (Downloads, say) is never searched for DLLs. Not SetDefaultDllDirectories:
+  // shell extensions in the context menu load DLLs that lie beside them.
+  ::SetDllDirectoryW(L"");
   const TKernelHandle instance = ClaimInstance();
   if (!instance) return 0;
 

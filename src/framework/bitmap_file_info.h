@@ -16,5 +16,6 @@ struct TBitmapFileInfo {
 // Enough of a file's start to hold both headers.
 inline constexpr std::size_t BitmapHeadBytes = 14 + 40;
 
-// The picture's size and depth, or nothing when `head` is not the start of a bitmap file.
+// The picture's size and depth, or nothing when `head` is not the start of a bitmap file or
+// claims a depth Windows does not draw.
 std::optional<TBitmapFileInfo> ReadBitmapFileInfo(std::span<const std::uint8_t> head);

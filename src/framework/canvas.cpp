@@ -114,7 +114,8 @@ void TCanvas::RasterCopy(int x, int y, TBitmap& source, DWORD rop, COLORREF fore
 }
 
 void TCanvas::StretchTransparent(const TRect& to, TBitmap& bitmap, TColor transparent) {
-  ::TransparentBlt(Handle(), to.Left, to.Top, to.Width(), to.Height(), bitmap.Canvas().Handle(), 0, 0, bitmap.Width(),
+  // gdi32's own form: msimg32 is no KnownDLL, so a copy beside the exe would be loaded instead.
+  ::GdiTransparentBlt(Handle(), to.Left, to.Top, to.Width(), to.Height(), bitmap.Canvas().Handle(), 0, 0, bitmap.Width(),
                    bitmap.Height(), ColorToRGB(transparent, FScheme));
 }
 

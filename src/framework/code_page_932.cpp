@@ -75,15 +75,18 @@ std::string Utf16Bytes(std::wstring_view text) {
 const char* WideEncoding() { return sizeof(wchar_t) == 2 ? "UTF-16LE" : "UTF-32LE"; }
 #endif
 
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
 }  // namespace
 
 std::string ToCp932(std::wstring_view text) {
   if (text.empty()) return {};
 #ifdef _WIN32
   const int length = static_cast<int>(text.size());
-  const int size = ::WideCharToMultiByte(CodePage932, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int size =
+      ::WideCharToMultiByte(CodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CodePage932, 0, text.data(), length, out.data(), size, nullptr, nullptr);
+  ::WideCharToMultiByte(CodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), size, nullptr, nullptr);
   return out;
 #else
   static TIconv toCp932("CP932", "UTF-16LE");
@@ -108,6 +111,20 @@ std::wstring FromCp932(std::string_view bytes) {
 #endif
 }
 
+std::wstring Cp932Misfits(std::wstring_view text) {
+  std::wstring misfits;
+  // Whole first: nearly every text fits.
+  if (FromCp932(ToCp932(text)) == text) return misfits;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t count = at + 1 < text.size() && IsHighSurrogate(text[at]) ? 2 : 1;
+    const std::wstring_view character = text.substr(at, count);
+    if (FromCp932(ToCp932(character)) != character && misfits.find(character) == std::wstring::npos)
+      misfits += character;
+    at += count;
+  }
+  return misfits;
+}
+
 std::size_t Cp932Length(std::wstring_view text) { return ToCp932(text).size(); }
 
 bool IsDoubleByteChar(wchar_t c) { return Cp932Length(std::wstring_view(&c, 1)) == 2; }
@@ -117,7 +134,7 @@ std::wstring TruncateToCp932Bytes(std::wstring_view text, std::size_t maxBytes) 
   std::size_t end = 0;
   while (end < text.size()) {
     // A surrogate pair is one character: keep its halves together.
-    const bool pair = end + 1 < text.size() && text[end] >= 0xD800 && text[end] <= 0xDBFF;
+    const bool pair = end + 1 < text.size() && IsHighSurrogate(text[end]);
     const std::size_t count = pair ? 2 : 1;
     const std::size_t bytes = Cp932Length(text.substr(end, count));
     if (used + bytes > maxBytes) break;

@@ -12,11 +12,13 @@ constexpr int EffectiveDpi = 0;
 using TGetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using TGetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
 
-// Looked up once: the calls exist from Windows 8.1 and 10 on.
+// Looked up once: the calls exist from Windows 8.1 and 10 on. Loaded from System32 only: shcore
+// is not there on Windows 7, and a bare name would then find one planted beside the exe.
 template <typename T>
 T SystemCall(const wchar_t* module, const char* name) {
   HMODULE handle = ::GetModuleHandleW(module);
-  if (!handle) handle = ::LoadLibraryW(module);  // stays loaded for the process's life
+  // Stays loaded for the process's life.
+  if (!handle) handle = ::LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   return handle ? reinterpret_cast<T>(reinterpret_cast<void*>(::GetProcAddress(handle, name))) : nullptr;
 }
 

@@ -2,6 +2,18 @@
 
 #include "framework/exception.h"
 
+namespace {
+
+std::wstring Expanded(const std::wstring& text) {
+  std::wstring expanded(::ExpandEnvironmentStringsW(text.c_str(), nullptr, 0), L'\0');
+  const DWORD length = ::ExpandEnvironmentStringsW(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+  if (length == 0 || length > expanded.size()) return text;
+  expanded.resize(length - 1);  // without the terminator
+  return expanded;
+}
+
+}  // namespace
+
 TRegistryKey TRegistryKey::OpenForReading(HKEY root, const std::wstring& path) {
   HKEY key = nullptr;
   if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) key = nullptr;
@@ -34,7 +46,7 @@ std::optional<std::wstring> TRegistryKey::ReadString(const std::wstring& name) c
     // A stored string need not end with its terminator.
     value.resize(got / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
-    return value;
+    return type == REG_EXPAND_SZ ? Expanded(value) : value;
   }
 }
 
@@ -47,6 +59,20 @@ std::optional<DWORD> TRegistryKey::ReadDword(const std::wstring& name) const {
           ERROR_SUCCESS ||
       type != REG_DWORD)
     return std::nullopt;
+  return value;
+}
+
+std::optional<std::vector<std::uint8_t>> TRegistryKey::ReadBinary(const std::wstring& name) const {
+  if (!Exists()) return std::nullopt;
+  DWORD type = 0;
+  DWORD bytes = 0;
+  if (::RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+      type != REG_BINARY)
+    return std::nullopt;
+  std::vector<std::uint8_t> value(bytes);
+  if (::RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, value.data(), &bytes) != ERROR_SUCCESS)
+    return std::nullopt;
+  value.resize(bytes);
   return value;
 }
 

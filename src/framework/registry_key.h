@@ -3,8 +3,10 @@
 // needs. A key or value that is not there reads as nothing, never as an error.
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/win_handle.h"
 
@@ -22,8 +24,10 @@ public:
   static TRegistryKey OpenForWriting(HKEY root, const std::wstring& path);
 
   bool Exists() const { return FKey.Valid(); }
+  // A REG_EXPAND_SZ value comes with its %variables% expanded, as Windows uses it.
   std::optional<std::wstring> ReadString(const std::wstring& name) const;
   std::optional<DWORD> ReadDword(const std::wstring& name) const;
+  std::optional<std::vector<std::uint8_t>> ReadBinary(const std::wstring& name) const;
   void WriteString(const std::wstring& name, const std::wstring& value);
   // Removing a value that is not there is no error.
   void DeleteValue(const std::wstring& name);

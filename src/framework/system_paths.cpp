@@ -25,3 +25,11 @@ std::wstring WindowsDirectory() {
     path.resize(length);  // the size needed, terminator included
   }
 }
+
+std::wstring ShortPathName(const std::wstring& path) {
+  std::wstring shortPath(::GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+  const DWORD length = ::GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+  if (length == 0 || length >= shortPath.size()) return {};
+  shortPath.resize(length);
+  return shortPath;
+}

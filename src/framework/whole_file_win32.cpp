@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <iterator>
 
 #include "framework/win_handle.h"
 
@@ -18,10 +20,30 @@ using TFileHandle = TUniqueHandle<TFileHandleTraits>;
 // Attributes the new file takes over from the one it replaces.
 constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
-// The folder part with its separator, or "." for a bare name.
+// The folder part with its separator, or ".\\" for a bare name.
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t last = path.find_last_of(L"\\/:");
-  return last == std::wstring::npos ? L"." : path.substr(0, last + 1);
+  return last == std::wstring::npos ? L".\\" : path.substr(0, last + 1);
+}
+
+// A path of MAX_PATH or more opens only in its extended form ("\\?\"), which is taken as it
+// stands: made full and with backslashes first. (Wine opens long paths in either form.)
+std::wstring Openable(const std::wstring& path) {
+  if (path.size() < MAX_PATH || path.starts_with(L"\\\\?\\")) return path;
+  std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+  const DWORD length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (length == 0 || length >= full.size()) return path;
+  full.resize(length);
+  return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
+}
+
+// Editors, sync clients and virus scanners hold a file for a moment without FILE_SHARE_DELETE,
+// which keeps it from being replaced: such a hold is waited out for about half a second.
+constexpr int ReplaceAttempts = 10;
+constexpr DWORD ReplaceRetryMilliseconds = 50;
+
+bool IsPassingHold(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
 }
 
 bool ReadAll(HANDLE file, std::uint64_t maxBytes, std::string& bytes) {
@@ -53,40 +75,61 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // A new file beside the target; deleted again unless it was moved into place.
 class TPendingFile {
 public:
+  // Named here rather than by GetTempFileNameW, which stops at MAX_PATH.
   explicit TPendingFile(const std::wstring& folder) {
-    wchar_t name[MAX_PATH];
-    if (::GetTempFileNameW(folder.c_str(), L"ini", 0, name)) FPath = name;
+    const DWORD seed = ::GetCurrentProcessId() * 0x10001u ^ ::GetTickCount();
+    for (DWORD attempt = 0; attempt < 64; ++attempt) {
+      wchar_t name[16];
+      std::swprintf(name, std::size(name), L"ini%08lX.tmp", static_cast<unsigned long>(seed + attempt));
+      const std::wstring path = folder + name;
+      FFile = TFileHandle(::CreateFileW(Openable(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (FFile) {
+        FPath = path;
+        return;
+      }
+      if (::GetLastError() != ERROR_FILE_EXISTS) return;
+    }
   }
   ~TPendingFile() {
-    if (!FPath.empty()) ::DeleteFileW(FPath.c_str());
+    FFile.Reset();
+    if (!FPath.empty()) ::DeleteFileW(Openable(FPath).c_str());
   }
   TPendingFile(const TPendingFile&) = delete;
   TPendingFile& operator=(const TPendingFile&) = delete;
 
   bool Created() const { return !FPath.empty(); }
 
-  bool Write(std::string_view bytes) const {
-    TFileHandle file(::CreateFileW(FPath.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr));
-    return file && WriteAll(file.Get(), bytes);
+  // Writes and closes the file.
+  bool Write(std::string_view bytes) {
+    const bool written = WriteAll(FFile.Get(), bytes);
+    FFile.Reset();
+    return written;
   }
 
   bool MoveOver(const std::wstring& target) {
-    if (!::MoveFileExW(FPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return false;
-    FPath.clear();
-    return true;
+    for (int attempt = 1;; ++attempt) {
+      if (::MoveFileExW(Openable(FPath).c_str(), Openable(target).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        FPath.clear();
+        return true;
+      }
+      if (attempt == ReplaceAttempts || !IsPassingHold(::GetLastError())) return false;
+      ::Sleep(ReplaceRetryMilliseconds);
+    }
   }
 
   const std::wstring& Path() const { return FPath; }
 
 private:
   std::wstring FPath;
+  TFileHandle FFile;
 };
 
 }  // namespace
 
 TWholeFile ReadWholeFile(const std::wstring& path, std::uint64_t maxBytes) {
-  TFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  TFileHandle file(::CreateFileW(Openable(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = ::GetLastError();
@@ -100,12 +143,12 @@ TWholeFile ReadWholeFile(const std::wstring& path, std::uint64_t maxBytes) {
 
 bool ReplaceWholeFile(const std::wstring& path, std::string_view bytes) {
   if (path.empty()) return false;
-  const DWORD oldAttributes = ::GetFileAttributesW(path.c_str());
+  const DWORD oldAttributes = ::GetFileAttributesW(Openable(path).c_str());
   const bool exists = oldAttributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (oldAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
   TPendingFile pending(FolderOf(path));
   if (!pending.Created() || !pending.Write(bytes)) return false;
   if (exists && (oldAttributes & KeptAttributes))
-    ::SetFileAttributesW(pending.Path().c_str(), oldAttributes & KeptAttributes);
+    ::SetFileAttributesW(Openable(pending.Path()).c_str(), oldAttributes & KeptAttributes);
   return pending.MoveOver(path);
 }

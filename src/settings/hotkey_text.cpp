@@ -35,6 +35,8 @@ constexpr std::array<TName, 37> KeyNames{{
 constexpr std::uint16_t FirstFunctionKey = 0x70;
 constexpr int FunctionKeys = 24;
 constexpr std::uint16_t FirstNumPadKey = 0x60;
+constexpr std::uint16_t F12Key = FirstFunctionKey + 11;
+constexpr std::uint16_t PauseKey = 0x13;
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
@@ -133,4 +135,12 @@ THotkeyParse ParseHotkey(std::wstring_view text) {
   }
   if (hotkey.Empty()) return Refused(L"修飾キーのほかにキーがありません");
   return {hotkey, L""};
+}
+
+std::wstring HotkeyRuleProblem(const THotkey& hotkey) {
+  if (hotkey.Empty()) return L"";
+  if (hotkey.Key == F12Key) return L"F12 は Windows がデバッガーのために取ってあります";
+  const bool functionKey = hotkey.Key >= FirstFunctionKey && hotkey.Key < FirstFunctionKey + FunctionKeys;
+  if (functionKey || hotkey.Key == PauseKey || (hotkey.Modifiers & (hmCtrl | hmAlt | hmWin))) return L"";
+  return HotkeyText(hotkey) + L" には Ctrl、Alt か Win を添えて下さい (そのままではほかのプログラムにこのキーが届きません)";
 }

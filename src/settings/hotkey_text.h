@@ -32,3 +32,8 @@ std::wstring HotkeyText(const THotkey& hotkey);
 // Names are read without regard to letter case and blanks around "+"; an empty text is no
 // hotkey.
 THotkeyParse ParseHotkey(std::wstring_view text);
+
+// Why the launcher should not take `hotkey` from the session, or "" when it may. A key on its
+// own would stop reaching every other program, so it needs Ctrl, Alt or Win; only F1 to F24
+// and Pause may stand alone. F12 never: Windows keeps it for debuggers.
+std::wstring HotkeyRuleProblem(const THotkey& hotkey);

@@ -12,6 +12,15 @@ namespace {
 
 const std::wstring RunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::wstring ValueName = L"Tamarind";
+// Task Manager's switch for each Run value.
+const std::wstring ApprovedKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+
+// "Disabled" in Task Manager: a record whose first byte has its low bit set. Without a record
+// the value runs.
+bool SwitchedOffInTaskManager() {
+  const auto record = TRegistryKey::OpenForReading(HKEY_CURRENT_USER, ApprovedKey).ReadBinary(ValueName);
+  return record && !record->empty() && ((*record)[0] & 1);
+}
 
 std::optional<std::wstring> StoredProgram() {
   const std::optional<std::wstring> command = TRegistryKey::OpenForReading(HKEY_CURRENT_USER, RunKey).ReadString(ValueName);
@@ -29,12 +38,13 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 
 bool TStartWithWindows::Enabled() const {
   const std::optional<std::wstring> program = StoredProgram();
-  return program && SamePath(*program, FExecutable);
+  return program && SamePath(*program, FExecutable) && !SwitchedOffInTaskManager();
 }
 
 void TStartWithWindows::SetEnabled(bool enabled) {
   if (enabled) {
     TRegistryKey::OpenForWriting(HKEY_CURRENT_USER, RunKey).WriteString(ValueName, RunCommandFor(FExecutable));
+    if (SwitchedOffInTaskManager()) TRegistryKey::OpenForWriting(HKEY_CURRENT_USER, ApprovedKey).DeleteValue(ValueName);
     return;
   }
   const std::optional<std::wstring> program = StoredProgram();

@@ -10,6 +10,7 @@
 #include "framework/application.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
+#include "framework/code_page_932.h"
 #include "framework/color_dialog.h"
 #include "framework/custom_edit.h"
 #include "framework/dpi.h"
@@ -21,11 +22,13 @@
 #include "framework/label.h"
 #include "framework/open_dialog.h"
 #include "framework/panel.h"
+#include "framework/system_paths.h"
 #include "menu/cool_menu.h"
 #include "menu/menu_theme.h"
 #include "settings/background_picture.h"
 #include "settings/ini_gt.h"
 #include "settings/ini_location.h"
+#include "settings/picture_path.h"
 #include "settings/setting_keys.h"
 
 namespace {
@@ -92,7 +95,8 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
       FApplyHotkey(std::move(applyHotkey)),
       FHost(host),
       FStartWithWindows(host.ExecutablePath()),
-      FDpi(SystemDpi()) {
+      // The DPI of the monitor the dialog opens on, which need not be the system's.
+      FDpi(MonitorDpiAt({Left(), Top()})) {
   MakeControls();
   LayOut();
   SetMessageHandler(WM_DPICHANGED, [this](TMessage& message) { DpiChanged(message); });
@@ -273,9 +277,18 @@ void TWinSetting::SetHotkey(const THotkey& hotkey) {
 }
 
 void TWinSetting::ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key) {
-  const THotkeyParse hotkey = ParseHotkey(FHotkeyText);
-  if (!hotkey.Hotkey)
-    problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + FHotkeyText + L": " + hotkey.Problem);
+  THotkeyParse hotkey = ParseHotkey(FHotkeyText);
+  const auto problem = [&](const std::wstring& why) {
+    problems.push_back(L"[" + std::wstring(key.Section) + L"] " + key.Key + L"=" + FHotkeyText + L": " + why);
+  };
+  if (!hotkey.Hotkey) problem(hotkey.Problem);
+  // A key the launcher must not take is not registered, like one it cannot read, and said once:
+  // not again each time the dialog opens.
+  if (const std::wstring refused = hotkey.Hotkey ? HotkeyRuleProblem(*hotkey.Hotkey) : L""; !refused.empty()) {
+    if (FRefusedHotkeyText != FHotkeyText) problem(refused);
+    FRefusedHotkeyText = FHotkeyText;
+    hotkey.Hotkey.reset();
+  }
   SetHotkey(hotkey.Hotkey.value_or(THotkey{}));
   // Read back, so that only a change by the user counts as one.
   FShownHotkey = Hotkey();
@@ -458,7 +471,29 @@ void TWinSetting::FormClose(TComponent* sender) {
 
 void TWinSetting::FormDestroy(TComponent*) { SaveSettings(); }
 
+std::wstring TWinSetting::Refusals() const {
+  std::vector<std::wstring> problems;
+  if (std::wstring refused = HotkeyRuleProblem(Hotkey()); !refused.empty()) problems.push_back(std::move(refused));
+  // The file is Shift-JIS: a character it cannot hold would come back as "?".
+  const std::pair<const wchar_t*, std::wstring> texts[] = {
+      {L"サイドバナーの文字", FEText->Text()},
+      {L"項目のフォント", FLFont1->Font().Name},
+      {L"選択項目のフォント", FLFont2->Font().Name},
+      {L"サイドバナーのフォント", FLBFont->Font().Name},
+  };
+  for (const auto& [what, text] : texts) {
+    if (const std::wstring misfits = Cp932Misfits(text); !misfits.empty())
+      problems.push_back(std::wstring(what) + L"「" + text + L"」の " + misfits + L" は設定ファイルに保存できません");
+  }
+  return Joined(problems);
+}
+
 void TWinSetting::BOKClick(TComponent*) {
+  // The controls take what the launcher or its file cannot; the dialog stays open to mend it.
+  if (const std::wstring refused = Refusals(); !refused.empty()) {
+    Application().ShowException(Exception(refused));
+    return;
+  }
   SetModalResult(mrOk);
   // A file that cannot be written is reported; the menu still takes the confirmed look.
   try {
@@ -510,14 +545,17 @@ void TWinSetting::ChooseBackground(std::wstring& path, TBitmap& picture) {
   FOPDialog->SetFileName(path);
   FOPDialog->InitialDir = std::filesystem::path(path).parent_path().wstring();
   if (!FOPDialog->Execute(Handle())) return;
-  // A file that gives no picture is reported and leaves the choice as it was.
+  // A file that gives no picture, or whose name the file cannot hold, is reported and leaves
+  // the choice as it was.
+  const TStorablePath stored = StorablePicturePath(FOPDialog->FileName(), ShortPathName);
   TBitmap chosen;
-  const std::wstring problem = LoadBackgroundPicture(FOPDialog->FileName(), chosen);
+  const std::wstring problem =
+      stored.Problem.empty() ? LoadBackgroundPicture(FOPDialog->FileName(), chosen) : stored.Problem;
   if (!problem.empty()) {
     Application().ShowException(Exception(problem));
     return;
   }
-  path = FOPDialog->FileName();
+  path = stored.Path;
   picture.Assign(&chosen);
   ShowBackgroundNames();
 }
@@ -531,6 +569,7 @@ void TWinSetting::RemoveBackground(std::wstring& path, TBitmap& picture) {
 
 void TWinSetting::ShowBackgroundNames() {
   const auto name = [](const std::wstring& path, const TBitmap& picture) {
+    if (IsUnreadableStoredPath(path)) return std::wstring(L"(読めない名前)");
     return picture.Empty() ? std::wstring(L"(なし)") : std::filesystem::path(path).filename().wstring();
   };
   FLBG1->SetCaption(name(FNormalBackPath, FNormalBack));

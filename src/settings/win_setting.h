@@ -155,8 +155,12 @@ private:
                  TColor defaultValue);
   // Puts the Run value in place of the one before, as the check box says; a refusal is shown.
   void StoreStartup();
-  // Puts the stored hotkey into the controls; a text that cannot be read is reported.
+  // Puts the stored hotkey into the controls; a text that cannot be read, or a key the launcher
+  // must not take, is reported and shows as none.
   void ShowHotkey(std::vector<std::wstring>& problems, const TSettingKey& key);
+  // What OK must not take, for the user: a hotkey against the launcher's rules, texts the
+  // file cannot hold. "" when there is none.
+  std::wstring Refusals() const;
   // The text to save: the stored one while the controls hold what it showed.
   const std::wstring& HotkeyToStore();
 
@@ -222,4 +226,5 @@ private:
   std::wstring FActiveBackPath;
   std::wstring FHotkeyText;  // as the file holds it
   THotkey FShownHotkey;      // what that text put into the controls
+  std::wstring FRefusedHotkeyText;  // a stored key already reported as one not to take
 };

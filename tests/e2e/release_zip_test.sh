@@ -10,7 +10,10 @@ version=$4
 copyright=$5
 
 rm -rf "${work:?}"/*
+# The zip holds one folder; its contents become the test's work folder.
 python3 -m zipfile -e "$build_dir/release/tamarind-$version-win64.zip" "$work"
+mv "$work/tamarind-$version"/* "$work/"
+rmdir "$work/tamarind-$version"
 
 # --- the version block, read as Windows reads it ---
 mapfile -t block < <("$WINELOADER" "$file_version" "$(windows_path "$work/tamarind.exe")" | tr -d '\r')

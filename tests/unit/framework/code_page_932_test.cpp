@@ -25,3 +25,9 @@ TEST(CodePage932, TruncationNeverSplitsACharacter) {
   EXPECT_EQ(TruncateToCp932Bytes(L"ab", 62), L"ab");
   EXPECT_EQ(TruncateToCp932Bytes(L"日本", 1), L"");
 }
+
+TEST(CodePage932, NamesEachCharacterThatWouldNotComeBack) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"表示 ABC ｶﾅ ? ０", L""}, {L"𠮷野家の𠮷", L"𠮷"}, {L"Amélie, 한글 é", L"é한글"}, {L"☃\U0001F600", L"☃\U0001F600"}};
+  for (const auto& [text, misfits] : cases) EXPECT_EQ(Cp932Misfits(text), misfits) << testing::PrintToString(std::wstring(text));
+}

@@ -71,4 +71,12 @@ TEST(HotkeyText, RefusesWhatItCannotReadAndSaysWhy) {
   }
 }
 
+TEST(HotkeyText, TakesABareKeyOnlyWhereNoOtherProgramNeedsIt) {
+  const std::pair<const wchar_t*, bool> cases[] = {
+      {L"A", false}, {L"Enter", false}, {L"Shift+A", false}, {L"F12", false}, {L"Ctrl+F12", false},
+      {L"F9", true}, {L"F13", true},    {L"Pause", true},    {L"Ctrl+A", true}, {L"Win+Space", true}, {L"Alt+1", true}};
+  for (const auto& [text, taken] : cases)
+    EXPECT_EQ(HotkeyRuleProblem(ParseHotkey(text).Hotkey.value()).empty(), taken) << testing::PrintToString(std::wstring(text));
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "framework/system_paths.h"
 #include "framework/whole_file.h"
 #include "settings/ini_gt.h"
@@ -103,6 +105,22 @@ TEST_F(IniFileReplaceTest, AFileLockedByAnotherProgramIsNeitherReadNorReplaced) 
   ::CloseHandle(locked);
   EXPECT_EQ(ReadBytes(path), Original);
   EXPECT_EQ(CountEntries(folder.Path()), 1);
+}
+
+// A folder of any depth saves; an editor or a virus scanner holding the file for a moment
+// without FILE_SHARE_DELETE delays the save rather than failing it.
+TEST_F(IniFileReplaceTest, ADeepFolderSavesAndAFileHeldForAMomentIsReplacedOnceLetGo) {
+  std::wstring deep = folder.Path();
+  for (wchar_t level = L'a'; level < L'g'; ++level)
+    ASSERT_TRUE(::CreateDirectoryW((L"\\\\?\\" + (deep += L"\\" + std::wstring(60, level))).c_str(), nullptr));
+  ini->SetFileName(deep + L"\\Test.ini");
+  ini->WriteRawString(L"Menu", L"Caption", L"old");
+  HANDLE held = ::CreateFileW((L"\\\\?\\" + deep + L"\\Test.ini").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  std::thread letGo([held] { ::Sleep(200), ::CloseHandle(held); });
+  EXPECT_EQ(RefusedWriteMessage(), L"no error");
+  letGo.join();
+  EXPECT_EQ(ReadBytes(deep + L"\\Test.ini"), "[Menu]\r\nCaption=new\r\n");
 }
 
 // A shortcut reader asks for no more than a shortcut can hold; a larger file is not read.

@@ -1,6 +1,7 @@
 #include "settings/win_setting.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -296,6 +297,19 @@ TEST_F(WinSettingTest, AnUnreadableHotkeyIsReportedAndKeptInTheFileUntilTheUserS
   EXPECT_EQ(hotkeys.back(), (THotkey{hmShift, VK_F9}));
 }
 
+TEST_F(WinSettingTest, ABareKeyIsNotRegisteredIsSaidOnceStaysInTheFileAndOkRefusesIt) {
+  StoreIni(L"[Hotkey]\r\nKey=A\r\n");
+  TErrorBoxCapture errors;
+  TWinSetting& d = Create();
+  d.FormShow(&d);  // opened again: not said again
+  d.SaveSettings();
+  EXPECT_NE(StoredIni().find(L"[Hotkey]\r\nKey=A\r\n"), std::wstring::npos) << StoredIni();
+  ::SendMessageW(d.HKHotkey().Handle(), HKM_SETHOTKEY, MAKEWORD('B', 0), 0);
+  Click(d.BOK());
+  EXPECT_EQ(errors.Messages.size(), 2u);  // at the start and at OK
+  EXPECT_EQ(hotkeys, std::vector<THotkey>{THotkey{}});
+}
+
 // Which Run values count as this program's, and what OK leaves there. The prefix's value is
 // put back afterwards.
 TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecutable) {
@@ -306,10 +320,17 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
     if (::RegGetValueW(HKEY_CURRENT_USER, Run, L"Tamarind", RRF_RT_REG_SZ, nullptr, value, &bytes)) return {};
     return value;
   };
-  const auto write = [&](const std::optional<std::wstring>& value) {
+  const auto write = [&](const std::optional<std::wstring>& value, DWORD type = REG_SZ) {
     if (!value) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind");
-    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", REG_SZ, value->c_str(), DWORD(value->size() * 2 + 2));
+    else ::RegSetKeyValueW(HKEY_CURRENT_USER, Run, L"Tamarind", type, value->c_str(), DWORD(value->size() * 2 + 2));
   };
+  // Task Manager's switch: a record whose first byte is 2 (on) or 3 (off).
+  static constexpr wchar_t Approved[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+  const auto approve = [](BYTE state) {
+    const BYTE record[12] = {state};
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, Approved, L"Tamarind", REG_BINARY, record, sizeof record);
+  };
+  ::SetEnvironmentVariableW(L"TAMARIND_TEST_FOLDER", folder.Path().c_str());
   const std::optional<std::wstring> saved = read();
   const std::wstring self = folder / L"tamarind.exe", quoted = L"\"" + self + L"\"";
   const std::wstring copy = L"\"" + folder.WriteFile(L"copy\\tamarind.exe") + L"\" /x";
@@ -326,6 +347,8 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
     std::optional<std::wstring> Before;
     bool Shown, Chosen;
     std::optional<std::wstring> After;
+    DWORD Type = REG_SZ;
+    BYTE Approved = 2;
   } cases[] = {
       {"none, ticked", {}, false, true, quoted},
       {"this file in capitals, unticked", upper, true, false, {}},
@@ -333,15 +356,22 @@ TEST_F(WinSettingTest, StartWithWindowsShowsAndSetsTheRunValueOnlyForThisExecuta
       {"another copy, left alone", copy, false, false, copy},
       {"another copy, ticked", copy, false, true, quoted},
       {"where this file was before, unticked", L"\"" + (folder / L"gone\\tamarind.exe") + L"\"", false, false, {}},
+      {"this file by a variable", L"\"%TAMARIND_TEST_FOLDER%\\tamarind.exe\"", true, true, quoted, REG_EXPAND_SZ},
+      {"this file, off in Task Manager, ticked", quoted, false, true, quoted, REG_SZ, 3},
   };
   for (const auto& c : cases) {
-    write(c.Before);
+    write(c.Before, c.Type);
+    approve(c.Approved);
     d.FormShow(&d);
     EXPECT_EQ(d.CStartup().Checked(), c.Shown) << c.Case;
     if (c.Chosen != c.Shown) Click(d.CStartup());
     Click(d.BOK());
     EXPECT_EQ(read(), c.After) << c.Case;
+    d.FormShow(&d);
+    EXPECT_EQ(d.CStartup().Checked(), c.After == quoted) << c.Case << ", opened again";
+    Click(d.BCancel());
   }
+  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Approved, L"Tamarind");
   EXPECT_EQ(StoredIni().find(L"tamarind.exe"), std::wstring::npos);  // the registry is the only record
   write(saved);
 }
@@ -509,6 +539,28 @@ TEST_F(WinSettingTest, ItemFontsNeedADoubleByteCharacterSetTheBannerFontDoesNot)
     ASSERT_FALSE(driver.TimedOut());
   }
   EXPECT_EQ(d.LBFont().Font().Charset, ANSI_CHARSET);
+}
+
+// The file is Shift-JIS: a picture in a folder whose name it cannot hold is kept by its short
+// name, which Wine always makes.
+TEST_F(WinSettingTest, APictureInAFolderNamedOutsideTheCodePageIsStoredByItsShortPath) {
+  const std::string onePixel = std::string("BM:\0\0\0\0\0\0\0" "6\0\0\0(\0\0\0\1\0\0\0\1\0\0\0\1\0\x18\0", 30) +
+                               std::string(24, '\0') + std::string("\xff\xff\xff\0", 4);
+  const std::wstring picture = folder.WriteFile(L"𠮷野\\back.bmp", onePixel), shortPath = ShortPathName(picture);
+  ASSERT_EQ(Cp932Misfits(shortPath), L"") << "the volume made no short name";
+  TWinSetting& d = Create();
+  TModalDriver driver([&] {
+    const HWND chooser = SystemDialog();
+    for (const int nameBox : {edt1, cmb13}) ::SetDlgItemTextW(chooser, nameBox, picture.c_str());
+    if (chooser) PressDialogButton(chooser, IDOK);
+    return chooser != nullptr;
+  }, [] {});
+  Click(d.BBG1());
+  Click(d.BOK());
+  dialog.reset();
+  TWinSetting& restarted = Create();
+  EXPECT_EQ(restarted.NormalBackPath(), shortPath);
+  EXPECT_FALSE(restarted.NormalBack().Empty());
 }
 
 TEST_F(WinSettingTest, AConfirmedColourGoesToTheSwatch) {
