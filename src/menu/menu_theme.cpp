@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "framework/gdi_handle.h"
 #include "framework/registry_key.h"
+#include "framework/system_colors.h"
 #include "menu/menu_palette.h"
 
 namespace {
@@ -11,6 +13,7 @@ struct TMenuTheme {
   bool Read = false;
   bool Dark = false;
   TColorScheme Scheme = DarkMenuScheme();
+  TBrushHandle DarkBackground{::CreateSolidBrush(ColorToRGB(clMenu, &Scheme))};
 };
 
 TMenuTheme& Theme() {
@@ -34,6 +37,15 @@ void RefreshMenuTheme() {
   TMenuTheme& theme = Theme();
   theme.Dark = WantsDarkMenus(light, HighContrastOn());
   theme.Read = true;
+}
+
+void ApplyMenuBackground(HMENU menu) {
+  const TColorScheme* dark = MenuColorScheme();
+  MENUINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIM_BACKGROUND;
+  info.hbrBack = dark ? Theme().DarkBackground.Get() : nullptr;
+  ::SetMenuInfo(menu, &info);
 }
 
 const TColorScheme* MenuColorScheme() {

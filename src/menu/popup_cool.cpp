@@ -8,6 +8,7 @@
 #include "framework/popup_list.h"
 #include "framework/popup_menu.h"
 #include "menu/item_layout.h"
+#include "menu/menu_theme.h"
 #include "menu/mnemonic.h"
 
 namespace {
@@ -178,6 +179,7 @@ void TPopupCool::HandleMenuMessage(TMessage& message) {
 }
 
 void TPopupCool::InitMenuPopup(TMessage& message) {
+  ApplyMenuBackground(reinterpret_cast<HMENU>(message.WParam));
   if (reinterpret_cast<HMENU>(message.WParam) == Menu()->Handle()) {
     const POINT at = Menu()->PopupPoint();
     SetDisplayPoint({at.x, at.y});
