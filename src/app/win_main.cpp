@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string_view>
 
-#include "app/com_worker.h"
-#include "app/listing_worker.h"
+#include "app/file_icons.h"
+#include "app/icon_fetcher.h"
 #include "app/menu_folder.h"
+#include "app/open_menus.h"
 #include "app/pointer_wake.h"
+#include "app/shortcut_checker.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
@@ -113,21 +116,15 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FRebuildTimer->OnTimer = [this](TComponent*) {
     if (!RebuildMustWait()) RebuildMenu();
   };
-  FLoadingTimer = &Make<TTimer>();
-  FLoadingTimer->SetEnabled(false);
-  FLoadingTimer->SetInterval(LoadingNoteDelayMs);
-  FLoadingTimer->OnTimer = [this](TComponent*) {
-    FLoadingTimer->SetEnabled(false);
-    if (FListingTarget) ShowListingNote(*FListingTarget, LoadingCaption);
-  };
-  FNoAnswerTimer = &Make<TTimer>();
-  FNoAnswerTimer->SetEnabled(false);
-  FNoAnswerTimer->SetInterval(NoAnswerDelayMs);
-  FNoAnswerTimer->OnTimer = [this](TComponent*) {
-    TMenuItem* folder = FListingTarget;
-    ForgetListing();
-    if (folder) ShowListingNote(*folder, NoAnswerCaption);
-  };
+  FFolders = std::make_unique<TFolderLoader>(
+      [filter = ListingFilter()](const std::wstring& folder) { return ListFolder(folder, filter); },
+      [this](TMenuItem& folder, const TFolderListing& listing) { FolderListed(folder, listing); },
+      [this](TMenuItem& folder, TListingNote note) { ShowListingNote(folder, note); });
+  FIcons = std::make_unique<TIconFetcher>(*FImageList, LookUpIcon, [this](std::span<TMenuItem* const> items, int index) {
+    for (TMenuItem* item : items) FPCMain->SetItemImage(*item, index, item->Hint());
+    RepaintOpenMenus();
+  });
+  FShortcuts = std::make_unique<TShortcutChecker>(ShortcutFolder, [this] { RebuildMenu(); });
   try {
     EndLoading();  // adds the tray icon
   } catch (...) {
@@ -146,9 +143,6 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   };
   SetMessageHandler(WM_GESTUREPOPUP, [this](TMessage& message) { WMGesturePopup(message); });
   SetMessageHandler(WM_PARKWINDOW, [this](TMessage&) { Park(); });
-  SetMessageHandler(WM_LISTING, [this](TMessage& message) { WMListing(message); });
-  SetMessageHandler(WM_ICON, [this](TMessage& message) { WMIcon(message); });
-  SetMessageHandler(WM_SHORTCUTFOLDERS, [this](TMessage& message) { WMShortcutFolders(message); });
   SetMessageHandler(WM_HOTKEY, [this](TMessage& message) { WMHotKey(message); });
   SetMessageHandler(WM_SETTINGCHANGE, [this](TMessage& message) { WMSettingChange(message); });
 }
@@ -176,8 +170,6 @@ void TWinMain::MakeCommandMenu() {
 }
 
 void TWinMain::FormCreate(TComponent*) {
-  for (TIconCacheEntry& entry : FIconCache) entry.Key = {0, 0, 0};
-  FIconCacheCount = 0;
   SetBounds(-1, -1, 1, 1);
   FPendingIcons.clear();
   FMenuShown = false;

@@ -4,17 +4,21 @@
 
 #include <utility>
 
-#include "app/listing_worker.h"
+#include "app/icon_fetcher.h"
 #include "app/menu_folder.h"
+#include "app/shortcut_checker.h"
 #include "app/win_main.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
+#include "framework/dpi.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/timer.h"
 #include "menu/popup_cool.h"
+#include "framework/system_paths.h"
 #include "settings/menu_build_settings.h"
+#include "tray/tray_icon.h"
 
 namespace {
 
@@ -92,11 +96,14 @@ void TWinMain::RebuildMenu() {
   }
   FRebuildPending = false;
   FRebuildTimer->SetEnabled(false);
-  ForgetListing();
+  FFolders->Forget();
   TMenuItem& root = FMainMenu->Items();
   ClearItems(root);
   try {
-    FillListed(ListRoot(), root, true);
+    // Shortcuts whose folders a check has yet to find are listed as files until it has.
+    TFolderListing listing = ListFolder(MenuFolderPath(ExecutablePath()), ListingFilter(), TShortcutTargets::stUnchecked);
+    FShortcuts->Apply(listing);
+    FillListed(listing, root, true);
   } catch (...) {
     AppendFixedItems(root);
     throw;
@@ -118,8 +125,8 @@ void TWinMain::AppendFixedItems(TMenuItem& root) {
 
 void TWinMain::ClearItems(TMenuItem& Item) {
   FPendingIcons.clear();
-  ForgetIcons();
-  if (IsWithin(FListingTarget, Item)) ForgetListing();
+  FIcons->Forget();
+  if (IsWithin(FFolders->Target(), Item)) FFolders->Forget();
   if (IsWithin(FListingNote, Item)) FListingNote = nullptr;
   // Last first: each item leaves the end of its menu, which costs nothing to close up.
   while (Item.Count() > 0) TComponentDeleter{}(Item.Items(Item.Count() - 1));
@@ -127,10 +134,6 @@ void TWinMain::ClearItems(TMenuItem& Item) {
 }
 
 TListingFilter TWinMain::ListingFilter() const { return {FFileList->FileType(), FFileList->Mask()}; }
-
-void TWinMain::FillFolder(const std::wstring& Path, TMenuItem& Parent, bool IsRoot) {
-  FillListed(ListFolder(Path, ListingFilter()), Parent, IsRoot);
-}
 
 void TWinMain::FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool IsRoot) {
   FPendingIcons.clear();
@@ -164,10 +167,10 @@ void TWinMain::FillListed(const TFolderListing& Listing, TMenuItem& Parent, bool
 }
 
 void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
-  if (FListingTarget) {
+  if (const TMenuItem* waiting = FFolders->Target()) {
     // Moving within the folder being read, or back onto it, keeps the wait; anything else ends
     // it, and the item now highlighted is served as if nothing had been waiting.
-    if (IsWithin(Item, *FListingTarget)) return;
+    if (IsWithin(Item, *waiting)) return;
     EndFillPass();
   }
   if (!FReady) {
@@ -179,55 +182,37 @@ void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
 }
 
 void TWinMain::RequestListing(TMenuItem& folder) {
-  if (!FListingWorker) FListingWorker = std::make_unique<TListingWorker>(Handle(), WM_LISTING);
-  ShowListingNote(folder, nullptr);  // a note from an earlier try goes
-  FListingTarget = &folder;
-  FListingWorker->Request(++FListingGeneration, folder.Hint(), ListingFilter());
-  FLoadingTimer->SetEnabled(true);
-  FNoAnswerTimer->SetEnabled(true);
-}
-
-void TWinMain::ForgetListing() {
-  ++FListingGeneration;
-  FListingTarget = nullptr;
-  FLoadingTimer->SetEnabled(false);
-  FNoAnswerTimer->SetEnabled(false);
+  ShowListingNote(folder, TListingNote::lnNone);  // a note from an earlier try goes
+  FFolders->Request(folder);
 }
 
 void TWinMain::EndFillPass() {
   FReady = true;
-  ForgetListing();
+  FFolders->Forget();
 }
 
-void TWinMain::WMListing(TMessage& message) {
-  message.Result = 0;
-  const std::unique_ptr<TFolderListing> listing = TListingWorker::Received(message.LParam);
-  if (!FListingTarget || listing->Generation != FListingGeneration) {
-    ++StaleListings;
-    return;
-  }
-  TMenuItem& folder = *FListingTarget;
-  ForgetListing();
-  ShowListingNote(folder, nullptr);
+void TWinMain::FolderListed(TMenuItem& folder, const TFolderListing& listing) {
+  ShowListingNote(folder, TListingNote::lnNone);
   // A folder gone since it was listed in its parent stays an empty submenu, as before.
-  if (listing->FolderExists) FillListed(*listing, folder, false);
+  if (listing.FolderExists) FillListed(listing, folder, false);
   ReopenSubmenu(folder.Handle());
 }
 
-void TWinMain::ShowListingNote(TMenuItem& folder, const wchar_t* caption) {
-  if (FListingNote && (!caption || FListingNote->Parent() != &folder)) {
+void TWinMain::ShowListingNote(TMenuItem& folder, TListingNote note) {
+  if (FListingNote && (note == TListingNote::lnNone || FListingNote->Parent() != &folder)) {
     TComponentDeleter{}(FListingNote);
     FListingNote = nullptr;
   }
-  if (!caption) return;
+  if (note == TListingNote::lnNone) return;
+  const wchar_t* caption = note == TListingNote::lnLoading ? LoadingCaption : NoAnswerCaption;
   if (!FListingNote) {
     FListingNote = &MakeItem(caption, L"");
     FListingNote->SetEnabled(false);
     folder.Add(*FListingNote);
-    FPCMain->AttachItems(*FListingNote);
   } else {
     FListingNote->SetCaption(caption);
   }
+  FPCMain->AttachItems(*FListingNote);  // a screen reader says the new caption too
   ReopenSubmenu(folder.Handle());
 }
 
@@ -245,12 +230,14 @@ void TWinMain::SplitIntoColumns(TMenuItem& parent, const TMenuBuildSettings& set
 
 bool TWinMain::FetchIcons() {
   // The tip shows the counters as the pass leaves them, set once rather than on every hit.
-  const TScopeExit showCounters([this, hits = IconHits] {
-    if (IconHits != hits) ShowIconCounters();
+  const TScopeExit showCounters([this, hits = FIcons->Hits()] {
+    if (FIcons->Hits() != hits) ShowIconCounters();
   });
   TPassPump pump;
   for (size_t i = 0; i < FPendingIcons.size(); ++i) {
-    FetchIcon(*FPendingIcons[i]);
+    TMenuItem& item = *FPendingIcons[i];
+    FPCMain->SetItemImage(item, -1, item.Hint());  // the hint holds at once; the picture follows
+    FIcons->Fetch(item);
     pump();
     if (FReady) return false;  // the remaining items stay without icons
   }
@@ -300,4 +287,19 @@ void TWinMain::PlaceItem(TMenuItem& item, TMenuItem& parent, bool existingFolder
     parent.Add(item);
     FPendingIcons.push_back(&item);
   }
+}
+
+void TWinMain::FitIconsToDpi(int dpi) {
+  const int size = SmallIconSize(dpi);
+  // Items of a build that must wait would keep indices into the emptied list: the next menu
+  // fits the size instead.
+  if (size == FImageList->Width() || RebuildMustWait()) return;
+  FIcons->Resize(size);
+  RebuildMenu();
+}
+
+void TWinMain::ShowIconCounters() {
+  // After the name, so that the tip still says which program the icon belongs to.
+  FTrayIcon1->SetTipHelp(std::wstring(ProgramName) + L" (" + std::to_wstring(FIcons->Hits()) + L"/" +
+                         std::to_wstring(FIcons->Lookups()) + L")");
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/link_target.h"
 #include "app/menu_folder.h"
 #include "app/win_main.h"
 #include "framework/menu_item.h"

@@ -158,18 +158,12 @@ TEST_F(GesturePopupTest, AHighlightDuringAFillCancelsIt) {
   ASSERT_NE(big, nullptr);
   // The highlight comes while the listing is being added to the submenu.
   win->SetMessageHandler(WM_USER + 0x301, [&](TMessage&) { win->PCMain().OnMenuSelect(big, L""); });
-  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) {
-    ::PostMessageW(win->Handle(), WM_USER + 0x301, 0, 0);
-    win->WMListing(message);
-  });
-  win->PCMainMenuSelect(big, L"");
-  ASSERT_TRUE(WaitForListing());
+  ::PostMessageW(win->Handle(), WM_USER + 0x301, 0, 0);
+  win->FillListed(Listing(big->Hint()), *big, false);
   EXPECT_TRUE(win->Ready());
   EXPECT_NE(big->Tag(), -1);  // incomplete: the next highlight resumes it
   EXPECT_LT(VisibleCaptions(*big).size(), 401u);
-  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) { win->WMListing(message); });
-  win->PCMainMenuSelect(big, L"");
-  ASSERT_TRUE(WaitForListing());
+  Open(*big);
   EXPECT_EQ(VisibleCaptions(*big).size(), 401u);  // the open-this-folder item and 400 files
 }
 

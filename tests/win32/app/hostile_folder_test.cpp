@@ -67,7 +67,7 @@ protected:
     return item ? *item : Root();
   }
   // As highlighting the item does.
-  void Highlight(TMenuItem& item) { win->FillFolder(item.Hint(), item, false); }
+  void Highlight(TMenuItem& item) { Open(item); }
 
   TErrorBoxCapture errors;
 };

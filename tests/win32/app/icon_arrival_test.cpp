@@ -10,15 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/com_worker.h"
-#include "app/posted_answer.h"
-#include "app/shortcut_folders.h"
+#include "app/icon_fetcher.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "framework/system_paths.h"
 #include "launcher_fixture.h"
 #include "menu/popup_cool.h"
+#include "support/call_gate.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -33,15 +32,17 @@ std::size_t CommitCharge() {
 
 class IconArrivalTest : public LauncherTest {
 protected:
-  // From now on the worker's answers are kept here instead of being handled.
+  // From now on the lookups wait for the test before they answer.
   void HoldIcons() {
-    win->SetMessageHandler(TWinMain::WM_ICON, [this](TMessage& message) { held.push_back(message); });
+    win->Icons().SetLookUp([gate = gate](TIconRequest request) {
+      gate->Pass();
+      return LookUpIcon(std::move(request));
+    });
   }
-  // Hands the kept answers to the window, as their messages would have.
+  // Lets the lookups held so far answer, and handles the answers.
   void DeliverHeld() {
-    std::vector<TMessage> answers;
-    answers.swap(held);
-    for (TMessage& message : answers) win->WMIcon(message);
+    gate->Release();
+    EXPECT_TRUE(WaitForIcons());
   }
   int ImageOf(const std::wstring& caption) const {
     const TMenuItem* item = FindCaption(Root(), caption);
@@ -49,7 +50,7 @@ protected:
     return item ? win->PCMain().ItemImageIndex(*item) : -2;
   }
 
-  std::vector<TMessage> held;
+  std::shared_ptr<TCallGate> gate = TCallGate::Make();
 };
 
 TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFile) {
@@ -67,8 +68,8 @@ TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFi
   };
   const TCase cases[] = {{L"a.txt", nullptr}, {L"b.txt", L"a.txt"}, {L"c.TXT", L"a.txt"}, {L"d.log", nullptr},
                          {L"tool.exe", nullptr}, {L"other.exe", nullptr}, {L"Tool", nullptr}};
-  const int lookups = TWinMain::IconLookups;
-  const int hits = TWinMain::IconHits;
+  const int lookups = win->Icons().Lookups();
+  const int hits = win->Icons().Hits();
   HoldIcons();
   win->RebuildMenu();
   // Every item is there, with its path for the hint, and no picture yet.
@@ -79,15 +80,15 @@ TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFi
     EXPECT_EQ(win->PCMain().ItemHint(*item), item->Hint()) << c.Caption;
   }
   EXPECT_NE(FindCaption(Root(), L"<Tools>"), nullptr);
-  EXPECT_TRUE(win->IconsAwaited());
-  EXPECT_EQ(TWinMain::IconLookups, lookups + 7);
-  EXPECT_EQ(TWinMain::IconHits, hits + 2);  // b.txt and c.TXT wait for a.txt's lookup
+  EXPECT_TRUE(win->Icons().Awaited());
+  EXPECT_EQ(win->Icons().Lookups(), lookups + 7);
+  EXPECT_EQ(win->Icons().Hits(), hits + 2);  // b.txt and c.TXT wait for a.txt's lookup
   // Two types and three files of their own: five lookups.
-  ASSERT_TRUE(PumpUntil([&] { return held.size() >= 5; }, 10000));
+  ASSERT_TRUE(PumpUntil([&] { return gate->Held() >= 5; }, 10000));
   PumpFor(100);
-  EXPECT_EQ(held.size(), 5u);
+  EXPECT_EQ(gate->Held(), 5);
   DeliverHeld();
-  EXPECT_FALSE(win->IconsAwaited());
+  EXPECT_FALSE(win->Icons().Awaited());
   std::vector<int> ownImages;
   for (const TCase& c : cases) {
     const int image = ImageOf(c.Caption);
@@ -100,7 +101,7 @@ TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFi
     }
   }
   EXPECT_EQ(win->ImageList().Count(), 5);
-  EXPECT_EQ(win->IconCacheCount(), 2);
+  EXPECT_EQ(win->Icons().CachedTypes(), 2);
 
   // Built again, the types come from the cache at once; the files of their own are looked at
   // again and keep their images, being unchanged.
@@ -108,7 +109,7 @@ TEST_F(IconArrivalTest, ItemsComeFirstAndEachIconFollowsFromOneLookupPerTypeOrFi
   EXPECT_EQ(ImageOf(L"b.txt"), ownImages[0]);
   EXPECT_EQ(ImageOf(L"d.log"), ownImages[1]);
   EXPECT_EQ(ImageOf(L"tool.exe"), -1);
-  ASSERT_TRUE(PumpUntil([&] { return held.size() >= 3; }, 10000));
+  ASSERT_TRUE(PumpUntil([&] { return gate->Held() >= 3; }, 10000));
   DeliverHeld();
   EXPECT_EQ(ImageOf(L"tool.exe"), ownImages[2]);
   EXPECT_EQ(ImageOf(L"other.exe"), ownImages[3]);
@@ -121,7 +122,7 @@ TEST_F(IconArrivalTest, AnOpenMenuShowsAnIconWhenItComes) {
   WriteFile(L"notes.txt");
   HoldIcons();
   win->RebuildMenu();
-  ASSERT_TRUE(PumpUntil([&] { return held.size() == 1; }, 10000));
+  ASSERT_TRUE(PumpUntil([&] { return gate->Held() == 1; }, 10000));
   // The pixels at the left end of notes.txt's row, where its icon goes.
   const auto iconArea = [&] {
     std::vector<COLORREF> pixels;
@@ -161,59 +162,31 @@ TEST_F(IconArrivalTest, NoIconIsAppliedAfterARebuildOverAThousandRounds) {
   WriteFile(L"notes.txt");
   HoldIcons();
   win->RebuildMenu();
-  const int stale = TWinMain::StaleIcons;
+  const int stale = win->Icons().StaleIcons();
   const std::size_t components = win->Components().size();
   std::size_t firstCommit = 0;
   int lost = 0;
   for (int round = 0; round < 1000; ++round) {
     // The answers for notes.txt's type and for tool.exe.
-    if (!PumpUntil([&] { return held.size() == 2; }, 2000)) ++lost;
-    std::vector<TMessage> answers;
-    answers.swap(held);
+    if (!PumpUntil([&] { return gate->Held() == 2; }, 2000)) ++lost;
+    // Only the lookups of the build before go: one of the new build's may already be at the gate.
+    const std::uint64_t before = gate->Came();
     win->RebuildMenu();
-    for (TMessage& message : answers) win->WMIcon(message);
+    gate->Release(before);
+    if (!PumpUntil([&] { return win->Icons().StaleIcons() - stale == 2 * (round + 1); }, 2000)) ++lost;
     if (round == 99) firstCommit = CommitCharge();
   }
   EXPECT_EQ(lost, 0);
-  EXPECT_EQ(TWinMain::StaleIcons - stale, 2000);
+  EXPECT_EQ(win->Icons().StaleIcons() - stale, 2000);
   EXPECT_EQ(win->ImageList().Count(), 0);
   EXPECT_EQ(ImageOf(L"notes.txt"), -1);
   EXPECT_EQ(ImageOf(L"tool.exe"), -1);
   EXPECT_EQ(win->Components().size(), components);
   EXPECT_LT(CommitCharge(), firstCommit + 2 * 1024 * 1024);
   // The last build's own answers are no stale ones: handled, they show.
-  ASSERT_TRUE(PumpUntil([&] { return held.size() == 2; }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return gate->Held() == 2; }, 2000));
   DeliverHeld();
   EXPECT_GE(ImageOf(L"notes.txt"), 0);
   EXPECT_GE(ImageOf(L"tool.exe"), 0);
   EXPECT_EQ(win->ImageList().Count(), 2);
-}
-
-// A check of shortcut targets that takes longer than the caller waits is posted when it is done.
-using ShortcutFoldersTest = LauncherTest;
-
-TEST_F(ShortcutFoldersTest, ACheckTooSlowToWaitForIsPostedWhenDone) {
-  const std::wstring target = MakeFolder(L"Target");
-  SaveShellLink(MenuPath(L"ToFolder.lnk"), target);
-  SaveShellLink(MenuPath(L"ToProgram.lnk"), ExecutablePath());
-  const TShortcutFolders request{7, {MenuPath(L"ToFolder.lnk"), MenuPath(L"ToProgram.lnk")}, {}};
-  const std::vector<std::wstring> expected{target, L""};
-  TComWorker worker;
-  // Quick: answered to the caller.
-  const auto answer = CheckShortcutFolders(worker, request, 10000, nullptr, 0);
-  ASSERT_NE(answer, nullptr);
-  EXPECT_EQ(answer->Folders, expected);
-
-  // Slow (the worker is busy): the caller goes on, and the answer comes as a message.
-  const HANDLE release = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  worker.Post([release] { ::WaitForSingleObject(release, 10000); });
-  const UINT message = WM_APP + 7;
-  std::unique_ptr<TShortcutFolders> late;
-  win->SetMessageHandler(message, [&](TMessage& posted) { late = ReceivedAnswer<TShortcutFolders>(posted.LParam); });
-  EXPECT_EQ(CheckShortcutFolders(worker, request, 50, win->Handle(), message), nullptr);
-  ::SetEvent(release);
-  ASSERT_TRUE(PumpUntil([&] { return late != nullptr; }, 10000));
-  EXPECT_EQ(late->Generation, 7u);
-  EXPECT_EQ(late->Folders, expected);
-  ::CloseHandle(release);
 }

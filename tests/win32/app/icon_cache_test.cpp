@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/icon_fetcher.h"
 #include "framework/bitmap.h"
 #include "framework/dpi.h"
 #include "framework/image_list.h"
@@ -52,15 +53,15 @@ TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
   const std::wstring first = WriteFile(L"a.txt");
   const std::wstring second = WriteFile(L"b.TXT");
   WriteFile(L"c.txt");
-  const int lookups = TWinMain::IconLookups;
-  const int hits = TWinMain::IconHits;
+  const int lookups = win->Icons().Lookups();
+  const int hits = win->Icons().Hits();
   const int index = IconIndexOf(first);
   ASSERT_GE(index, 0);
   EXPECT_EQ(IconIndexOf(second), index);
   EXPECT_EQ(win->ImageList().Count(), 1);
-  EXPECT_EQ(win->IconCacheCount(), 1);
-  EXPECT_EQ(TWinMain::IconLookups, lookups + 2);
-  EXPECT_EQ(TWinMain::IconHits, hits + 1);
+  EXPECT_EQ(win->Icons().CachedTypes(), 1);
+  EXPECT_EQ(win->Icons().Lookups(), lookups + 2);
+  EXPECT_EQ(win->Icons().Hits(), hits + 1);
   // The shell's small picture of the type, not its large one shrunk.
   SHFILEINFOW info{};
   ASSERT_TRUE(::SHGetFileInfoW(first.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON));
@@ -73,7 +74,7 @@ TEST_F(IconCacheTest, FilesOfOneTypeShareAnImage) {
   // A build's hits and lookups show in the tray tip, after the program's name.
   EXPECT_EQ(win->TrayIcon1().TipHelp(), L"Tamarind");
   win->RebuildMenu();
-  EXPECT_EQ(TWinMain::IconHits, hits + 4);
+  EXPECT_EQ(win->Icons().Hits(), hits + 4);
   EXPECT_EQ(win->TrayIcon1().TipHelp(),
             L"Tamarind (" + std::to_wstring(hits + 4) + L"/" + std::to_wstring(lookups + 5) + L")");
   EXPECT_EQ(win->ImageList().Count(), 1);
@@ -92,7 +93,7 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
   ASSERT_GE(programImage, 0);
   EXPECT_NE(otherImage, programImage);
   ASSERT_GE(shortcutImage, 0);
-  EXPECT_EQ(win->IconCacheCount(), 0);
+  EXPECT_EQ(win->Icons().CachedTypes(), 0);
   const int images = win->ImageList().Count();
 
   EXPECT_EQ(IconIndexOf(program), programImage);
@@ -115,18 +116,18 @@ TEST_F(IconCacheTest, ProgramsAndShortcutsKeepAnImageEachWhileUnchanged) {
 
 TEST_F(IconCacheTest, TheThousandAndFirstExtensionIsNotCached) {
   MakeFolder(L"many");
-  for (int i = 0; i < TWinMain::IconCacheCapacity; ++i) {
+  for (int i = 0; i < TIconFetcher::CacheCapacity; ++i) {
     const int index = IconIndexOf(WriteFile(L"many\\f." + Extension(i)));
     ASSERT_GE(index, 0) << i;
   }
-  EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
+  EXPECT_EQ(win->Icons().CachedTypes(), TIconFetcher::CacheCapacity);
   const int images = win->ImageList().Count();
 
   const std::wstring first = WriteFile(L"many\\one." + Extension(2000));
   const std::wstring second = WriteFile(L"many\\two." + Extension(2000));
   const int firstImage = IconIndexOf(first);
   const int secondImage = IconIndexOf(second);
-  EXPECT_EQ(win->IconCacheCount(), TWinMain::IconCacheCapacity);
+  EXPECT_EQ(win->Icons().CachedTypes(), TIconFetcher::CacheCapacity);
   EXPECT_EQ(win->ImageList().Count(), images + 2);  // fetched for each file
   EXPECT_NE(firstImage, secondImage);
   EXPECT_EQ(IconIndexOf(first), firstImage);  // and kept for the same file

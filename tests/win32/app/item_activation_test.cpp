@@ -53,7 +53,7 @@ TEST_F(ItemActivationTest, AFileOpensThroughTheShellInItsOwnFolder) {
   WriteFile(L"Tools\\where.bat", WhereAmI);
   win->RebuildMenu();
   TMenuItem& tools = *FindCaption(Root(), L"<Tools>");
-  win->FillFolder(tools.Hint(), tools, false);
+  Open(tools);
   TMenuItem* where = FindCaption(tools, L"where.bat");
   ASSERT_NE(where, nullptr);
 

@@ -6,7 +6,9 @@
 
 #include <fstream>
 
+#include "app/icon_fetcher.h"
 #include "app/menu_folder.h"
+#include "folder/file_list.h"
 #include "folder/dir_monitor.h"
 #include "framework/com_ptr.h"
 #include "framework/menu_item.h"
@@ -92,7 +94,16 @@ TMenuItem* LauncherTest::FindCaption(const TMenuItem& item, const std::wstring& 
 void LauncherTest::PostCancel() const { ::PostMessageW(win->Handle(), WM_TEST_CANCEL, 0, 0); }
 
 bool LauncherTest::WaitForListing() const {
-  return PumpUntil([this] { return win->ListingTarget() == nullptr; }, 10000);
+  return PumpUntil([this] { return win->Folders().Target() == nullptr; }, 10000);
+}
+
+void LauncherTest::Open(TMenuItem& folder) const {
+  win->PCMainMenuSelect(&folder, L"");
+  EXPECT_TRUE(WaitForListing()) << "no listing came for a submenu";
+}
+
+TFolderListing LauncherTest::Listing(const std::wstring& folder) const {
+  return ListFolder(folder, {win->FileList().FileType(), win->FileList().Mask()});
 }
 
 namespace {
@@ -120,13 +131,13 @@ void LauncherTest::RunInOpenMenu(std::vector<std::function<void()>> steps) const
 }
 
 bool LauncherTest::WaitForIcons() const {
-  return PumpUntil([this] { return !win->IconsAwaited(); }, 10000);
+  return PumpUntil([this] { return !win->Icons().Awaited(); }, 10000);
 }
 
 int LauncherTest::IconIndexOf(const std::wstring& path) const {
   const TComponentPtr<TMenuItem> item = MakeComponent<TMenuItem>();
   item->SetHint(path);
-  win->FetchIcon(*item);
+  win->Icons().Fetch(*item);
   EXPECT_TRUE(WaitForIcons()) << "no icon came for a file";
   return win->PCMain().ItemImageIndex(*item);
 }

@@ -31,6 +31,10 @@ protected:
   void PostCancel() const;
   // Pumps messages until the listing a highlight asked for has been handled; false after 10 s.
   bool WaitForListing() const;
+  // Highlights `folder`, and waits until its listing has come from the worker and filled it.
+  void Open(TMenuItem& folder) const;
+  // `folder` listed as the launcher lists it, its shortcuts' folders found.
+  TFolderListing Listing(const std::wstring& folder) const;
   // Opens the launcher menu at (200, 150) as a circle does, and runs `steps` 250 ms apart while
   // it is open; returns when the menu has closed (the last step closes it).
   void RunInOpenMenu(std::vector<std::function<void()>> steps) const;

@@ -11,6 +11,7 @@
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
 #include "launcher_fixture.h"
+#include "support/call_gate.h"
 #include "support/message_pump.h"
 #include "support/user_input.h"
 
@@ -48,18 +49,18 @@ TEST_F(ListingTest, NoAnswerIsAppliedAfterARebuildOverAThousandRounds) {
   MakeFolder(L"Tools");
   WriteFile(L"Tools\\inside.txt");
   win->RebuildMenu();
-  const int before = TWinMain::StaleListings;
+  const int before = win->Folders().StaleListings();
   const std::size_t components = win->Components().size();
   std::size_t firstCommit = 0;
   int lost = 0;
   for (int round = 0; round < 1000; ++round) {
     win->PCMainMenuSelect(&Tools(), L"");
     win->RebuildMenu();
-    if (!PumpUntil([&] { return TWinMain::StaleListings == before + round + 1 - lost; }, 2000)) ++lost;
+    if (!PumpUntil([&] { return win->Folders().StaleListings() == before + round + 1 - lost; }, 2000)) ++lost;
     if (round == 99) firstCommit = CommitCharge();
   }
   EXPECT_EQ(lost, 0);
-  EXPECT_EQ(TWinMain::StaleListings - before, 1000);
+  EXPECT_EQ(win->Folders().StaleListings() - before, 1000);
   // Nothing reached the rebuilt menu, and nothing piled up.
   EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
   EXPECT_NE(Tools().Tag(), -1);
@@ -76,15 +77,15 @@ TEST_F(ListingTest, AHighlightElsewhereEndsTheWaitOneWithinTheFolderKeepsIt) {
   WriteFile(L"More\\more.txt");
   WriteFile(L"other.txt");
   win->RebuildMenu();
-  const int before = TWinMain::StaleListings;
+  const int before = win->Folders().StaleListings();
   TMenuItem& tools = Tools();
   win->PCMainMenuSelect(&tools, L"");
   win->PCMainMenuSelect(tools.Items(0), L"");
   win->PCMainMenuSelect(&tools, L"");
-  EXPECT_EQ(win->ListingTarget(), &tools);
+  EXPECT_EQ(win->Folders().Target(), &tools);
   ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"inside.txt"}));
-  EXPECT_EQ(TWinMain::StaleListings, before);
+  EXPECT_EQ(win->Folders().StaleListings(), before);
 
   // Another folder: its listing is asked for instead (the first request, if not yet started, is
   // simply replaced).
@@ -92,18 +93,18 @@ TEST_F(ListingTest, AHighlightElsewhereEndsTheWaitOneWithinTheFolderKeepsIt) {
   TMenuItem& more = *FindCaption(Root(), L"<More>");
   win->PCMainMenuSelect(&Tools(), L"");
   win->PCMainMenuSelect(&more, L"");
-  EXPECT_EQ(win->ListingTarget(), &more);
+  EXPECT_EQ(win->Folders().Target(), &more);
   ASSERT_TRUE(WaitForListing());
   EXPECT_EQ(VisibleCaptions(more), (std::vector<std::wstring>{L"このフォルダを開く", L"more.txt"}));
   EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
 
   // A file: the wait ends, and the answer that still comes is dropped.
   win->RebuildMenu();
-  const int stale = TWinMain::StaleListings;
+  const int stale = win->Folders().StaleListings();
   win->PCMainMenuSelect(&Tools(), L"");
   win->PCMainMenuSelect(FindCaption(Root(), L"other.txt"), L"");
-  EXPECT_EQ(win->ListingTarget(), nullptr);
-  EXPECT_TRUE(PumpUntil([&] { return TWinMain::StaleListings == stale + 1; }, 2000));
+  EXPECT_EQ(win->Folders().Target(), nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return win->Folders().StaleListings() == stale + 1; }, 2000));
   EXPECT_EQ(VisibleCaptions(Tools()), std::vector<std::wstring>{L"このフォルダを開く"});
 }
 
@@ -113,14 +114,11 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
   for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.txt"}) WriteFile(std::wstring(L"Tools\\") + name);
   win->RebuildMenu();
   TMenuItem& tools = Tools();
-  // The answer is held back until the submenu is open.
-  TMessage held{};
-  bool holding = true;
-  win->SetMessageHandler(TWinMain::WM_LISTING, [&](TMessage& message) {
-    if (holding)
-      held = message;
-    else
-      win->WMListing(message);
+  // The listing is held back until the submenu is open.
+  const auto gate = TCallGate::Make();
+  win->Folders().SetLister([gate, listing = Listing(tools.Hint())](const std::wstring&) {
+    gate->Pass();
+    return listing;
   });
   // Whether the open submenu's window holds item `position` of <Tools> whole.
   const auto shows = [&](int position) {
@@ -133,17 +131,18 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
   };
   bool openFirst = false;
   bool insideLater = false;
+  int heldWhileOpen = 0;
   RunInOpenMenu({[] { PressKey(VK_DOWN); },  // highlights <Tools>, which asks for its listing
                  [] { PressKey(VK_RIGHT); },
                  [&] {
                    // Opened after 150 ms without an answer: the note shows.
                    openFirst = shows(1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !shows(3);
-                   holding = false;
-                   win->WMListing(held);
+                   heldWhileOpen = gate->Held();
+                   gate->Open();
                  },
                  [&] { insideLater = shows(3); },
                  [] { ::EndMenu(); }});
-  EXPECT_NE(held.LParam, 0);
+  EXPECT_EQ(heldWhileOpen, 1);
   EXPECT_TRUE(openFirst);
   EXPECT_TRUE(insideLater);
   EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"a.txt", L"b.txt", L"c.txt"}));

@@ -115,7 +115,7 @@ TEST_F(LongRunTest, RebuildsLeaveNothingBehind) {
     // Now and then a submenu is opened up, so its menu exists; the next rebuild must free it.
     if (i % 100 != 0) return win->RebuildMenu();
     TMenuItem& folder = *Root().Items(0);
-    win->FillFolder(folder.Hint(), folder, false);
+    Open(folder);
     win->PCMain().AttachItems(Root());
     const std::vector<HMENU> before = MenuHandles();
     win->RebuildMenu();

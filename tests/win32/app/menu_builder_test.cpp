@@ -111,7 +111,7 @@ TEST_F(MenuBuilderTest, FoldersComeFirstAndAreFilledOnDemand) {
   EXPECT_EQ(tools.Hint(), MenuPath(L"Tools"));
   EXPECT_EQ(VisibleCaptions(tools), (Captions{L"このフォルダを開く"}));
   EXPECT_NE(tools.Tag(), -1);
-  win->FillFolder(tools.Hint(), tools, false);
+  Open(tools);
   EXPECT_EQ(VisibleCaptions(tools), (Captions{L"このフォルダを開く", L"a.txt", L"b.txt"}));
   EXPECT_EQ(tools.Tag(), -1);
   for (int position = 0; position < 3; ++position) {
@@ -139,7 +139,7 @@ TEST_F(MenuBuilderTest, ShortcutsToFoldersAreSubmenus) {
   SaveShellLink(MenuPath(L"Shell folder.lnk"), target);
   WriteFile(L"Old folder.lnk", OldShortcutBytes(target));
   WriteFile(L"Nothing.lnk", "no pattern in here at all");
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
 
   // Both shortcuts and the folder itself: three submenus named after the target.
   int submenus = 0;
@@ -148,7 +148,7 @@ TEST_F(MenuBuilderTest, ShortcutsToFoldersAreSubmenus) {
     if (item.Caption() != L"<Target>") continue;
     ++submenus;
     EXPECT_EQ(item.Hint(), target);
-    win->FillFolder(item.Hint(), item, false);
+    Open(item);
     EXPECT_EQ(VisibleCaptions(item), (Captions{L"このフォルダを開く", L"inside.txt"}));
     EXPECT_EQ(item.Items(0)->Hint(), target);
   }
@@ -185,7 +185,7 @@ TEST_F(MenuBuilderTest, AnyUnicodeNameShowsAsItIs) {
 TEST_F(MenuBuilderTest, ColumnsStartAtEveryLthVisibleItem) {
   for (int i = 1; i <= 7; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
   settings.SetColumnLength(3);
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
   std::vector<std::wstring> breaks;
   for (int i = 0; i < Root().Count(); ++i) {
     const TMenuItem& item = *Root().Items(i);
@@ -214,7 +214,7 @@ TEST_F(MenuBuilderTest, ColumnsStartAtEveryLthVisibleItem) {
   settings.SetColumnLength(2);
   win->RebuildMenu();
   TMenuItem& sub = *FindCaption(Root(), L"<Sub>");
-  win->FillFolder(sub.Hint(), sub, false);
+  Open(sub);
   std::vector<std::wstring> subBreaks;
   for (int i = 0; i < sub.Count(); ++i) {
     const TMenuItem& item = *sub.Items(i);
@@ -230,7 +230,7 @@ TEST_F(MenuBuilderTest, ColumnsStartAtEveryLthVisibleItem) {
 TEST_F(MenuBuilderTest, NoSettingsHolderBuildsNothing) {
   WriteFile(L"notes.txt");
   win->SetMenuBuildSettings(nullptr);
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
   EXPECT_EQ(Root().Count(), 0);
   EXPECT_FALSE(win->Ready());
 }
@@ -238,12 +238,12 @@ TEST_F(MenuBuilderTest, NoSettingsHolderBuildsNothing) {
 TEST_F(MenuBuilderTest, CancelledPassKeepsItsItemsAndResumes) {
   for (int i = 1; i <= 5; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
   PostCancel();
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
   ASSERT_EQ(Root().Count(), 1);  // stopped after the first entry
   EXPECT_NE(Root().Tag(), -1);
   EXPECT_TRUE(win->Ready());
 
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
   EXPECT_EQ(VisibleCaptions(Root()), (Captions{L"file1.txt", L"file2.txt", L"file3.txt", L"file4.txt", L"file5.txt"}));
   EXPECT_EQ(Root().Count(), 7);  // with the hidden <.> and <..>, each once
   EXPECT_EQ(Root().Tag(), -1);
@@ -269,7 +269,7 @@ TEST_F(MenuBuilderTest, CancelledIconPassLeavesTheRestWithoutIcons) {
   for (int i = 1; i <= 4; ++i) WriteFile(L"file" + std::to_wstring(i) + L".txt");
   TCancelAtIcons cancelling([this] { PostCancel(); });
   win->SetMenuBuildSettings(&cancelling);
-  win->FillFolder(MenuPath(), Root(), true);
+  win->FillListed(Listing(MenuPath()), Root(), true);
   EXPECT_EQ(Root().Tag(), -1);
   ASSERT_TRUE(WaitForIcons());
   EXPECT_GE(win->PCMain().ItemImageIndex(*FindCaption(Root(), L"file1.txt")), 0);
