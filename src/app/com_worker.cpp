@@ -1,30 +1,11 @@
 #include "app/com_worker.h"
 
-#include <windows.h>
-#include <objbase.h>
-
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
-namespace {
-
-// The worker's own apartment, for the shell's objects.
-class TComApartment {
-public:
-  TComApartment() : FInitialized(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~TComApartment() {
-    if (FInitialized) ::CoUninitialize();
-  }
-  TComApartment(const TComApartment&) = delete;
-  TComApartment& operator=(const TComApartment&) = delete;
-
-private:
-  bool FInitialized;
-};
-
-}  // namespace
+#include "app/com_apartment.h"
 
 struct TComWorker::TShared {
   std::mutex Lock;
