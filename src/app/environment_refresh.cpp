@@ -36,10 +36,27 @@ std::wstring JoinedLists(std::wstring first, const std::wstring& second) {
   return first + second;
 }
 
+// Stored beside the others, yet each process keeps its own: the system's USERNAME names the
+// SYSTEM account (Windows gives every user theirs), and a 32-bit program on 64-bit Windows has
+// x86 as its PROCESSOR_ARCHITECTURE.
+bool IsPerProcess(const std::wstring& name) {
+  for (const wchar_t* own : {L"USERNAME", L"PROCESSOR_ARCHITECTURE"}) {
+    if (CompareNames(name.c_str(), own) == CSTR_EQUAL) return true;
+  }
+  return false;
+}
+
+// The variables of one type that `key` gives this process.
+std::vector<std::wstring> VariablesOf(const TRegistryKey& key, DWORD type) {
+  std::vector<std::wstring> names = key.ValueNames(type);
+  std::erase_if(names, IsPerProcess);
+  return names;
+}
+
 TVariableNames NamesIn(const TRegistryKey& key) {
   TVariableNames names;
   for (const DWORD type : VariableTypes) {
-    for (std::wstring& name : key.ValueNames(type)) names.insert(std::move(name));
+    for (std::wstring& name : VariablesOf(key, type)) names.insert(std::move(name));
   }
   return names;
 }
@@ -48,7 +65,7 @@ TVariableNames NamesIn(const TRegistryKey& key) {
 // value it has now.
 void SetVariablesOf(const TRegistryKey& key, const TVariableNames& extended) {
   for (const DWORD type : VariableTypes) {
-    for (const std::wstring& name : key.ValueNames(type)) {
+    for (const std::wstring& name : VariablesOf(key, type)) {
       // Read after the variables before it are set, so that it expands with them.
       std::optional<std::wstring> value = key.ReadString(name);
       if (!value) continue;  // removed since it was listed

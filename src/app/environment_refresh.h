@@ -11,7 +11,8 @@
 // - Path, LibPath and Os2LibPath as the system's list followed by the user's;
 // and removes a variable that the registry held at the last refresh (or when the launcher
 // started) and holds no more.
-// Every other variable stays: those Windows sets at logon from elsewhere (SystemRoot,
+// USERNAME and PROCESSOR_ARCHITECTURE are never taken: Windows sets them for each user and
+// process. Every other variable stays: those Windows sets at logon from elsewhere (SystemRoot,
 // USERPROFILE, APPDATA, the volatile per-logon ones), which do not change within a session, and
 // those the launcher inherited from whoever started it. Explorer computes the first kind
 // itself; dropping either would start programs with less than the launcher itself has.
