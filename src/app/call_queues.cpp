@@ -1,29 +1,14 @@
 #include "app/call_queues.h"
 
-#include <windows.h>
-#include <objbase.h>
-
 #include <condition_variable>
 #include <deque>
 #include <map>
 #include <mutex>
 #include <thread>
 
+#include "app/com_apartment.h"
+
 namespace {
-
-// A worker's own apartment, for the shell's objects.
-class TComApartment {
-public:
-  TComApartment() : FInitialized(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~TComApartment() {
-    if (FInitialized) ::CoUninitialize();
-  }
-  TComApartment(const TComApartment&) = delete;
-  TComApartment& operator=(const TComApartment&) = delete;
-
-private:
-  bool FInitialized;
-};
 
 struct TQueue {
   std::deque<std::function<void()>> Waiting;

@@ -13,11 +13,20 @@ TIconHandle ExtractFirstIcon(const std::wstring& path);
 // The icon the shell shows for the file in lists of `size` pixels, or none: its small icon, or
 // its large one where the small one would be enlarged.
 TIconHandle ShellSmallIcon(const std::wstring& path, int size);
+// The same for the file's type, told by the extension of `path` alone: the disk is not read.
+TIconHandle TypeSmallIcon(const std::wstring& path, int size);
 
-// Size and last write time; zero for a file whose attributes cannot be read.
+// A cloud file whose content is not on this disk ("available online only"). Anything that
+// reads it, the shell's picture of this one file included, makes the cloud client download it.
+bool IsOnlineOnly(DWORD attributes);
+
+// Size, last write time and whether the content is online only; zero for a file whose
+// attributes cannot be read. A placeholder once downloaded keeps its size and time: only the
+// last part tells that its own picture can be read now.
 struct TFileStamp {
   std::uint64_t Size = 0;
   std::uint64_t WriteTime = 0;
+  bool OnlineOnly = false;
   bool operator==(const TFileStamp&) const = default;
 };
 TFileStamp FileStampOf(const std::wstring& path);
@@ -34,6 +43,7 @@ enum class TIconSource : std::uint8_t {
   isOwnIcon,  // the file's own first icon, else the shell's (programs, icon files)
   isShell,    // the shell's icon for this one file (shortcuts, types beyond the cache)
 };
+// A file online only gets its type's icon whatever the source asked for.
 
 struct TIconRequest {
   std::uint64_t Generation = 0;  // of the menu that asks

@@ -76,6 +76,29 @@ std::optional<std::vector<std::uint8_t>> TRegistryKey::ReadBinary(const std::wst
   return value;
 }
 
+std::vector<std::wstring> TRegistryKey::ValueNames(DWORD type) const {
+  std::vector<std::wstring> names;
+  if (!Exists()) return names;
+  DWORD longest = 0;
+  if (::RegQueryInfoKeyW(FKey.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
+                         nullptr, nullptr) != ERROR_SUCCESS)
+    return names;
+  std::wstring name(longest + 1, L'\0');
+  for (DWORD index = 0;;) {
+    DWORD length = static_cast<DWORD>(name.size());
+    DWORD found = 0;
+    const LSTATUS status =
+        ::RegEnumValueW(FKey.Get(), index, name.data(), &length, nullptr, &found, nullptr, nullptr);
+    if (status == ERROR_MORE_DATA) {  // a longer name came since the key was measured
+      name.resize(name.size() * 2);
+      continue;
+    }
+    if (status != ERROR_SUCCESS) return names;  // ERROR_NO_MORE_ITEMS at the end
+    if (found == type) names.emplace_back(name.data(), length);
+    ++index;
+  }
+}
+
 void TRegistryKey::WriteString(const std::wstring& name, const std::wstring& value) {
   const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
   if (::RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=

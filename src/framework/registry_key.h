@@ -28,6 +28,8 @@ public:
   std::optional<std::wstring> ReadString(const std::wstring& name) const;
   std::optional<DWORD> ReadDword(const std::wstring& name) const;
   std::optional<std::vector<std::uint8_t>> ReadBinary(const std::wstring& name) const;
+  // The names of the key's values of one type (REG_SZ, REG_EXPAND_SZ ...), in stored order.
+  std::vector<std::wstring> ValueNames(DWORD type) const;
   void WriteString(const std::wstring& name, const std::wstring& value);
   // Removing a value that is not there is no error.
   void DeleteValue(const std::wstring& name);
