@@ -1,5 +1,8 @@
 #include "framework/popup_menu.h"
 
+#include <utility>
+#include <vector>
+
 #include "framework/popup_list.h"
 
 namespace {
@@ -27,9 +30,9 @@ std::optional<RECT> HighlightedItemPlace() {
   return found;
 }
 
-// A key pressed in the menu shown in `window`. The menu loop reads this thread's queue, where
-// posted messages come before input; and posted to the menu's own window the key dies with the
-// menu, so it never reaches another window.
+// A key for the menu loop, posted to `window`, one of its menu windows. The loop reads this
+// thread's queue, where posted messages come before input; and the key dies with that menu, so
+// it never reaches another window.
 void PostKey(HWND window, WORD key) {
   const auto scanCode = static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
   ::PostMessageW(window, WM_KEYDOWN, key, (scanCode << 16) | 1);
@@ -102,20 +105,26 @@ std::optional<int> HighlightedPosition(HMENU menu) {
 }
 
 void ReopenSubmenu(HMENU submenu) {
+  // Menus come innermost first: the submenu, then the menu its item stands in. A menu opened
+  // from the submenu since holds the keyboard, and the keys would close that one instead.
+  std::vector<std::pair<HWND, HMENU>> open;
   ForOpenMenus([&](HWND window, HMENU menu) {
-    // A menu opened from it since holds the keyboard, and the keys would close that one.
-    if (menu != submenu) return true;
-    // Not entered yet (opened by pointing, no item highlighted): Windows's loop still has the
-    // parent as its current menu, where Escape would close the parent, or everything when it is
-    // the top menu, so Right first moves into the submenu. Wine's loop makes a pointed submenu
-    // current at once, and there Right without a highlight does nothing.
-    if (!HighlightedPosition(submenu)) PostKey(window, VK_RIGHT);
-    // As the user would: Escape closes the submenu, Right opens the parent's highlighted item
-    // again, measured afresh.
-    PostKey(window, VK_ESCAPE);
-    PostKey(window, VK_RIGHT);
-    return true;
+    open.emplace_back(window, menu);
+    return open.size() == 2;
   });
+  if (open.size() < 2 || open[0].second != submenu) return;
+  // The keys go to the parent's window: keys posted to the submenu's would die with it as
+  // Escape closes it.
+  const HWND parentWindow = open[1].first;
+  // Not entered yet (opened by pointing, no item highlighted): Windows's loop still has the
+  // parent as its current menu, where Escape would close the parent, or everything when it is
+  // the top menu, so Right first moves into the submenu. Wine's loop makes a pointed submenu
+  // current at once, and there Right without a highlight does nothing.
+  if (!HighlightedPosition(submenu)) PostKey(parentWindow, VK_RIGHT);
+  // As the user would: Escape closes the submenu, Right opens the parent's highlighted item
+  // again, measured afresh.
+  PostKey(parentWindow, VK_ESCAPE);
+  PostKey(parentWindow, VK_RIGHT);
 }
 
 bool InMenuMode() {
