@@ -59,7 +59,8 @@ LRESULT TMenuTypeAhead::MenuChar(TMenuItem& Parent, HMENU Menu, wchar_t Key, HWN
         HighlightByHand(Owner, Menu, found.Position);
       } else if (FKnown == TSelectAnswer::Unproven && highlighted != found.Position) {
         // Only a highlight that moves shows what the loop did with the answer.
-        ::PostMessageW(Owner, SelectCheckMessage(), static_cast<WPARAM>(found.Position), reinterpret_cast<LPARAM>(Menu));
+        ::PostMessageW(Owner, SelectCheckMessage(), static_cast<WPARAM>(found.Position),
+                       reinterpret_cast<LPARAM>(Menu));
       }
       return MAKELRESULT(found.Position, MNC_SELECT);
     case TTypeAheadAction::Ignore: break;

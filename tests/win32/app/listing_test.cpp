@@ -138,7 +138,8 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
                  [] { PressKey(VK_RIGHT); },
                  [&] {
                    // Opened after 150 ms without an answer: the note shows.
-                   openFirst = ShowsWhole(tools, 1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !ShowsWhole(tools, 3);
+                   openFirst = ShowsWhole(tools, 1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption &&
+                               !ShowsWhole(tools, 3);
                    holding = false;
                    win->WMListing(held);
                  },
@@ -162,7 +163,8 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
   RunInOpenMenu({[&] {
                    RECT item{};
                    POINT at{};
-                   ::GetMenuItemRect(nullptr, Root().Handle(), static_cast<UINT>(Root().PlatformPosition(pointed)), &item);
+                   const auto position = static_cast<UINT>(Root().PlatformPosition(pointed));
+                   ::GetMenuItemRect(nullptr, Root().Handle(), position, &item);
                    ::GetCursorPos(&at);
                    MovePointerBy((item.left + item.right) / 2 - at.x, (item.top + item.bottom) / 2 - at.y);
                  },
