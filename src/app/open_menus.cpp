@@ -2,21 +2,11 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include "framework/popup_menu.h"
 
-namespace {
-
-// The class of the platform's menu windows.
-constexpr std::wstring_view MenuWindowClass = L"#32768";
-
-BOOL CALLBACK RepaintIfMenu(HWND window, LPARAM) {
-  wchar_t name[8] = {};
-  const int length = ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
-  if (std::wstring_view(name, static_cast<size_t>(length)) == MenuWindowClass && ::IsWindowVisible(window))
+void RepaintOpenMenus() {
+  ForOpenMenus([](HWND window, HMENU) {
     ::InvalidateRect(window, nullptr, FALSE);
-  return TRUE;
+    return false;
+  });
 }
-
-}  // namespace
-
-void RepaintOpenMenus() { ::EnumThreadWindows(::GetCurrentThreadId(), &RepaintIfMenu, 0); }

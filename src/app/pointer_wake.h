@@ -6,11 +6,18 @@
 // itself, or scaled coordinates, make it miss moves too. The first miss ends the trust for good
 // and the timer keeps running, as without this. While resting, a slow poll of the position
 // stands guard in case the system drops the hook.
+//
+// The hook runs on a thread of its own that does nothing else: every pointer move on the desktop
+// waits for it, and the system removes a hook that answers late, which one on the user-interface
+// thread would do whenever a launch or the shell's context menu blocks that thread.
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "framework/window.h"
+
+class TPointerMoveHook;
 
 class TPointerWake : private TWindow {
 public:
@@ -31,16 +38,15 @@ public:
   void Rest(POINT at);
   // Ends a rest without raising onWake.
   void Cancel();
+  // Whether the hook is in place and still trusted; its thread installs it soon after this is made.
+  bool Watching() const;
 
 private:
-  static LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam);
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void RemoveHook();
   void Wake();
 
   std::function<void()> FOnWake;
-  HHOOK FHook = nullptr;
-  bool FMovePosted = false;
+  std::unique_ptr<TPointerMoveHook> FHook;  // none once it missed a move
   bool FResting = false;
   POINT FRestAt{};
   POINT FObserved{};

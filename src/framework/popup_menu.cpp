@@ -1,5 +1,8 @@
 #include "framework/popup_menu.h"
 
+#include <utility>
+#include <vector>
+
 #include "framework/popup_list.h"
 
 namespace {
@@ -13,35 +16,26 @@ bool IsAltKey(const MSG& msg) {
          msg.message != WM_SYSCHAR && (msg.wParam == VK_MENU || msg.wParam == VK_LMENU || msg.wParam == VK_RMENU);
 }
 
-// Calls `visit(window, menu)` for the open menu windows of this thread, topmost first, until it
-// returns true.
-template <typename F>
-void ForOpenMenus(F visit) {
-  const DWORD thread = ::GetCurrentThreadId();
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
-       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
-    if (::GetWindowThreadProcessId(window, nullptr) != thread || !::IsWindowVisible(window)) continue;
-    if (visit(window, reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0)))) return;
-  }
-}
-
 // The highlighted item of the innermost open menu of this thread: menu windows come
 // topmost first, and the innermost one with a highlight holds the keyboard's item.
 std::optional<RECT> HighlightedItemPlace() {
   std::optional<RECT> found;
   ForOpenMenus([&](HWND, HMENU menu) {
-    const int count = menu ? ::GetMenuItemCount(menu) : 0;
-    for (int position = 0; position < count; ++position) {
-      RECT place{};
-      if ((::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) &&
-          ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &place)) {
-        found = place;
-        return true;
-      }
-    }
-    return false;
+    const std::optional<int> position = menu ? HighlightedPosition(menu) : std::nullopt;
+    RECT place{};
+    if (!position || !::GetMenuItemRect(nullptr, menu, static_cast<UINT>(*position), &place)) return false;
+    found = place;
+    return true;
   });
   return found;
+}
+
+// A key for the menu loop, posted to `window`, one of its menu windows. The loop reads this
+// thread's queue, where posted messages come before input; and the key dies with that menu, so
+// it never reaches another window.
+void PostKey(HWND window, WORD key) {
+  const auto scanCode = static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  ::PostMessageW(window, WM_KEYDOWN, key, (scanCode << 16) | 1);
 }
 
 // Sees the messages of the menu's own loop: the last button released there chose the item.
@@ -75,6 +69,16 @@ private:
 
 }  // namespace
 
+void ForOpenMenus(const std::function<bool(HWND window, HMENU menu)>& visit) {
+  // The platform's menu windows, of every thread, come topmost first.
+  const DWORD thread = ::GetCurrentThreadId();
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"#32768", nullptr); window;
+       window = ::FindWindowExW(nullptr, window, L"#32768", nullptr)) {
+    if (::GetWindowThreadProcessId(window, nullptr) != thread || !::IsWindowVisible(window)) continue;
+    if (visit(window, reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0)))) return;
+  }
+}
+
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(&Make<TMenuItem>()) {}
 
 void TPopupMenu::Popup(int x, int y) {
@@ -92,23 +96,35 @@ std::optional<RECT> TPopupMenu::ChosenByKeyAt() { return KeyChoicePlace; }
 
 void TPopupMenu::SetAltLeftAlone(bool value) { AltLeftAlone = value; }
 
+std::optional<int> HighlightedPosition(HMENU menu) {
+  const int count = ::GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_HILITE) return position;
+  }
+  return std::nullopt;
+}
+
 void ReopenSubmenu(HMENU submenu) {
-  // The keys below go to the foreground thread: that must be this one, with its menu open.
-  if (::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr) != ::GetCurrentThreadId()) return;
-  ForOpenMenus([&](HWND, HMENU menu) {
-    if (menu != submenu) return false;
-    // As the user would: Escape closes the innermost menu, Right opens the parent's highlighted
-    // item again, measured afresh. The menu loop takes keys only as input, not posted.
-    INPUT keys[4]{};
-    const WORD strokes[4] = {VK_ESCAPE, VK_ESCAPE, VK_RIGHT, VK_RIGHT};
-    for (int k = 0; k < 4; ++k) {
-      keys[k].type = INPUT_KEYBOARD;
-      keys[k].ki.wVk = strokes[k];
-      keys[k].ki.dwFlags = k % 2 ? KEYEVENTF_KEYUP : 0;
-    }
-    ::SendInput(4, keys, sizeof(INPUT));
-    return true;
+  // Menus come innermost first: the submenu, then the menu its item stands in. A menu opened
+  // from the submenu since holds the keyboard, and the keys would close that one instead.
+  std::vector<std::pair<HWND, HMENU>> open;
+  ForOpenMenus([&](HWND window, HMENU menu) {
+    open.emplace_back(window, menu);
+    return open.size() == 2;
   });
+  if (open.size() < 2 || open[0].second != submenu) return;
+  // The keys go to the parent's window: keys posted to the submenu's would die with it as
+  // Escape closes it.
+  const HWND parentWindow = open[1].first;
+  // Not entered yet (opened by pointing, no item highlighted): Windows's loop still has the
+  // parent as its current menu, where Escape would close the parent, or everything when it is
+  // the top menu, so Right first moves into the submenu. Wine's loop makes a pointed submenu
+  // current at once, and there Right without a highlight does nothing.
+  if (!HighlightedPosition(submenu)) PostKey(parentWindow, VK_RIGHT);
+  // As the user would: Escape closes the submenu, Right opens the parent's highlighted item
+  // again, measured afresh.
+  PostKey(parentWindow, VK_ESCAPE);
+  PostKey(parentWindow, VK_RIGHT);
 }
 
 bool InMenuMode() {

@@ -11,8 +11,16 @@
 // True while a menu of this thread is open.
 bool InMenuMode();
 
+// Calls `visit(window, menu)` for the open menu windows of this thread, innermost (topmost)
+// first, until it returns true.
+void ForOpenMenus(const std::function<bool(HWND window, HMENU menu)>& visit);
+
+// The position of the highlighted item of `menu`; none when no item is.
+std::optional<int> HighlightedPosition(HMENU menu);
+
 // Closes and opens again `submenu` where it is open, so that items added or removed since show:
-// the platform sizes a menu's window only as it opens it. Does nothing while it is not open.
+// the platform sizes a menu's window only as it opens it. Does nothing unless it is the innermost
+// open menu.
 void ReopenSubmenu(HMENU submenu);
 
 class TPopupMenu : public TComponent {

@@ -9,7 +9,6 @@
 #include "framework/popup_menu.h"
 #include "menu/item_layout.h"
 #include "menu/menu_theme.h"
-#include "menu/mnemonic.h"
 
 namespace {
 
@@ -34,10 +33,6 @@ HWND FindOwnUtilWindow() {
     if (process == applicationProcess) return window;
   }
   return nullptr;
-}
-
-bool SameLetter(wchar_t a, wchar_t b) {
-  return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, &a, 1, &b, 1) == CSTR_EQUAL;
 }
 
 TMenuItem* FindSubmenuOwner(TMenuItem& parent, HMENU submenu) {
@@ -106,6 +101,10 @@ LRESULT TPopupCool::PassOn(const TMessage& message) const {
 }
 
 LRESULT TPopupCool::UtilWindowProc(TMessage& message) {
+  if (message.Msg == TMenuTypeAhead::SelectCheckMessage()) {
+    FTypeAhead.CheckSelectAnswer(message.WParam, message.LParam, FUtilWindow);
+    return 0;
+  }
   if (!Menu()) return PassOn(message);
   HMENU menu = nullptr;
   switch (message.Msg) {
@@ -259,20 +258,4 @@ TRect TPopupCool::SelectedItemRect() const {
   if (!::GetMenuItemRect(nullptr, FSelMenu, static_cast<UINT>(item->Parent()->PlatformPosition(*item)), &r))
     return {};
   return FromWinRect(r);
-}
-
-LRESULT TPopupCool::FindMnemonicItem(TMenuItem& Parent, wchar_t Key) {
-  std::vector<TMnemonicEntry> entries;
-  entries.reserve(static_cast<size_t>(Parent.Count()));
-  for (int i = 0; i < Parent.Count(); ++i) {
-    const TMenuItem& child = *Parent.Items(i);
-    entries.push_back({child.Visible(), child.Caption()});
-  }
-  const auto position = FindMnemonicPosition(entries, [Key](wchar_t mnemonic) { return SameLetter(mnemonic, Key); });
-  return position ? MAKELRESULT(*position, MNC_EXECUTE) : MAKELRESULT(0, MNC_IGNORE);
-}
-
-bool TPopupCool::MatchesMnemonic(wchar_t Key, const std::wstring& Caption) {
-  const auto mnemonic = MnemonicOf(Caption);
-  return mnemonic && SameLetter(*mnemonic, Key);
 }

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 #include "framework/geometry.h"
 #include "menu/cool_menu.h"
@@ -26,13 +25,6 @@ public:
   static std::int32_t HookCount();
   // The hooked utility window, when this styler is the one holding the hook.
   HWND UtilWindow() const { return FUtilWindow; }
-
-  // The action for a key typed in the menu whose items are `Parent`'s sub-items: the platform
-  // position of the first visible item whose mnemonic is `Key` in the low word and MNC_EXECUTE
-  // in the high word, or MNC_IGNORE when none has it.
-  static LRESULT FindMnemonicItem(TMenuItem& Parent, wchar_t Key);
-  // Whether the character after the first "&" of `Caption` is `Key`, letter case ignored.
-  static bool MatchesMnemonic(wchar_t Key, const std::wstring& Caption);
 
 private:
   static LRESULT CALLBACK HookedWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -66,13 +66,6 @@ void SendKeys(std::initializer_list<WORD> keys) {
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::optional<int> HighlightedPosition(HMENU menu) {
-  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-    if (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) return i;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 class KeyboardLaunchTest : public LauncherTest {

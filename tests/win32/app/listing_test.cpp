@@ -32,6 +32,16 @@ HWND WindowOf(HMENU menu) {
   return nullptr;
 }
 
+// Whether the open submenu of `folder` holds its item `position` whole.
+bool ShowsWhole(TMenuItem& folder, int position) {
+  RECT item{};
+  RECT window{};
+  const HWND menuWindow = WindowOf(folder.Handle());
+  return menuWindow && ::GetWindowRect(menuWindow, &window) &&
+         ::GetMenuItemRect(nullptr, folder.Handle(), static_cast<UINT>(position), &item) && item.bottom > item.top &&
+         item.top >= window.top && item.bottom <= window.bottom;
+}
+
 }  // namespace
 
 class ListingTest : public LauncherTest {
@@ -120,15 +130,6 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
     gate->Pass();
     return listing;
   });
-  // Whether the open submenu's window holds item `position` of <Tools> whole.
-  const auto shows = [&](int position) {
-    RECT item{};
-    RECT window{};
-    const HWND menuWindow = WindowOf(tools.Handle());
-    return menuWindow && ::GetWindowRect(menuWindow, &window) &&
-           ::GetMenuItemRect(nullptr, tools.Handle(), static_cast<UINT>(position), &item) && item.bottom > item.top &&
-           item.top >= window.top && item.bottom <= window.bottom;
-  };
   bool openFirst = false;
   bool insideLater = false;
   int heldWhileOpen = 0;
@@ -136,14 +137,48 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
                  [] { PressKey(VK_RIGHT); },
                  [&] {
                    // Opened after 150 ms without an answer: the note shows.
-                   openFirst = shows(1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption && !shows(3);
+                   openFirst = ShowsWhole(tools, 1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption &&
+                               !ShowsWhole(tools, 3);
                    heldWhileOpen = gate->Held();
                    gate->Open();
                  },
-                 [&] { insideLater = shows(3); },
+                 [&] { insideLater = ShowsWhole(tools, 3); },
                  [] { ::EndMenu(); }});
   EXPECT_EQ(heldWhileOpen, 1);
   EXPECT_TRUE(openFirst);
   EXPECT_TRUE(insideLater);
   EXPECT_EQ(VisibleCaptions(tools), (std::vector<std::wstring>{L"このフォルダを開く", L"a.txt", L"b.txt", L"c.txt"}));
+
+  // Opened by pointing, not entered: the submenu has no highlight, and on Windows its parent
+  // still has the keyboard. The note and then the listing fill it where it stands, and the menu
+  // stays open.
+  win->RebuildMenu();
+  ::SendMessageW(win->Handle(), TWinMain::WM_GESTUREPOPUP, 0, 0);  // after a shown menu one only clears
+  TMenuItem& pointed = Tools();
+  const auto pointedGate = TCallGate::Make();
+  win->Folders().SetLister([pointedGate, listing = Listing(pointed.Hint())](const std::wstring&) {
+    pointedGate->Pass();
+    return listing;
+  });
+  bool noteWhilePointed = false;
+  bool filledWhilePointed = false;
+  RunInOpenMenu({[&] {
+                   RECT item{};
+                   POINT at{};
+                   const auto position = static_cast<UINT>(Root().PlatformPosition(pointed));
+                   ::GetMenuItemRect(nullptr, Root().Handle(), position, &item);
+                   ::GetCursorPos(&at);
+                   MovePointerBy((item.left + item.right) / 2 - at.x, (item.top + item.bottom) / 2 - at.y);
+                 },
+                 [] {},
+                 [&] {
+                   noteWhilePointed = ShowsWhole(pointed, 1) && pointed.Items(1)->Caption() == TWinMain::LoadingCaption;
+                   heldWhileOpen = pointedGate->Held();
+                   pointedGate->Open();
+                 },
+                 [&] { filledWhilePointed = ShowsWhole(pointed, 3) && WindowOf(Root().Handle()); },
+                 [] { ::EndMenu(); }});
+  EXPECT_EQ(heldWhileOpen, 1);
+  EXPECT_TRUE(noteWhilePointed);
+  EXPECT_TRUE(filledWhilePointed);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "support/message_pump.h"
 #include "support/user_input.h"
 
@@ -13,10 +15,16 @@ POINT PointerNow() {
   return at;
 }
 
+// The hook is installed on a thread of its own: moves before that are not seen.
+bool HookInPlace(const TPointerWake& wake) {
+  return PumpUntil([&] { return wake.Watching(); }, 2000);
+}
+
 TEST(PointerWake, ARestWhereTheHookSawThePointerEndsAtTheFirstMovement) {
   ::SetCursorPos(300, 300);
   int wakes = 0;
   TPointerWake wake([&] { ++wakes; });
+  ASSERT_TRUE(HookInPlace(wake));
   wake.Observe(PointerNow());
   EXPECT_FALSE(wake.CanRest(PointerNow()));  // the hook has seen nothing yet
   MovePointerBy(5, 5);
@@ -39,6 +47,7 @@ TEST(PointerWake, ARestWhereTheHookSawThePointerEndsAtTheFirstMovement) {
 TEST(PointerWake, AMoveTheHookMissedEndsTheTrustForGood) {
   ::SetCursorPos(300, 300);
   TPointerWake wake([] {});
+  ASSERT_TRUE(HookInPlace(wake));
   MovePointerBy(5, 5);
   ASSERT_TRUE(PumpUntil([&] { return wake.CanRest(PointerNow()); }, 2000));
   wake.Observe(PointerNow());
@@ -50,6 +59,18 @@ TEST(PointerWake, AMoveTheHookMissedEndsTheTrustForGood) {
   PumpFor(200);
   wake.Observe(PointerNow());
   EXPECT_FALSE(wake.CanRest(PointerNow()));
+}
+
+TEST(PointerWake, TheHookSeesMovesWhileThisThreadTakesNoMessages) {
+  ::SetCursorPos(300, 300);
+  TPointerWake wake([] {});
+  ASSERT_TRUE(HookInPlace(wake));
+  // As while a launch blocks this thread: nothing here pumps messages until the hook has seen it.
+  std::thread([] { MovePointerBy(7, 7); }).join();
+  bool seen = false;
+  for (const unsigned long long start = NowMs(); !seen && NowMs() - start < 2000; ::Sleep(10))
+    seen = wake.CanRest(PointerNow());
+  EXPECT_TRUE(seen);
 }
 
 TEST(PointerWake, TheGuardPollEndsARestTheHookDidNotSee) {
@@ -67,6 +88,7 @@ TEST(PointerWake, ACancelledRestRaisesNothing) {
   ::SetCursorPos(100, 100);
   int wakes = 0;
   TPointerWake wake([&] { ++wakes; });
+  ASSERT_TRUE(HookInPlace(wake));
   wake.Rest(PointerNow());
   wake.Cancel();
   ::SetCursorPos(150, 150);
