@@ -4,17 +4,29 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "app/com_apartment.h"
 
 namespace {
 
+using TClock = std::chrono::steady_clock;
+
 struct TQueue {
   std::deque<std::function<void()>> Waiting;
   int Workers = 0;  // serving the queue, in a call or not, a standby included
   int Idle = 0;     // waiting for a call
   bool StandbyStarted = false;
+  std::multiset<TClock::time_point> CallsSince;  // when each call under way began
+
+  // How long until every call under way has taken BusyLimit; zero once they have. With none
+  // under way, the other workers are about to take the calls.
+  TClock::duration StuckIn(TClock::time_point now) const {
+    if (CallsSince.empty()) return TCallQueues::BusyLimit;
+    const TClock::time_point newest = *CallsSince.rbegin();
+    return now - newest >= TCallQueues::BusyLimit ? TClock::duration::zero() : TCallQueues::BusyLimit - (now - newest);
+  }
 };
 
 }  // namespace
@@ -32,16 +44,23 @@ struct TCallQueues::TShared : std::enable_shared_from_this<TShared> {
     std::thread([shared = shared_from_this(), name, standby] { shared->Serve(name, standby); }).detach();
   }
 
-  // A standby waits BusyLimit first and serves only if the calls still wait by then, every
-  // worker being busy.
+  // A standby serves only once calls wait and every worker has been in its call for BusyLimit:
+  // a queue of quick calls is worked off by the workers it has.
   void Serve(const std::wstring& name, bool standby) {
     const TComApartment apartment;
     std::unique_lock lock(Lock);
     if (standby) {
-      Wake.wait_for(lock, BusyLimit, [this] { return Stop; });
       TQueue& queue = Queues[name];
+      for (;;) {
+        if (Stop || queue.Waiting.empty() || queue.Idle > 0) {
+          queue.StandbyStarted = false;
+          return Leave(name);
+        }
+        const TClock::duration wait = queue.StuckIn(TClock::now());
+        if (wait == TClock::duration::zero() || queue.Workers == 1) break;
+        Wake.wait_for(lock, wait);
+      }
       queue.StandbyStarted = false;
-      if (Stop || queue.Waiting.empty() || queue.Idle > 0) return Leave(name);
     }
     for (;;) {
       TQueue& queue = Queues[name];
@@ -54,10 +73,12 @@ struct TCallQueues::TShared : std::enable_shared_from_this<TShared> {
       // Calls behind this one find every worker busy: one more stands by.
       if (!queue.Waiting.empty() && queue.Idle == 0 && !queue.StandbyStarted && queue.Workers < WorkersPerQueue)
         StartWorker(name, queue, true);
+      const auto since = queue.CallsSince.insert(TClock::now());
       lock.unlock();
       call();
       call = nullptr;  // what the call owned goes before the lock is taken again
       lock.lock();
+      queue.CallsSince.erase(since);
       // Left behind by a fresh worker that now waits: this one is not needed any more.
       if (!Stop && Queues[name].Idle > 0 && Queues[name].Waiting.empty()) return Leave(name);
     }

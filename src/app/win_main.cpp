@@ -1,18 +1,19 @@
 #include "app/win_main.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <optional>
 #include <span>
 #include <string_view>
 
+#include "app/environment_refresh.h"
 #include "app/file_icons.h"
 #include "app/icon_fetcher.h"
 #include "app/menu_folder.h"
 #include "app/open_menus.h"
 #include "app/pointer_wake.h"
+#include "app/shell_launch.h"
 #include "app/shortcut_checker.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
@@ -125,6 +126,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
     RepaintOpenMenus();
   });
   FShortcuts = std::make_unique<TShortcutChecker>(ShortcutFolder, [this] { RebuildMenu(); });
+  FEnvironment = std::make_unique<TEnvironmentRefresh>();
   try {
     EndLoading();  // adds the tray icon
   } catch (...) {
@@ -231,17 +233,11 @@ void TWinMain::MSettingClick(TComponent*) {
 
 namespace {
 
-// Opens a file or folder as a double click in Explorer would; a failure stays silent.
-void OpenWithShell(const std::wstring& path) {
-  const std::wstring workingFolder = FolderOf(path);
-  ::ShellExecuteW(nullptr, L"open", path.c_str(), L"", workingFolder.c_str(), SW_SHOW);
-}
-
 const TMenuItem* ItemOf(TComponent* sender) { return dynamic_cast<const TMenuItem*>(sender); }
 
 }  // namespace
 
-void TWinMain::N2Click(TComponent*) { OpenWithShell(MenuFolderPath(ExecutablePath())); }
+void TWinMain::N2Click(TComponent*) { LaunchWithShell(MenuFolderPath(ExecutablePath())); }
 
 void TWinMain::ItemClick(TComponent* sender) {
   const TMenuItem* item = ItemOf(sender);
@@ -253,7 +249,7 @@ void TWinMain::ItemClick(TComponent* sender) {
     const TMenuForeground foreground(Handle());
     FCMEx->PopupFile(Handle(), item->Hint(), place.x, place.y);
   } else {
-    OpenWithShell(item->Hint());
+    LaunchWithShell(item->Hint());
   }
 }
 
@@ -272,7 +268,7 @@ POINT TWinMain::ContextMenuPlace() const {
 }
 
 void TWinMain::OpenFolderClick(TComponent* sender) {
-  if (const TMenuItem* item = ItemOf(sender)) OpenWithShell(item->Hint());
+  if (const TMenuItem* item = ItemOf(sender)) LaunchWithShell(item->Hint());
 }
 
 void TWinMain::CancelClick(TComponent* sender) { FormDeactivate(sender); }
@@ -342,6 +338,7 @@ void TWinMain::WMGesturePopup(TMessage& message) {
 }
 
 void TWinMain::WMSettingChange(TMessage& message) {
+  if (IsEnvironmentChange(message.LParam)) FEnvironment->Refresh();  // programs started from now on get it
   // A switch between light and dark apps names this area; high contrast comes with its own
   // flag. The next menu shown takes the new look.
   const auto* area = reinterpret_cast<const wchar_t*>(message.LParam);

@@ -14,6 +14,7 @@
 class TContextMenuEx;
 class TPopupCool;
 class TDirMonitor;
+class TEnvironmentRefresh;
 class TFileList;
 class TIconFetcher;
 class TImageList;
@@ -179,6 +180,7 @@ private:
   std::unique_ptr<TFolderLoader> FFolders;
   std::unique_ptr<TIconFetcher> FIcons;
   std::unique_ptr<TShortcutChecker> FShortcuts;
+  std::unique_ptr<TEnvironmentRefresh> FEnvironment;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.
   std::unique_ptr<TPointerWake> FPointerWake;
   TLauncherHotkey FHotkey;

@@ -1,6 +1,7 @@
 // Submenus listed by the worker: answers for a menu rebuilt or a wait ended since are dropped,
 // never applied, and an open submenu is filled where it stands.
 #include <windows.h>
+#include <oleacc.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
@@ -181,4 +182,33 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
   EXPECT_EQ(heldWhileOpen, 1);
   EXPECT_TRUE(noteWhilePointed);
   EXPECT_TRUE(filledWhilePointed);
+}
+
+// A folder that never answers: after 10 s its note says so, and a screen reader hears the new
+// caption, not the one the note was made with.
+TEST_F(ListingTest, TheNoteOfAFolderThatDoesNotAnswerIsSpokenAsShown) {
+  MakeFolder(L"Tools");
+  win->RebuildMenu();
+  const auto gate = TCallGate::Make();
+  win->Folders().SetLister([gate](const std::wstring&) {
+    gate->Pass();
+    return TFolderListing{};
+  });
+  TMenuItem& tools = Tools();
+  const auto spoken = [&] {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    if (tools.Count() < 2 || !::GetMenuItemInfoW(tools.Handle(), tools.Items(1)->Command(), FALSE, &info) ||
+        !info.dwItemData)
+      return std::wstring();
+    const auto& accessible = *reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+    return std::wstring(accessible.pszWText, accessible.cchWText);
+  };
+  win->PCMainMenuSelect(&tools, L"");
+  ASSERT_TRUE(PumpUntil([&] { return tools.Count() == 2; }, 2000));
+  EXPECT_EQ(spoken(), TWinMain::LoadingCaption);
+  ASSERT_TRUE(PumpUntil([&] { return tools.Items(1)->Caption() == TWinMain::NoAnswerCaption; }, 12000));
+  EXPECT_EQ(spoken(), TWinMain::NoAnswerCaption);
+  gate->Open();
 }
