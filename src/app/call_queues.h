@@ -4,6 +4,8 @@
 // to that share. Within a queue, a call that finds every worker busy for longer than BusyLimit
 // gets a fresh worker, up to WorkersPerQueue; a worker left behind ends when its call returns.
 // Nothing here waits for a worker, neither a caller nor the destructor.
+// Wine reads the directories of a process under one lock, so there a listing hung inside the
+// file system still holds back every other listing; Windows lists each folder on its own.
 #include <chrono>
 #include <functional>
 #include <memory>
