@@ -1,6 +1,15 @@
-// Program entry: one instance per session, a hidden main window, then the message loop.
+// Program entry: one instance per session, which a second start hands its request to; a
+// hidden main window, then the message loop.
 #include <objbase.h>
 #include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/second_start.h"
+#include "app/start_request.h"
 
 #include "app/win_main.h"
 #include "framework/application.h"
@@ -33,14 +42,28 @@ TKernelHandle ClaimInstance() {
   return mine;
 }
 
+// The folder the command line names, as typed; empty for none.
+std::wstring FolderOnCommandLine() {
+  int count = 0;
+  const std::unique_ptr<wchar_t*, decltype(&::LocalFree)> arguments(::CommandLineToArgvW(::GetCommandLineW(), &count),
+                                                                    &::LocalFree);
+  if (!arguments || count < 2) return {};
+  const std::vector<std::wstring> words(arguments.get() + 1, arguments.get() + count);
+  return FolderArgument(words);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The current folder (Downloads, say) is never searched for DLLs. Not SetDefaultDllDirectories:
   // shell extensions in the context menu load DLLs that lie beside them.
   ::SetDllDirectoryW(L"");
+  const std::wstring folder = FolderOnCommandLine();
   const TKernelHandle instance = ClaimInstance();
-  if (!instance) return 0;
+  if (!instance) {
+    HandOverToRunningCopy(folder);
+    return 0;
+  }
 
   const TOleSession ole;
   TApplication& application = Application();
@@ -49,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.SetTitle(L"Tamarind");
   TWinMain& winMain = application.CreateForm<TWinMain>();
   winMain.CreateSettingsDialog(SystemIniGTHost());
+  if (!folder.empty()) winMain.OpenOnStart(folder);
   application.Run();
   return 0;
 }

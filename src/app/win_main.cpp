@@ -13,7 +13,9 @@
 #include "app/menu_folder.h"
 #include "app/open_menus.h"
 #include "app/pointer_wake.h"
+#include "app/second_start.h"
 #include "app/shell_launch.h"
+#include "app/start_request.h"
 #include "app/shortcut_checker.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
@@ -121,12 +123,23 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
       [filter = ListingFilter()](const std::wstring& folder) { return ListFolder(folder, filter); },
       [this](TMenuItem& folder, const TFolderListing& listing) { FolderListed(folder, listing); },
       [this](TMenuItem& folder, TListingNote note) { ShowListingNote(folder, note); });
+  FFolderMenus = std::make_unique<TFolderLoader>(
+      [filter = ListingFilter()](const std::wstring& folder) { return ListFolder(folder, filter); },
+      [this](TMenuItem& root, const TFolderListing& listing) { FolderMenuListed(root, listing); },
+      [this](TMenuItem& root, TListingNote note) {
+        // Shown only once listed: a folder that does not answer is given up.
+        if (note != TListingNote::lnNoAnswer) return;
+        const std::wstring folder = root.Hint();
+        RebuildMenu();
+        Application().ShowException(Exception(L"フォルダが応答しません: " + folder));
+      });
   FIcons = std::make_unique<TIconFetcher>(*FImageList, LookUpIcon, [this](std::span<TMenuItem* const> items, int index) {
     for (TMenuItem* item : items) FPCMain->SetItemImage(*item, index, item->Hint());
     RepaintOpenMenus();
   });
   FShortcuts = std::make_unique<TShortcutChecker>(ShortcutFolder, [this] { RebuildMenu(); });
   FEnvironment = std::make_unique<TEnvironmentRefresh>();
+  FStartRequests = std::make_unique<TStartRequests>([this](const std::wstring& folder) { return OpenRequested(folder); });
   try {
     EndLoading();  // adds the tray icon
   } catch (...) {
@@ -159,16 +172,12 @@ TMenuItem& TWinMain::MakeMenuItem(const wchar_t* caption) {
 }
 
 void TWinMain::MakeCommandMenu() {
-  FMSetting = &MakeMenuItem(L"表示の設定(&V)...");
-  FMSetting->OnClick = [this](TComponent* sender) { MSettingClick(sender); };
-  FN2 = &MakeMenuItem(L"登録フォルダを開く(&R)...");
-  FN2->OnClick = [this](TComponent* sender) { N2Click(sender); };
-  FN1 = &MakeMenuItem(L"-");
-  FMExit = &MakeMenuItem(L"終了(&X)");
-  FMExit->OnClick = [this](TComponent* sender) { MExitClick(sender); };
+  MakeMenuItem(L"表示の設定(&V)...").OnClick = [this](TComponent* sender) { MSettingClick(sender); };
+  MakeMenuItem(L"登録フォルダを開く(&R)...").OnClick = [this](TComponent* sender) { N2Click(sender); };
   MakeMenuItem(L"-");
-  FMVersion = &MakeMenuItem(VersionCaption().c_str());
-  FMVersion->SetEnabled(false);
+  MakeMenuItem(L"終了(&X)").OnClick = [this](TComponent* sender) { MExitClick(sender); };
+  MakeMenuItem(L"-");
+  MakeMenuItem(VersionCaption().c_str()).SetEnabled(false);  // to read, not to choose
 }
 
 void TWinMain::FormCreate(TComponent*) {
@@ -355,6 +364,25 @@ void TWinMain::WMHotKey(TMessage& message) {
     return;
   }
   PopupAtPointer();
+}
+
+void TWinMain::OpenOnStart(const std::wstring& folderArgument) { FStartRequests->Post(folderArgument); }
+
+bool TWinMain::OpenRequested(const std::wstring& folderArgument) {
+  if (FWinSetting && FWinSetting->Visible()) {
+    ::SetForegroundWindow(FWinSetting->Handle());  // the open dialog is what the user gets back to
+    return true;
+  }
+  if (InMenuMode()) {  // the open menu closes, and the request comes again once it has
+    ::EndMenu();
+    return false;
+  }
+  if (RebuildMustWait()) return false;  // a pass is filling the menu, or a folder is being read
+  if (folderArgument.empty())
+    PopupAtPointer();
+  else
+    OpenFolderMenu(ResolveFolderArgument(MenuFolderPath(ExecutablePath()), folderArgument));
+  return true;
 }
 
 void TWinMain::ApplyHotkey(const THotkey& hotkey) {

@@ -23,6 +23,7 @@ class TMenuItem;
 class TPointerWake;
 class TPopupMenu;
 class TShortcutChecker;
+class TStartRequests;
 class TTimer;
 class TTrayIcon;
 class TWinSetting;
@@ -61,6 +62,8 @@ public:
   // the menu that is open.
   void WMHotKey(TMessage& message);
   void WMSettingChange(TMessage& message);
+  // Opens what a start asked for once the loop runs: a folder's menu, or none for an empty one.
+  void OpenOnStart(const std::wstring& folderArgument);
   // Registers `hotkey` in place of the one before; a combination another program holds is
   // reported, and tried again at the next start.
   void ApplyHotkey(const THotkey& hotkey);
@@ -133,11 +136,15 @@ private:
   bool RebuildMustWait() const;
   TListingFilter ListingFilter() const;
   bool FetchIcons();
-  void RequestListing(TMenuItem& folder);
   // Fills `folder`'s submenu from its listing, and re-lays it where it is open.
   void FolderListed(TMenuItem& folder, const TFolderListing& listing);
   // Ends a running fill pass and the wait for a listing.
   void EndFillPass();
+  // A start's request: the launcher menu, or a menu of a folder; false while a menu closes first.
+  bool OpenRequested(const std::wstring& folderArgument);
+  // Lists `folder` on a worker into the launcher menu's root, and shows it when it comes.
+  void OpenFolderMenu(const std::wstring& folder);
+  void FolderMenuListed(TMenuItem& root, const TFolderListing& listing);
   // The grey line a submenu shows while its listing is missing.
   void ShowListingNote(TMenuItem& folder, TListingNote note);
   void MoveWindowTo(int left, int top);
@@ -151,11 +158,6 @@ private:
 
   TTrayIcon* FTrayIcon1;
   TPopupMenu* FPopupMenu1;
-  TMenuItem* FMSetting;
-  TMenuItem* FN2;
-  TMenuItem* FN1;
-  TMenuItem* FMExit;
-  TMenuItem* FMVersion;  // disabled: name, version, architecture and menu folder
   TPopupMenu* FMainMenu;
   TDirMonitor* FDirMon;
   TFileList* FFileList;
@@ -175,12 +177,13 @@ private:
 
   TMenuBuildSettings* FMenuBuildSettings = nullptr;
   int FPassDepth = 0;  // fill passes running (one, or none)
-  bool FRebuildPending = false;
   TMenuItem* FListingNote = nullptr;  // not owning; the grey note in a submenu, or none
   std::unique_ptr<TFolderLoader> FFolders;
+  std::unique_ptr<TFolderLoader> FFolderMenus;  // the folder a start asked for
   std::unique_ptr<TIconFetcher> FIcons;
   std::unique_ptr<TShortcutChecker> FShortcuts;
   std::unique_ptr<TEnvironmentRefresh> FEnvironment;
+  std::unique_ptr<TStartRequests> FStartRequests;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.
   std::unique_ptr<TPointerWake> FPointerWake;
   TLauncherHotkey FHotkey;

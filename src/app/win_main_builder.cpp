@@ -11,6 +11,7 @@
 #include "folder/file_list.h"
 #include "framework/application.h"
 #include "framework/dpi.h"
+#include "framework/exception.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
@@ -84,21 +85,21 @@ bool IsWithin(const TMenuItem* item, const TMenuItem& folder) {
 }  // namespace
 
 bool TWinMain::RebuildMustWait() const {
-  // Rebuilding frees the items a running pass or an open menu is working on.
-  return FPassDepth > 0 || InMenuMode();
+  // Rebuilding frees the items a running pass or an open menu is working on, and the root a
+  // folder's menu waits to be listed into.
+  return FPassDepth > 0 || InMenuMode() || FFolderMenus->Target();
 }
 
 void TWinMain::RebuildMenu() {
   if (RebuildMustWait()) {
-    FRebuildPending = true;
     FRebuildTimer->SetEnabled(true);
     return;
   }
-  FRebuildPending = false;
   FRebuildTimer->SetEnabled(false);
   FFolders->Forget();
   TMenuItem& root = FMainMenu->Items();
   ClearItems(root);
+  root.SetHint(L"");  // the menu folder's, after a folder's menu
   try {
     // Shortcuts whose folders a check has yet to find are listed as files until it has.
     TFolderListing listing = ListFolder(MenuFolderPath(ExecutablePath()), ListingFilter(), TShortcutTargets::stUnchecked);
@@ -127,6 +128,7 @@ void TWinMain::ClearItems(TMenuItem& Item) {
   FPendingIcons.clear();
   FIcons->Forget();
   if (IsWithin(FFolders->Target(), Item)) FFolders->Forget();
+  if (IsWithin(FFolderMenus->Target(), Item)) FFolderMenus->Forget();
   if (IsWithin(FListingNote, Item)) FListingNote = nullptr;
   // Last first: each item leaves the end of its menu, which costs nothing to close up.
   while (Item.Count() > 0) TComponentDeleter{}(Item.Items(Item.Count() - 1));
@@ -178,12 +180,10 @@ void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
     return;
   }
   // Every submenu starts with its open-this-folder item; files have none.
-  if (Item && Item->Tag() != -1 && Item->Count() > 0 && Item->Caption() != OpenFolderCaption) RequestListing(*Item);
-}
-
-void TWinMain::RequestListing(TMenuItem& folder) {
-  ShowListingNote(folder, TListingNote::lnNone);  // a note from an earlier try goes
-  FFolders->Request(folder);
+  if (Item && Item->Tag() != -1 && Item->Count() > 0 && Item->Caption() != OpenFolderCaption) {
+    ShowListingNote(*Item, TListingNote::lnNone);  // a note from an earlier try goes
+    FFolders->Request(*Item);
+  }
 }
 
 void TWinMain::EndFillPass() {
@@ -196,6 +196,33 @@ void TWinMain::FolderListed(TMenuItem& folder, const TFolderListing& listing) {
   // A folder gone since it was listed in its parent stays an empty submenu, as before.
   if (listing.FolderExists) FillListed(listing, folder, false);
   ReopenSubmenu(folder.Handle());
+}
+
+void TWinMain::OpenFolderMenu(const std::wstring& folder) {
+  TMenuItem& root = FMainMenu->Items();
+  ClearItems(root);
+  root.SetHint(folder);
+  TMenuItem& openFolder = MakeItem(OpenFolderCaption, folder);
+  openFolder.SetDefault(true);
+  openFolder.OnClick = [this](TComponent* sender) { OpenFolderClick(sender); };
+  root.Add(openFolder);
+  FFolderMenus->Request(root);
+}
+
+void TWinMain::FolderMenuListed(TMenuItem& root, const TFolderListing& listing) {
+  const std::wstring folder = root.Hint();
+  if (!listing.FolderExists) {
+    RebuildMenu();
+    Application().ShowException(Exception(L"フォルダがありません: " + folder));
+    return;
+  }
+  // Laid out as a submenu of the folder would be, with the launcher menu's own end.
+  FillListed(listing, root, false);
+  AppendFixedItems(root);
+  FPCMain->AttachItems(root);
+  PopupAtPointer();
+  // The launcher menu comes back once the chosen item's click, posted as the menu closed, has run.
+  FRebuildTimer->SetEnabled(true);
 }
 
 void TWinMain::ShowListingNote(TMenuItem& folder, TListingNote note) {
