@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/dpi.h"
+#include "framework/menu_placement.h"
 #include "framework/popup_list.h"
 
 namespace {
@@ -82,12 +84,21 @@ void ForOpenMenus(const std::function<bool(HWND window, HMENU menu)>& visit) {
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(&Make<TMenuItem>()) {}
 
 void TPopupMenu::Popup(int x, int y) {
-  // The right button chooses too: the launcher tells a right-button choice apart.
   if (OnPopup) OnPopup(x, y);
   const TMenuLoopWatch watch;
+  // The point itself, not the anchor: an anchor on the work area's far edge lies outside it, on
+  // the next monitor or on none, while the menu's size must come from the point's own monitor.
   FPopupPoint = {x, y};
-  ::TrackPopupMenuEx(Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, TPopupList::Instance().Window(),
-                     nullptr);
+  // The system keeps a menu within the work area where its anchor lies in it, else within the
+  // monitor; an anchor on the edge of a taskbar with the menu growing away from it keeps it off
+  // the taskbar either way. (TPM_WORKAREA would say so outright, but Wine's menu loop reads that
+  // bit as its own "end the menu" and closes it at once; an exclude rectangle would hold one
+  // taskbar of two, and Wine ignores it.)
+  const TMenuPlacement place = MenuPlacementAt({x, y}, WorkAreaAt({x, y}));
+  // The right button chooses too: the launcher tells a right-button choice apart.
+  const UINT flags = TPM_RIGHTBUTTON | (place.RightEdgeAtAnchor ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
+                     (place.BottomEdgeAtAnchor ? TPM_BOTTOMALIGN : TPM_TOPALIGN);
+  ::TrackPopupMenuEx(Handle(), flags, place.Anchor.X, place.Anchor.Y, TPopupList::Instance().Window(), nullptr);
 }
 
 bool TPopupMenu::ChosenWithRightButton() { return RightButtonChose; }

@@ -34,12 +34,13 @@ public:
   bool AutoPopup() const { return FAutoPopup; }
   void SetAutoPopup(bool value) { FAutoPopup = value; }
 
-  // Shows the menu with its top-left corner at (x, y) and returns when it has closed; the
+  // Shows the menu with its top-left corner at (x, y), or, with (x, y) beyond the work area (on a
+  // taskbar), growing away from that edge of the work area; returns when it has closed. The
   // chosen item's click follows from the message loop.
   virtual void Popup(int x, int y);
   // Runs as Popup starts, while the menu can still be changed.
   std::function<void(int x, int y)> OnPopup;
-  // The point the menu was last shown at: its monitor sets the menu's size.
+  // The point the menu was last shown at (x, y of Popup): its monitor sets the menu's size.
   POINT PopupPoint() const { return FPopupPoint; }
 
   // Whether the right mouse button chose the item of the menu shown last. A menu chooses on the

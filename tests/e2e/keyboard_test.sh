@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The launcher from the keyboard: a hotkey set in the settings dialog as a user sets it lands in
 # the INI file, opens the launcher menu at the pointer and closes it again; typing the start of
-# a name highlights that item, and Enter runs it.
+# a name highlights that item, and Enter runs it; opened on the screen's last row, the menu grows
+# upwards.
 source "$(dirname "$0")/lib.sh" "$@"
 
 menu_folder="$work/Menu"
@@ -94,6 +95,21 @@ xdotool key Return
 wait_for '[ -f "$marker" ]' 15 || fail "Enter on the found item did not run report.cmd"
 wait_for_console_programs_to_end
 wait_for '[ -z "$(menu_windows)" ]' 5 || fail "the menu stayed open after Enter"
+
+# On the screen's last row the menu grows upwards and ends where the work area does: here, with
+# no taskbar, at the screen's bottom. Keys reach Wine away from its windows only with the X focus
+# on one of them; the focus goes back to the root after.
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+xdotool windowfocus --sync "$(tray_window)" mousemove 300 $((screen_height - 1)) sleep 0.3 key ctrl+alt+k
+wait_for '[ -n "$(menu_windows)" ]' 5 || fail "the hotkey on the screen's last row opened no menu"
+sleep 0.5
+screenshot keyboard-last-row
+eval "$(xdotool getwindowgeometry --shell "$(first_menu_window)")"
+[ $((Y + HEIGHT)) -le "$screen_height" ] && [ "$Y" -lt $((screen_height - 1)) ] && [ $((X - 300)) -ge -2 ] && [ $((X - 300)) -le 2 ] ||
+  fail "opened on the last row of a ${screen_width}x$screen_height screen, the menu stands at $X,$Y, ${WIDTH}x$HEIGHT"
+xdotool key ctrl+alt+k
+xdotool windowfocus "$(xwininfo -root | awk '/Window id:/ { print $4 }')"
+wait_for '[ -z "$(menu_windows)" ]' 5 || fail "the hotkey did not close the menu on the last row"
 
 exit_via_tray_menu "$pid"
 echo "PASS"
