@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up: the menu folder appears, the main window stays a hidden pixel without a taskbar
 # button, a second start hands its request to the first and ends (the launcher menu, a folder's
-# menu, a message for a folder that is missing), and exiting ends the program cleanly. Started
+# menu, a message for a folder that is missing; a copy from another folder only says so), and
+# exiting ends the program cleanly. Started
 # with a folder while none runs, the program starts and opens that folder's menu.
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -71,6 +72,18 @@ screenshot second-start-missing
 xdotool mousemove --window "$(message_boxes | sed -n 1p)" 5 5 key Return
 wait_for '[ -z "$(message_boxes)" ]' 5 || fail "the message did not close"
 [ -z "$(menu_windows)" ] || fail "a menu opened for a folder that is missing"
+
+# A copy in another folder hands nothing over: it says where the running one is, and ends.
+mkdir "$work/other"
+cp "$work/tamarind.exe" "$work/other/"
+(cd "$work/other" && exec timeout 20 "$WINELOADER" tamarind.exe </dev/null >/dev/null 2>&1) &
+other=$!
+wait_for '[ -n "$(message_boxes)" ]' 10 || fail "a copy started from another folder said nothing"
+screenshot second-start-other-folder
+xdotool mousemove --window "$(message_boxes | sed -n 1p)" 5 5 key Return
+wait "$other" || fail "the copy from another folder exited with $?"
+[ -z "$(menu_windows)" ] || fail "a copy from another folder opened a menu"
+[ "$(tamarind_count)" = 1 ] || fail "expected one tamarind.exe, found $(tamarind_count)"
 
 exit_via_tray_menu "$first"
 
