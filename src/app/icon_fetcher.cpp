@@ -66,11 +66,7 @@ void TIconFetcher::Fetch(TMenuItem& item) {
   }
   const std::wstring queue = shared ? TypeQueue : QueueOf(path);
   FQueues.Post(queue, [lookUp = FLookUp, window = Handle(), request = std::move(request)] {
-    auto answer = std::make_unique<TIconAnswer>(lookUp(request));
-    // The shell now and then answers without an icon under load; a second ask gets it, and a
-    // file that truly has none costs one ask more.
-    if (!answer->Icon && !answer->Unchanged) *answer = lookUp(request);
-    PostAnswer(window, WM_ICON, std::move(answer));
+    PostAnswer(window, WM_ICON, std::make_unique<TIconAnswer>(lookUp(request)));
   });
 }
 

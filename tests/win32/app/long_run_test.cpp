@@ -109,6 +109,12 @@ protected:
 };
 
 TEST_F(LongRunTest, RebuildsLeaveNothingBehind) {
+  // The first item is the hidden <..>, the test program's own folder, whose program has an icon
+  // of its own: it is kept before the figures start, not whenever its lookup first beats the
+  // rebuild that follows the opening.
+  win->RebuildMenu();
+  Open(*Root().Items(0));
+  ASSERT_TRUE(WaitForIcons());
   win->RebuildMenu();
   int staleMenus = 0;
   ExpectFlat("rebuild", Scaled(1000, 10000), [&](int i) {
