@@ -195,12 +195,13 @@ TEST_F(HostileFolderTest, FolderRenamedOrDeletedWhileItsSubmenuFills) {
   TMenuItem& renamed = Submenu(L"<Renamed>");
   TMenuItem& deleted = Submenu(L"<Deleted>");
 
-  // Inside the pass's first look at the queue, the folder goes away under it.
+  // Inside the pass's first look at the queue, the folder goes away under it. The pass is given
+  // its listing here: through a worker, the folder could go before it was listed.
   win->SetMessageHandler(WM_TEST_DURING_FILL, [&](TMessage&) {
     ASSERT_TRUE(::MoveFileW(MenuPath(L"Renamed").c_str(), MenuPath(L"Moved away").c_str()));
   });
   ::PostMessageW(win->Handle(), WM_TEST_DURING_FILL, 0, 0);
-  Highlight(renamed);
+  win->FillListed(Listing(renamed.Hint()), renamed, false);
   EXPECT_EQ(renamed.Tag(), -1);
   EXPECT_TRUE(win->Ready());
 
@@ -209,7 +210,7 @@ TEST_F(HostileFolderTest, FolderRenamedOrDeletedWhileItsSubmenuFills) {
     PostCancel();  // and the user moves on before the pass ends
   });
   ::PostMessageW(win->Handle(), WM_TEST_DURING_FILL, 0, 0);
-  Highlight(deleted);
+  win->FillListed(Listing(deleted.Hint()), deleted, false);
   EXPECT_NE(deleted.Tag(), -1);  // cancelled part way
   Highlight(deleted);  // highlighted again: the folder is gone, and the submenu keeps what it had
   EXPECT_NE(deleted.Tag(), -1);
