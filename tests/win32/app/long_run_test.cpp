@@ -90,8 +90,9 @@ protected:
       EXPECT_LE(f.Handles, warm.Handles + 2);
       EXPECT_EQ(f.GdiObjects, warm.GdiObjects);
       EXPECT_EQ(f.UserObjects, warm.UserObjects);
-      // The heap may keep a little more after churning; a leak per step would show as megabytes.
-      EXPECT_LT(f.CommitKB, warm.CommitKB + 1024);
+      // The heap may keep a little more after churning, and the lookups' workers come and go with
+      // their stacks, a megabyte either way; a leak per step would show as many megabytes.
+      EXPECT_LT(f.CommitKB, warm.CommitKB + 2048);
     }
   }
 
