@@ -10,6 +10,7 @@
 #include "app/start_request.h"
 #include "framework/system_paths.h"
 #include "framework/win_handle.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -131,14 +132,14 @@ LRESULT TStartRequests::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void HandOverToRunningCopy(const std::wstring& folderArgument) {
   const HWND window = WaitForRunningCopy();
   if (!window) {
-    Tell(L"Tamarind が応答しません");
+    Tell(Text(TText::NotAnswering));
     return;
   }
   DWORD process = 0;
   ::GetWindowThreadProcessId(window, &process);
   const std::wstring running = ProgramOf(process);
   if (!running.empty() && !SameFolder(FolderOf(running), FolderOf(ExecutablePath()))) {
-    Tell(L"Tamarind は別のフォルダから実行中です\n" + FolderOf(running));
+    Tell(Text(TText::RunningElsewhere, {FolderOf(running)}));
     return;
   }
   // The menu the running copy opens is the user's answer to this start: it may come to front.
@@ -149,5 +150,5 @@ void HandOverToRunningCopy(const std::wstring& folderArgument) {
   if (!::SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                              AnswerTimeoutMs, &taken) ||
       !taken)
-    Tell(L"Tamarind が応答しません");
+    Tell(Text(TText::NotAnswering));
 }

@@ -15,6 +15,7 @@
 #include "framework/application.h"
 #include "framework/win_handle.h"
 #include "settings/ini_gt_system_host.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The current folder (Downloads, say) is never searched for DLLs. Not SetDefaultDllDirectories:
   // shell extensions in the context menu load DLLs that lie beside them.
   ::SetDllDirectoryW(L"");
+  // Before any text: a second start may have a message to show.
+  SetLanguage(InterfaceLanguage(SystemIniGTHost(), ::GetUserDefaultUILanguage()));
   const std::wstring folder = FolderOnCommandLine();
   const TKernelHandle instance = ClaimInstance();
   if (!instance) {

@@ -15,8 +15,8 @@
 #include "app/pointer_wake.h"
 #include "app/second_start.h"
 #include "app/shell_launch.h"
-#include "app/start_request.h"
 #include "app/shortcut_checker.h"
+#include "app/start_request.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
@@ -31,9 +31,10 @@
 #include "menu/menu_theme.h"
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
-#include "tamarind_version.h"
 #include "settings/win_setting.h"
 #include "shell/context_menu_ex.h"
+#include "tamarind_version.h"
+#include "texts/texts.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -131,7 +132,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
         if (note != TListingNote::lnNoAnswer) return;
         const std::wstring folder = root.Hint();
         RebuildMenu();
-        Application().ShowException(Exception(L"フォルダが応答しません: " + folder));
+        Application().ShowException(Exception(Text(TText::FolderNotAnswering, {folder})));
       });
   FIcons = std::make_unique<TIconFetcher>(*FImageList, LookUpIcon, [this](std::span<TMenuItem* const> items, int index) {
     for (TMenuItem* item : items) FPCMain->SetItemImage(*item, index, item->Hint());
@@ -164,7 +165,7 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
 
 TWinMain::~TWinMain() = default;
 
-TMenuItem& TWinMain::MakeMenuItem(const wchar_t* caption) {
+TMenuItem& TWinMain::MakeMenuItem(const std::wstring& caption) {
   TMenuItem& item = Make<TMenuItem>();
   item.SetCaption(caption);
   FPopupMenu1->Items().Add(item);
@@ -172,12 +173,12 @@ TMenuItem& TWinMain::MakeMenuItem(const wchar_t* caption) {
 }
 
 void TWinMain::MakeCommandMenu() {
-  MakeMenuItem(L"表示の設定(&V)...").OnClick = [this](TComponent* sender) { MSettingClick(sender); };
-  MakeMenuItem(L"登録フォルダを開く(&R)...").OnClick = [this](TComponent* sender) { N2Click(sender); };
+  MakeMenuItem(Text(TText::CommandSettings)).OnClick = [this](TComponent* sender) { MSettingClick(sender); };
+  MakeMenuItem(Text(TText::CommandOpenMenuFolder)).OnClick = [this](TComponent* sender) { N2Click(sender); };
   MakeMenuItem(L"-");
-  MakeMenuItem(L"終了(&X)").OnClick = [this](TComponent* sender) { MExitClick(sender); };
+  MakeMenuItem(Text(TText::CommandExit)).OnClick = [this](TComponent* sender) { MExitClick(sender); };
   MakeMenuItem(L"-");
-  MakeMenuItem(VersionCaption().c_str()).SetEnabled(false);  // to read, not to choose
+  MakeMenuItem(VersionCaption()).SetEnabled(false);  // to read, not to choose
 }
 
 void TWinMain::FormCreate(TComponent*) {
@@ -339,7 +340,7 @@ void TWinMain::WMGesturePopup(TMessage& message) {
   if (InMenuMode()) return;  // a circle drawn over an open menu opens no second one
   TMenuItem& root = FMainMenu->Items();
   if (FMenuShown) {
-    if (root.Count() > 0) root.Items(root.Count() - 1)->Click();  // "キャンセル"
+    if (root.Count() > 0) root.Items(root.Count() - 1)->Click();  // Cancel
     FMenuShown = false;
     return;
   }
@@ -391,7 +392,7 @@ void TWinMain::ApplyHotkey(const THotkey& hotkey) {
   // Alt alone would close the open menu, and the rest of the same press would open it again.
   TPopupMenu::SetAltLeftAlone(FHotkey.Valid() && (hotkey.Modifiers & hmAlt));
   if (!hotkey.Empty() && !FHotkey)
-    Application().ShowException(Exception(HotkeyText(hotkey) + L" は他のプログラムが使っています"));
+    Application().ShowException(Exception(Text(TText::HotkeyTaken, {HotkeyText(hotkey)})));
 }
 
 void TWinMain::PopupAtPointer() {

@@ -35,8 +35,6 @@ public:
   static constexpr UINT WM_GESTUREPOPUP = WM_USER + 0x67;
   // Moves the window back to its parking place once a gesture menu's choice has run.
   static constexpr UINT WM_PARKWINDOW = WM_USER + 0x68;
-  static constexpr const wchar_t* LoadingCaption = L"読み込み中…";
-  static constexpr const wchar_t* NoAnswerCaption = L"応答がありません";
   // The tray tip, and the start of the tip that shows the icon counters.
   static constexpr const wchar_t* ProgramName = L"Tamarind";
 
@@ -120,7 +118,7 @@ protected:
 
 private:
   void MakeCommandMenu();
-  TMenuItem& MakeMenuItem(const wchar_t* caption);
+  TMenuItem& MakeMenuItem(const std::wstring& caption);
   TMenuItem& MakeItem(const std::wstring& caption, const std::wstring& hint);
   TMenuItem& MakeFolderItem(const std::wstring& caption, const std::wstring& folder);
   // Folders that exist go after the folders placed so far; everything else to the end.

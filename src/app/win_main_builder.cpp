@@ -15,16 +15,14 @@
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "framework/system_paths.h"
 #include "framework/timer.h"
 #include "menu/popup_cool.h"
-#include "framework/system_paths.h"
 #include "settings/menu_build_settings.h"
+#include "texts/texts.h"
 #include "tray/tray_icon.h"
 
 namespace {
-
-const std::wstring OpenFolderCaption = L"このフォルダを開く";
-const std::wstring CancelCaption = L"キャンセル";
 
 // Counts the fill pass that runs while it lives.
 class TPassScope {
@@ -117,7 +115,7 @@ void TWinMain::AppendFixedItems(TMenuItem& root) {
   root.SetTag(-1);
   TMenuItem& separator = MakeItem(L"-", L"");
   root.Add(separator);
-  TMenuItem& cancel = MakeItem(CancelCaption, L"");
+  TMenuItem& cancel = MakeItem(Text(TText::Cancel), L"");
   cancel.OnClick = [this](TComponent* sender) { CancelClick(sender); };
   root.Add(cancel);
   FPCMain->AttachItems(separator);
@@ -180,7 +178,7 @@ void TWinMain::PCMainMenuSelect(TMenuItem* Item, const std::wstring&) {
     return;
   }
   // Every submenu starts with its open-this-folder item; files have none.
-  if (Item && Item->Tag() != -1 && Item->Count() > 0 && Item->Caption() != OpenFolderCaption) {
+  if (Item && Item->Tag() != -1 && Item->Count() > 0 && Item->Caption() != Text(TText::OpenThisFolder)) {
     ShowListingNote(*Item, TListingNote::lnNone);  // a note from an earlier try goes
     FFolders->Request(*Item);
   }
@@ -202,7 +200,7 @@ void TWinMain::OpenFolderMenu(const std::wstring& folder) {
   TMenuItem& root = FMainMenu->Items();
   ClearItems(root);
   root.SetHint(folder);
-  TMenuItem& openFolder = MakeItem(OpenFolderCaption, folder);
+  TMenuItem& openFolder = MakeItem(Text(TText::OpenThisFolder), folder);
   openFolder.SetDefault(true);
   openFolder.OnClick = [this](TComponent* sender) { OpenFolderClick(sender); };
   root.Add(openFolder);
@@ -213,7 +211,7 @@ void TWinMain::FolderMenuListed(TMenuItem& root, const TFolderListing& listing) 
   const std::wstring folder = root.Hint();
   if (!listing.FolderExists) {
     RebuildMenu();
-    Application().ShowException(Exception(L"フォルダがありません: " + folder));
+    Application().ShowException(Exception(Text(TText::FolderMissing, {folder})));
     return;
   }
   // Laid out as a submenu of the folder would be, with the launcher menu's own end.
@@ -231,7 +229,7 @@ void TWinMain::ShowListingNote(TMenuItem& folder, TListingNote note) {
     FListingNote = nullptr;
   }
   if (note == TListingNote::lnNone) return;
-  const wchar_t* caption = note == TListingNote::lnLoading ? LoadingCaption : NoAnswerCaption;
+  const std::wstring& caption = Text(note == TListingNote::lnLoading ? TText::Loading : TText::NoAnswer);
   if (!FListingNote) {
     FListingNote = &MakeItem(caption, L"");
     FListingNote->SetEnabled(false);
@@ -296,7 +294,7 @@ TMenuItem& TWinMain::MakeItem(const std::wstring& caption, const std::wstring& h
 }
 
 TMenuItem& TWinMain::MakeFolderItem(const std::wstring& caption, const std::wstring& folder) {
-  TMenuItem& openFolder = MakeItem(OpenFolderCaption, folder);
+  TMenuItem& openFolder = MakeItem(Text(TText::OpenThisFolder), folder);
   openFolder.SetDefault(true);
   openFolder.OnClick = [this](TComponent* sender) { OpenFolderClick(sender); };
   TMenuItem& submenu = MakeItem(caption, folder);
@@ -307,7 +305,7 @@ TMenuItem& TWinMain::MakeFolderItem(const std::wstring& caption, const std::wstr
 void TWinMain::PlaceItem(TMenuItem& item, TMenuItem& parent, bool existingFolder) {
   if (existingFolder) {
     // Folders come first, in listing order, after the open-this-folder item.
-    const bool opensFolder = parent.Count() > 0 && parent.Items(0)->Caption() == OpenFolderCaption;
+    const bool opensFolder = parent.Count() > 0 && parent.Items(0)->Caption() == Text(TText::OpenThisFolder);
     parent.Insert(parent.Tag() + (opensFolder ? 1 : 0), item);
     parent.SetTag(parent.Tag() + 1);
   } else {

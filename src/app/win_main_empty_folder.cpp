@@ -10,12 +10,9 @@
 #include "framework/menu_item.h"
 #include "framework/system_paths.h"
 #include "menu/popup_cool.h"
+#include "texts/texts.h"
 
 namespace {
-
-const std::wstring EmptyFolderCaption = L"(メニューフォルダは空です)";
-const std::wstring NoFolderCaption = L"(メニューフォルダを作成できません)";
-const std::wstring OpenMenuFolderCaption = L"登録フォルダを開く";
 
 bool HasVisibleItem(const TMenuItem& item) {
   for (int i = 0; i < item.Count(); ++i)
@@ -37,10 +34,10 @@ void TWinMain::AppendEmptyFolderItems(TMenuItem& root) {
   if (root.Tag() != -1 || HasVisibleItem(root)) return;
   // The folder may have been removed since the start; it is made again where that is allowed.
   const bool folderExists = MakeMenuFolder(MenuFolderPath(ExecutablePath()));
-  TMenuItem& note = MakeItem(folderExists ? EmptyFolderCaption : NoFolderCaption, L"");
+  TMenuItem& note = MakeItem(Text(folderExists ? TText::EmptyMenuFolder : TText::NoMenuFolder), L"");
   note.SetEnabled(false);
   root.Add(note);
-  TMenuItem& open = MakeItem(OpenMenuFolderCaption, L"");
+  TMenuItem& open = MakeItem(Text(TText::OpenMenuFolder), L"");
   open.OnClick = [this](TComponent* sender) { N2Click(sender); };
   // A folder that cannot be made cannot be opened either.
   open.SetEnabled(folderExists);

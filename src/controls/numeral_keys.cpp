@@ -1,6 +1,7 @@
 #include "controls/numeral_keys.h"
 
 #include "framework/convert_error.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -50,6 +51,6 @@ std::wstring SignedText(wchar_t sign, std::wstring_view text, TEditOptions optio
   typed += text;
   const std::wstring normalized = NormalizeText(typed, options);
   const auto value = ParseNormalized(normalized);
-  if (!value) throw EConvertError(L"'" + normalized + L"' は正しい整数値ではありません");
+  if (!value) throw EConvertError(Text(TText::NotAValidInteger, {normalized}));
   return FormatValue(*value, options);
 }

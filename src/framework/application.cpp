@@ -5,6 +5,7 @@
 #include "framework/exception.h"
 #include "framework/form.h"
 #include "framework/utf8.h"
+#include "texts/texts.h"
 
 TApplication& Application() {
   static TApplication application;
@@ -121,7 +122,7 @@ void TApplication::HandleException() noexcept {
   } catch (const std::exception& error) {
     ShowException(error);
   } catch (...) {
-    ShowException(Exception(L"不明なエラーが発生しました"));
+    ShowException(Exception(Text(TText::UnknownError)));
   }
 }
 

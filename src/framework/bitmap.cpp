@@ -5,6 +5,7 @@
 
 #include "framework/exception.h"
 #include "framework/monochrome.h"
+#include "texts/texts.h"
 
 BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO info{};
@@ -23,7 +24,7 @@ HBITMAP CreateWhiteDib(int width, int height) {
   const BITMAPINFO info = TopDownInfo(width, height);
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) throw Exception(L"ビットマップを作成できません (" + std::to_wstring(width) + L" x " + std::to_wstring(height) + L")");
+  if (!bitmap) throw Exception(Text(TText::NoBitmap, {std::to_wstring(width), std::to_wstring(height)}));
   ::GdiFlush();
   std::fill_n(static_cast<std::uint32_t*>(bits), static_cast<size_t>(width) * height, 0x00FFFFFFu);
   return bitmap;
@@ -56,7 +57,7 @@ void TBitmap::Replace(HBITMAP bitmap) {
 TCanvas& TBitmap::Canvas() {
   if (!FDC) {
     FDC.Reset(::CreateCompatibleDC(nullptr));
-    if (!FDC) throw Exception(L"ビットマップのデバイスコンテキストを作成できません");
+    if (!FDC) throw Exception(Text(TText::NoBitmapContext));
   }
   if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
   if (FHandle && !FOriginalBitmap) FOriginalBitmap = ::SelectObject(FDC.Get(), FHandle.Get());
@@ -70,13 +71,13 @@ void TBitmap::SetSize(int width, int height) {
 
 void TBitmap::LoadFromFile(const std::wstring& path) {
   HANDLE image = ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-  if (!image) throw Exception(L"ビットマップ " + path + L" を読み込めません");
+  if (!image) throw Exception(Text(TText::BitmapUnreadable, {path}));
   Replace(static_cast<HBITMAP>(image));
 }
 
 void TBitmap::LoadFromResourceName(const std::wstring& name) {
   HANDLE image = ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-  if (!image) throw Exception(L"ビットマップリソース " + name + L" を読み込めません");
+  if (!image) throw Exception(Text(TText::BitmapResourceUnreadable, {name}));
   Replace(static_cast<HBITMAP>(image));
 }
 
@@ -98,9 +99,9 @@ void TBitmap::ReduceToMonochrome() {
   HDC dc = Canvas().Handle();
   FreeCanvas();  // GetDIBits wants the picture selected nowhere
   const int rows = ::GetDIBits(dc, FHandle.Get(), 0, static_cast<UINT>(FHeight), pixels.data(), &info, DIB_RGB_COLORS);
-  if (rows != FHeight) throw Exception(L"ビットマップの画素を読み取れません");
+  if (rows != FHeight) throw Exception(Text(TText::BitmapPixelsUnreadable));
   const std::vector<std::uint8_t> bits = MonochromeRows(pixels, FWidth, FHeight);
   HBITMAP mono = ::CreateBitmap(FWidth, FHeight, 1, 1, bits.data());
-  if (!mono) throw Exception(L"モノクロビットマップを作成できません");
+  if (!mono) throw Exception(Text(TText::NoMonochromeBitmap));
   Replace(mono);
 }

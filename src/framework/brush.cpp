@@ -3,6 +3,7 @@
 #include "framework/bitmap.h"
 #include "framework/exception.h"
 #include "framework/system_colors.h"
+#include "texts/texts.h"
 
 void TBrush::Changing() {
   if (!FHandle) return;
@@ -39,7 +40,7 @@ HBRUSH TBrush::Handle() {
   if (FBitmap || FStyle == TBrushStyle::bsSolid) {
     if (!FHandle) {
       FHandle.Reset(FBitmap ? ::CreatePatternBrush(FBitmap->Handle()) : ::CreateSolidBrush(ColorToRGB(FColor, FScheme)));
-      if (!FHandle) throw Exception(L"ブラシを作成できません");
+      if (!FHandle) throw Exception(Text(TText::NoBrush));
     }
     return FHandle.Get();
   }

@@ -4,6 +4,7 @@
 #include "framework/exception.h"
 #include "framework/gdi_handle.h"
 #include "framework/system_colors.h"
+#include "texts/texts.h"
 
 RECT ToWinRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 TRect FromWinRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -31,7 +32,7 @@ void TCanvas::Unbind() {
 }
 
 HDC TCanvas::Handle() const {
-  if (!FDC) throw Exception(L"キャンバスがデバイスコンテキストに結び付いていません");
+  if (!FDC) throw Exception(Text(TText::CanvasUnbound));
   return FDC;
 }
 
@@ -89,7 +90,7 @@ void TCanvas::FillRect(const TRect& rect) {
 
 void TCanvas::FillRectWith(const TRect& rect, TColor color) {
   TBrushHandle brush(::CreateSolidBrush(ColorToRGB(color, FScheme)));
-  if (!brush) throw Exception(L"ブラシを作成できません");
+  if (!brush) throw Exception(Text(TText::NoBrush));
   FillRectWith(rect, brush.Get());
 }
 

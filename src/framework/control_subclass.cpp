@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/win_control.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ TWinControl* TControlSubclass::FromHandle(HWND window) {
 void TControlSubclass::Attach(TWinControl& control, HWND window) {
   if (!::SetWindowSubclass(window, &ControlProc, ControlSubclassId, reinterpret_cast<DWORD_PTR>(&control))) {
     ::DestroyWindow(window);
-    throw Exception(L"コントロールのウィンドウを登録できません");
+    throw Exception(Text(TText::NoControlClass));
   }
   Controls()[window] = &control;
   // Repeating this for the next child of the same parent changes nothing.

@@ -1,6 +1,7 @@
 #include "framework/custom_control.h"
 
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ void RegisterClassOnce() {
     wc.lpszClassName = ClassName;
     return ::RegisterClassExW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }();
-  if (!registered) throw Exception(L"ウィンドウクラス " + std::wstring(ClassName) + L" を登録できません");
+  if (!registered) throw Exception(Text(TText::NoWindowClass, {ClassName}));
 }
 
 // Keeps the canvas on a device context for as long as it is in scope.
@@ -49,7 +50,7 @@ private:
 class TWindowDC {
 public:
   explicit TWindowDC(HWND window) : FWindow(window), FDC(::GetDC(window)) {
-    if (!FDC) throw Exception(L"デバイスコンテキストを取得できません");
+    if (!FDC) throw Exception(Text(TText::NoContext));
   }
   ~TWindowDC() { ::ReleaseDC(FWindow, FDC); }
   TWindowDC(const TWindowDC&) = delete;

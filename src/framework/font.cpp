@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 LOGFONTW ToLogFont(const TFontDescription& d) {
   LOGFONTW lf{};
@@ -56,7 +57,7 @@ const std::shared_ptr<TFontHandle>& TFont::SharedHandle() const {
   if (!FHandle) {
     const LOGFONTW lf = ToLogFont(FDescription);
     auto made = std::make_shared<TFontHandle>(::CreateFontIndirectW(&lf));
-    if (!*made) throw Exception(L"フォント " + FDescription.Name + L" を作成できません");
+    if (!*made) throw Exception(Text(TText::NoFont, {FDescription.Name}));
     FHandle = std::move(made);
   }
   return FHandle;
@@ -68,7 +69,7 @@ void TFont::AdoptHandle(HFONT font) {
   LOGFONTW lf{};
   if (!::GetObjectW(font, sizeof(lf), &lf)) {
     ::DeleteObject(font);
-    throw Exception(L"フォントの属性を読み取れません");
+    throw Exception(Text(TText::FontUnreadable));
   }
   if (OnChanging) OnChanging();
   FHandle = std::make_shared<TFontHandle>(font);

@@ -5,6 +5,7 @@
 #include "framework/application.h"
 #include "framework/button.h"
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -162,7 +163,7 @@ void TForm::ShowWindowAs(int command) {
 void TForm::Show() { ShowWindowAs(SW_SHOWNOACTIVATE); }
 
 TModalResult TForm::ShowModal() {
-  if (FModal) throw Exception(L"表示中のダイアログをもう一度モーダルにはできません");
+  if (FModal) throw Exception(Text(TText::ModalTwice));
   FModal = true;
   FModalResult = mrNone;
   {

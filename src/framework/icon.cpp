@@ -1,6 +1,7 @@
 #include "framework/icon.h"
 
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 void TIcon::SetHandle(HICON icon) {
   FHandle.Reset(icon);
@@ -14,6 +15,6 @@ void TIcon::Assign(const TIcon& other) {
 
 void TIcon::LoadFromResource(int id, int size) {
   HANDLE image = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
-  if (!image) throw Exception(L"アイコン " + std::to_wstring(id) + L" を読み込めません");
+  if (!image) throw Exception(Text(TText::IconUnreadable, {std::to_wstring(id)}));
   SetHandle(static_cast<HICON>(image));
 }

@@ -6,6 +6,7 @@
 #include "framework/canvas.h"
 #include "framework/exception.h"
 #include "framework/system_colors.h"
+#include "texts/texts.h"
 
 TChangeLink::~TChangeLink() {
   if (FSender) FSender->UnRegisterChanges(*this);
@@ -14,7 +15,7 @@ TChangeLink::~TChangeLink() {
 TImageList::TImageList(TComponent* owner, int width, int height)
     : TComponent(owner), FWidth(width), FHeight(height),
       FHandle(::ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4)) {
-  if (!FHandle) throw Exception(L"イメージリストを作成できません");
+  if (!FHandle) throw Exception(Text(TText::NoImageList));
 }
 
 TImageList::~TImageList() {
@@ -25,14 +26,14 @@ int TImageList::Count() const { return ::ImageList_GetImageCount(FHandle.Get());
 
 int TImageList::AddIcon(HICON icon) {
   const int index = ::ImageList_AddIcon(FHandle.Get(), icon);
-  if (index < 0) throw Exception(L"イメージリストにアイコンを追加できません");
+  if (index < 0) throw Exception(Text(TText::ImageListAddIcon));
   Changed();
   return index;
 }
 
 void TImageList::ReplaceIcon(int index, HICON icon) {
   CheckIndex(index);
-  if (::ImageList_ReplaceIcon(FHandle.Get(), index, icon) < 0) throw Exception(L"イメージリストのアイコンを置き換えられません");
+  if (::ImageList_ReplaceIcon(FHandle.Get(), index, icon) < 0) throw Exception(Text(TText::ImageListReplaceIcon));
   Changed();
 }
 
@@ -42,7 +43,7 @@ int TImageList::AddMasked(TBitmap& bitmap, TColor maskColor) {
   copy.Assign(&bitmap);
   copy.FreeCanvas();
   const int index = ::ImageList_AddMasked(FHandle.Get(), copy.Handle(), ColorToRGB(maskColor));
-  if (index < 0) throw Exception(L"イメージリストに画像を追加できません");
+  if (index < 0) throw Exception(Text(TText::ImageListAddPicture));
   Changed();
   return index;
 }
@@ -60,7 +61,7 @@ void TImageList::Clear() {
 
 void TImageList::SetSize(int width, int height) {
   if (!::ImageList_SetIconSize(FHandle.Get(), width, height))
-    throw Exception(L"イメージリストの大きさを " + std::to_wstring(width) + L" x " + std::to_wstring(height) + L" にできません");
+    throw Exception(Text(TText::ImageListResize, {std::to_wstring(width), std::to_wstring(height)}));
   FWidth = width;
   FHeight = height;
   Changed();
@@ -68,7 +69,7 @@ void TImageList::SetSize(int width, int height) {
 
 void TImageList::CheckIndex(int index) const {
   if (index < 0 || index >= Count())
-    throw Exception(L"イメージリストの番号 " + std::to_wstring(index) + L" は範囲外です");
+    throw Exception(Text(TText::ImageListRange, {std::to_wstring(index)}));
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
@@ -79,7 +80,7 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
 TIconHandle TImageList::GetIcon(int index) const {
   CheckIndex(index);
   TIconHandle icon(::ImageList_GetIcon(FHandle.Get(), index, ILD_NORMAL));
-  if (!icon) throw Exception(L"イメージリストからアイコンを取り出せません");
+  if (!icon) throw Exception(Text(TText::ImageListTakeIcon));
   return icon;
 }
 

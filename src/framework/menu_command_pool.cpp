@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::uint16_t Allocate(TMenuItem& item) {
   auto& slots = Slots();
   size_t id = LowestFreeHint();
   while (id < slots.size() && slots[id]) ++id;
-  if (id > 0xFFFF) throw Exception(L"メニュー項目が多すぎます");
+  if (id > 0xFFFF) throw Exception(Text(TText::TooManyMenuItems));
   if (id == slots.size()) slots.push_back(nullptr);
   slots[id] = &item;
   LowestFreeHint() = id + 1;

@@ -4,6 +4,7 @@
 
 #include "framework/exception.h"
 #include "framework/menu_command_pool.h"
+#include "texts/texts.h"
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(menu_commands::Allocate(*this)) {}
 
@@ -92,8 +93,8 @@ int TMenuItem::PlatformPosition(const TMenuItem& item) const {
 }
 
 void TMenuItem::Insert(int index, TMenuItem& item) {
-  if (item.FParent) throw Exception(L"メニュー項目 " + item.Caption() + L" は既に別のメニューにあります");
-  if (&item == this) throw Exception(L"メニュー項目を自分自身に追加できません");
+  if (item.FParent) throw Exception(Text(TText::MenuItemElsewhere, {item.Caption()}));
+  if (&item == this) throw Exception(Text(TText::MenuItemInItself));
   index = std::clamp(index, 0, Count());
   if (index == Count() && FPositionsKnown) {
     // Appended: the others keep their places, and this one comes after the last.
@@ -123,7 +124,7 @@ void TMenuItem::Remove(TMenuItem& item) {
 HMENU TMenuItem::Handle() {
   if (!FHandle) {
     FHandle.Reset(::CreatePopupMenu());
-    if (!FHandle) throw Exception(L"メニューを作成できません");
+    if (!FHandle) throw Exception(Text(TText::NoMenu));
     for (TMenuItem* child : FItems) {
       if (child->FVisible) InsertEntry(*child);
     }

@@ -2,6 +2,7 @@
 
 #include "framework/exception.h"
 #include "framework/system_colors.h"
+#include "texts/texts.h"
 
 void TPen::SetColor(TColor color) {
   if (color == FColor) return;
@@ -24,7 +25,7 @@ void TPen::Changing() {
 HPEN TPen::Handle() {
   if (!FHandle) {
     FHandle.Reset(::CreatePen(PS_SOLID, 1, ColorToRGB(FColor, FScheme)));
-    if (!FHandle) throw Exception(L"ペンを作成できません");
+    if (!FHandle) throw Exception(Text(TText::NoPen));
   }
   return FHandle.Get();
 }

@@ -1,6 +1,7 @@
 #include "framework/registry_key.h"
 
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TRegistryKey TRegistryKey::OpenForWriting(HKEY root, const std::wstring& path) {
   HKEY key = nullptr;
   if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) !=
       ERROR_SUCCESS)
-    throw Exception(L"レジストリキー " + path + L" を開けません");
+    throw Exception(Text(TText::RegistryUnopenable, {path}));
   return TRegistryKey(key, path);
 }
 
@@ -103,11 +104,11 @@ void TRegistryKey::WriteString(const std::wstring& name, const std::wstring& val
   const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
   if (::RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
       ERROR_SUCCESS)
-    throw Exception(FPath + L"\\" + name + L" に書き込めません");
+    throw Exception(Text(TText::RegistryUnwritable, {FPath + L"\\" + name}));
 }
 
 void TRegistryKey::DeleteValue(const std::wstring& name) {
   const LSTATUS status = ::RegDeleteValueW(FKey.Get(), name.c_str());
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
-    throw Exception(FPath + L"\\" + name + L" を削除できません");
+    throw Exception(Text(TText::RegistryUndeletable, {FPath + L"\\" + name}));
 }

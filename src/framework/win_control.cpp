@@ -5,6 +5,7 @@
 #include "framework/control_subclass.h"
 #include "framework/exception.h"
 #include "framework/system_colors.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -70,13 +71,13 @@ void TWinControl::RemovalNotice(TComponent& component) {
 
 void TWinControl::CreateWnd() {
   const HWND parent = ParentWindow();
-  if (!parent) throw Exception(L"親ウィンドウのないコントロールは作成できません");
+  if (!parent) throw Exception(Text(TText::NoParentWindow));
   TCreateParams params;
   CreateParams(params);
   const HWND window =
       ::CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style | WS_CHILD,
                         FLeft, FTop, FWidth, FHeight, parent, NextControlId(), ::GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw Exception(L"コントロール " + params.ClassName + L" を作成できません");
+  if (!window) throw Exception(Text(TText::NoControl, {params.ClassName}));
   TControlSubclass::Attach(*this, window);
   FHandle = window;
   if (!FEnabled) ::EnableWindow(window, FALSE);

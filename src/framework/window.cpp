@@ -4,6 +4,7 @@
 
 #include "framework/application.h"
 #include "framework/exception.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void RegisterClassOnce(const TWindowParams& params, WNDPROC proc) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = params.ClassName.c_str();
   if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw Exception(L"ウィンドウクラス " + params.ClassName + L" を登録できません");
+    throw Exception(Text(TText::NoWindowClass, {params.ClassName}));
   registered.insert(params.ClassName);
 }
 
@@ -33,7 +34,7 @@ void TWindow::CreateHandle(const TWindowParams& params) {
   HWND window = ::CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style,
                                   r.left, r.top, r.right - r.left, r.bottom - r.top, params.Parent, nullptr,
                                   ::GetModuleHandleW(nullptr), this);
-  if (!window) throw Exception(L"ウィンドウ " + params.ClassName + L" を作成できません");
+  if (!window) throw Exception(Text(TText::NoWindow, {params.ClassName}));
 }
 
 void TWindow::DestroyHandle() {

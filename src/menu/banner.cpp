@@ -7,6 +7,7 @@
 #include "framework/popup_menu.h"
 #include "framework/system_colors.h"
 #include "menu/cool_menu.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ HFONT CreateRisingFont(const TFont& font) {
   lf.lfQuality = 0;
   lf.lfPitchAndFamily = 0;
   HFONT rising = ::CreateFontIndirectW(&lf);
-  if (!rising) throw Exception(L"バナーのフォント " + font.Name() + L" を作成できません");
+  if (!rising) throw Exception(Text(TText::NoBannerFont, {font.Name()}));
   return rising;
 }
 

@@ -12,6 +12,7 @@
 #include "menu/item_layout.h"
 #include "menu/mnemonic.h"
 #include "menu/shared_glyphs.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ std::vector<TCoolMenu*>& LiveStylers() {
 
 TForm& RequireForm(TComponent* owner) {
   auto* form = dynamic_cast<TForm*>(owner);
-  if (!form) throw ECoolMenuError(L"メニューのスタイルはフォームに置いてください");
+  if (!form) throw ECoolMenuError(Text(TText::MenuStyleWithoutForm));
   return *form;
 }
 
@@ -202,7 +203,7 @@ void TCoolMenu::AttachTree(TMenuItem& item, bool inMenu) {
         ::SetMenuItemInfoW(parent->Handle(), static_cast<UINT>(parent->PlatformPosition(item)), TRUE, &info);
     }
   } catch (const Exception&) {
-    throw ECoolMenuError(item.Caption() + L" のオーナードローに失敗しました");
+    throw ECoolMenuError(Text(TText::OwnerDrawFailed, {item.Caption()}));
   }
   for (int i = 0; i < item.Count(); ++i) AttachTree(*item.Items(i), inMenu);
 }
@@ -211,7 +212,7 @@ void TCoolMenu::LoadSystemMenuFont(TFont& font) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    throw Exception(L"メニューのフォントを取得できません");
+    throw Exception(Text(TText::NoMenuFont));
   const LOGFONTW& menuFont = metrics.lfMenuFont;
   font.SetPitch(TFontPitch::fpDefault);
   font.SetName(menuFont.lfFaceName);

@@ -4,6 +4,7 @@
 
 #include "framework/exception.h"
 #include "framework/gdi_handle.h"
+#include "texts/texts.h"
 
 namespace menu_glyphs {
 namespace {
@@ -41,7 +42,7 @@ HBRUSH CheckerBrush() {
       for (int x = y % 2; x < 8; x += 2) canvas.FillRectWith({x, y, x + 1, y + 1}, clWhite);
     }
     made->Brush.Reset(::CreatePatternBrush(made->Pattern.Handle()));
-    if (!made->Brush) throw Exception(L"ブラシを作成できません");
+    if (!made->Brush) throw Exception(Text(TText::NoBrush));
     checker = std::move(made);
   }
   return checker->Brush.Get();

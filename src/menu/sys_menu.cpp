@@ -8,6 +8,7 @@
 #include "menu/item_drawing.h"
 #include "menu/item_layout.h"
 #include "menu/mnemonic.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -30,14 +31,16 @@ TEntryFlags EntryFlags(HMENU menu, UINT command) {
 
 }  // namespace
 
+std::wstring SysMenuWidthText() { return L" " + Text(TText::SysClose) + L" Alt+F4"; }
+
 TSysMenuEntry SysMenuEntry(unsigned command) {
   switch (command) {
-    case SC_SIZE: return {L"サイズ変更(&S)", sgNone, {}};
-    case SC_MOVE: return {L"移動(&M)", sgNone, {}};
-    case SC_MINIMIZE: return {L"最小化(&N)", sgMinimize, {}};
-    case SC_MAXIMIZE: return {L"最大化(&X)", sgMaximize, {}};
-    case SC_CLOSE: return {L"閉じる(&C)", sgClose, L"Alt+F4"};
-    case SC_RESTORE: return {L"元のサイズに戻す(&R)", sgRestore, {}};
+    case SC_SIZE: return {Text(TText::SysSize), sgNone, {}};
+    case SC_MOVE: return {Text(TText::SysMove), sgNone, {}};
+    case SC_MINIMIZE: return {Text(TText::SysMinimize), sgMinimize, {}};
+    case SC_MAXIMIZE: return {Text(TText::SysMaximize), sgMaximize, {}};
+    case SC_CLOSE: return {Text(TText::SysClose), sgClose, L"Alt+F4"};
+    case SC_RESTORE: return {Text(TText::SysRestore), sgRestore, {}};
   }
   return {};
 }
@@ -100,7 +103,7 @@ void TSysMenu::MeasureItem(MEASUREITEMSTRUCT& request) {
   } else {
     canvas.Font().Assign(FOwner.ActiveFont());
   }
-  request.itemWidth = MenuTextExtent(canvas, SysMenuWidthText) + FItemHeight + SysMenuWidthMargin;
+  request.itemWidth = MenuTextExtent(canvas, SysMenuWidthText()) + FItemHeight + SysMenuWidthMargin;
 }
 
 void TSysMenu::DrawSysItem(HMENU menuHandle, TCanvas& canvas, unsigned state, const TRect& rect, UINT itemID) {

@@ -3,6 +3,7 @@
 // commands and captions of their own, in the styler's fonts and colours.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "framework/canvas.h"
@@ -25,7 +26,7 @@ struct TSysMenuEntry {
 TSysMenuEntry SysMenuEntry(unsigned command);
 
 // Every system-menu item is as wide as the widest one would be with this text.
-inline constexpr std::wstring_view SysMenuWidthText = L" 閉じる(&C) Alt+F4";
+std::wstring SysMenuWidthText();
 inline constexpr int SysMenuWidthMargin = 50;
 
 class TSysMenu {

@@ -2,9 +2,10 @@
 
 #include "framework/exception.h"
 #include "menu/item_drawing.h"
+#include "texts/texts.h"
 
 TTextExtents::TTextExtents() : FContext(::CreateCompatibleDC(nullptr)) {
-  if (!FContext) throw Exception(L"文字幅を測るデバイスコンテキストを作成できません");
+  if (!FContext) throw Exception(Text(TText::NoMeasuringContext));
   FCanvas.Bind(FContext.Get());
 }
 

@@ -9,30 +9,25 @@
 #include "framework/bitmap_file_info.h"
 #include "framework/exception.h"
 #include "menu/tile_layout.h"
-
-namespace {
-
-std::wstring Problem(const std::wstring& path, const wchar_t* what) { return path + L": " + what; }
-
-}  // namespace
+#include "texts/texts.h"
 
 std::wstring LoadBackgroundPicture(const std::wstring& path, TBitmap& picture) {
   picture.SetSize(0, 0);
   std::array<std::uint8_t, BitmapHeadBytes> head{};
   std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  if (!file) return Problem(path, L"ファイルを開けません");
+  if (!file) return Text(TText::PictureUnopenable, {path});
   file.read(reinterpret_cast<char*>(head.data()), head.size());
   const std::optional<TBitmapFileInfo> info = ReadBitmapFileInfo({head.data(), static_cast<size_t>(file.gcount())});
   file.close();
-  if (!info) return Problem(path, L"ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です");
-  if (info->Width < 1 || info->Height < 1) return Problem(path, L"画像に画素がありません");
+  if (!info) return Text(TText::PictureMalformed, {path});
+  if (info->Width < 1 || info->Height < 1) return Text(TText::PictureEmpty, {path});
   if (info->PixelBytes() > MaxBackgroundPixelBytes)
-    return Problem(path, L"画像が大きすぎます (画素のデータは 64 MB まで)");
+    return Text(TText::PictureTooLarge, {path});
   TBitmap loaded;
   try {
     loaded.LoadFromFile(path);
   } catch (const Exception&) {
-    return Problem(path, L"ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です");
+    return Text(TText::PictureMalformed, {path});
   }
   const int width = std::min(loaded.Width(), TileCacheWidth);
   const int height = std::min(loaded.Height(), TileCacheHeight);

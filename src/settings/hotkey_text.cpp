@@ -1,4 +1,5 @@
 #include "settings/hotkey_text.h"
+#include "texts/texts.h"
 
 #include <array>
 #include <cwctype>
@@ -115,32 +116,32 @@ THotkeyParse ParseHotkey(std::wstring_view text) {
   for (;;) {
     const size_t end = text.find(L'+', start);
     const std::wstring_view part = Trimmed(text.substr(start, end == std::wstring_view::npos ? end : end - start));
-    if (part.empty()) return Refused(L"「+」の前後に名前がありません");
+    if (part.empty()) return Refused(Text(TText::HotkeyEmptyPart));
     bool isModifier = false;
     for (const TName& modifier : ModifierNames) {
       if (!SameName(part, modifier.Name)) continue;
-      if (hotkey.Modifiers & modifier.Code) return Refused(L"「" + std::wstring(modifier.Name) + L"」が二度あります");
-      if (!hotkey.Empty()) return Refused(L"修飾キーはキーより前に書きます");
+      if (hotkey.Modifiers & modifier.Code) return Refused(Text(TText::HotkeyModifierTwice, {modifier.Name}));
+      if (!hotkey.Empty()) return Refused(Text(TText::HotkeyModifierLate));
       hotkey.Modifiers = static_cast<std::uint8_t>(hotkey.Modifiers | modifier.Code);
       isModifier = true;
     }
     if (!isModifier) {
       const auto code = KeyCodeOf(part);
-      if (!code) return Refused(L"「" + std::wstring(part) + L"」はキーの名前ではありません");
-      if (!hotkey.Empty()) return Refused(L"キーが二つあります");
+      if (!code) return Refused(Text(TText::HotkeyUnknownKey, {part}));
+      if (!hotkey.Empty()) return Refused(Text(TText::HotkeyTwoKeys));
       hotkey.Key = *code;
     }
     if (end == std::wstring_view::npos) break;
     start = end + 1;
   }
-  if (hotkey.Empty()) return Refused(L"修飾キーのほかにキーがありません");
+  if (hotkey.Empty()) return Refused(Text(TText::HotkeyNoKey));
   return {hotkey, L""};
 }
 
 std::wstring HotkeyRuleProblem(const THotkey& hotkey) {
   if (hotkey.Empty()) return L"";
-  if (hotkey.Key == F12Key) return L"F12 は Windows がデバッガーのために取ってあります";
+  if (hotkey.Key == F12Key) return Text(TText::HotkeyF12);
   const bool functionKey = hotkey.Key >= FirstFunctionKey && hotkey.Key < FirstFunctionKey + FunctionKeys;
   if (functionKey || hotkey.Key == PauseKey || (hotkey.Modifiers & (hmCtrl | hmAlt | hmWin))) return L"";
-  return HotkeyText(hotkey) + L" には Ctrl、Alt か Win を添えて下さい (そのままではほかのプログラムにこのキーが届きません)";
+  return Text(TText::HotkeyNeedsModifier, {HotkeyText(hotkey)});
 }

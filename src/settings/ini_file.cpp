@@ -3,6 +3,7 @@
 #include "framework/whole_file.h"
 #include "settings/ini_location.h"
 #include "settings/integer_text.h"
+#include "texts/texts.h"
 
 TIniFile::TIniFile(std::wstring fileName, std::wstring_view windowsDirectory)
     : FFileName(std::move(fileName)),
@@ -28,7 +29,7 @@ void TIniFile::WriteString(std::wstring_view section, std::wstring_view key, std
 void TIniFile::Update(const std::function<void()>& writes) {
   const TWholeFile file = ReadWholeFile(FLocation);
   // A file that exists but cannot be read must not be replaced by one holding just these keys.
-  if (file.Result == TFileReadResult::frFailed) throw EIniFileException(FLocation + L" に書き込めません");
+  if (file.Result == TFileReadResult::frFailed) throw EIniFileException(Text(TText::CannotWrite, {FLocation}));
   FPending.emplace(file.Bytes);
   try {
     writes();
@@ -41,7 +42,7 @@ void TIniFile::Update(const std::function<void()>& writes) {
   // An unchanged file need not be touched.
   const bool unchanged = file.Result == TFileReadResult::frRead && text.Bytes() == file.Bytes;
   if (!unchanged && !ReplaceWholeFile(FLocation, text.Bytes()))
-    throw EIniFileException(FLocation + L" に書き込めません");
+    throw EIniFileException(Text(TText::CannotWrite, {FLocation}));
 }
 
 std::int32_t TIniFile::ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t defaultValue) const {

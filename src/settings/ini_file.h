@@ -27,7 +27,7 @@ public:
   // The stored value as TIniText delivers it, or `defaultValue` when the file, section or key
   // is missing or the file cannot be read.
   std::wstring ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue) const;
-  // Creates file, section and key as needed; raises "<full path> に書き込めません" when refused.
+  // Creates file, section and key as needed; raises TText::CannotWrite when refused.
   void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
   // "0x" followed by more is read as hexadecimal; a text that is no integer gives the default.
@@ -40,7 +40,7 @@ public:
 
   // Runs `writes` on the file's text in memory (reads see it too), then replaces the file once.
   // When `writes` fails or the file cannot be read or replaced, the file stays as it was; the
-  // last two raise "<full path> に書き込めません".
+  // last two raise TText::CannotWrite.
   void Update(const std::function<void()>& writes);
 
 private:

@@ -5,6 +5,7 @@
 #include "framework/code_page_932.h"
 #include "framework/convert_error.h"
 #include "settings/integer_text.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ void TIniGT::SetFileName(std::wstring value) {
 void TIniGT::SetFence(TIniGTFence value) {
   if (value != FFence && FDesigning && FFence == TIniGTFence::fnVer11Mode) {
     FHost.ShowWarning(
-        L"fnVer11Mode以外の値にすると、TIniGTのVer1.0とVer1.1で書き込んだﾌｧｲﾙを正しく読めない事があります。");
+        Text(TText::FenceModeWarning));
   }
   FFence = value;
   FFenceUnset = false;
@@ -103,7 +104,7 @@ std::int32_t TIniGT::ReadHex(std::wstring_view section, std::wstring_view key, s
   const std::string_view digits = std::string_view(stored).substr(std::min<std::size_t>(2, stored.size()), 8);
   const std::wstring text = L"$" + FromCp932(digits);
   if (const auto value = ParseInt32(text)) return *value;
-  throw EConvertError(L"'" + text + L"' は整数ではありません");
+  throw EConvertError(Text(TText::NotAnInteger, {text}));
 }
 
 void TIniGT::WriteHex(std::wstring_view section, std::wstring_view key, std::int32_t value) {

@@ -47,7 +47,7 @@ public:
   void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
   // 32-bit values stored as "0x" and 8 hexadecimal digits. A stored value that is no such
-  // number raises EConvertError "'$<digits>' は整数ではありません".
+  // number raises EConvertError TText::NotAnInteger.
   TColor ReadColor(std::wstring_view section, std::wstring_view key, TColor defaultValue) const;
   void WriteColor(std::wstring_view section, std::wstring_view key, TColor value);
   std::int32_t ReadHex(std::wstring_view section, std::wstring_view key, std::int32_t defaultValue) const;

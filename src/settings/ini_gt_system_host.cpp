@@ -5,6 +5,7 @@
 #include "framework/exception.h"
 #include "framework/gdi_handle.h"
 #include "framework/system_paths.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ public:
   }
 
   void ShowWarning(const std::wstring& text) const override {
-    ::MessageBoxW(::GetActiveWindow(), text.c_str(), L"警告", MB_OK | MB_ICONWARNING);
+    ::MessageBoxW(::GetActiveWindow(), text.c_str(), Text(TText::Warning).c_str(), MB_OK | MB_ICONWARNING);
   }
 };
 

@@ -23,6 +23,7 @@ struct TWords {
   const char* Picture;
   const char* BesideExecutable;
   const char* Hotkey;
+  const char* Language;
   const char* Nothing;
 };
 
@@ -38,6 +39,7 @@ constexpr TWords Japanese{
     "ファイルのパス",
     "exe と同じフォルダの ",
     "修飾キー (Win, Ctrl, Alt, Shift の順) とキーを `+` でつないだ文字列: `Ctrl+Alt+Space`, `Win+Shift+L`, `F12`",
+    "`ja`, `en` か空",
     "空",
 };
 
@@ -53,6 +55,7 @@ constexpr TWords English{
     "path of a file",
     "in the exe's folder: ",
     "modifiers (in the order Win, Ctrl, Alt, Shift) and a key, joined by `+`: `Ctrl+Alt+Space`, `Win+Shift+L`, `F12`",
+    "`ja`, `en` or empty",
     "empty",
 };
 
@@ -87,6 +90,8 @@ std::string Rows(const TSettingKey& key, const TWords& words, const char* effect
       return Row(key, "", words.Picture, std::string(words.BesideExecutable).append(Code(key.Text)), effect);
     case TSettingKind::skHotkey:
       return Row(key, "", words.Hotkey, *key.Text ? Code(key.Text) : std::string(words.Nothing), effect);
+    case TSettingKind::skLanguage:
+      return Row(key, "", words.Language, words.Nothing, effect);
   }
   return {};
 }

@@ -47,6 +47,10 @@ constexpr TSettingKey Keys[] = {
      "どこからでもポインタの位置にメニューを開くキーの組み合わせ。もう一度押すと閉じます (空ならなし)",
      "Key combination that opens the menu at the pointer from anywhere; pressed again it closes the menu "
      "(empty: none)"},
+    {siLanguage, L"Interface", L"Language", skLanguage, 0, L"",
+     "画面の言葉: `ja` は日本語、`en` は英語、空なら Windows の表示言語に従います (次の起動から)",
+     "The interface's language: `ja` Japanese, `en` English, empty: Windows' display language (from the next "
+     "start)"},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ enum class TSettingKind {
   skText,     // as typed
   skPicture,  // a file's path; by default a file of the given name beside the executable
   skHotkey,   // a key combination as text, "Ctrl+Alt+Space"; empty for none
+  skLanguage, // "ja", "en", or empty to follow Windows
 };
 
 // Which setting of the dialog a key belongs to.
@@ -37,6 +38,7 @@ enum class TSettingId {
   siActiveBack,
   siGesture,
   siHotkey,
+  siLanguage,
 };
 
 struct TSettingKey {

@@ -30,6 +30,8 @@
 #include "settings/ini_location.h"
 #include "settings/picture_path.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_file.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -49,7 +51,7 @@ constexpr std::uint8_t FirstDoubleByteCharset = 128;
 TFormDesign Design() {
   TFormDesign design;
   design.ClassName = L"TWinSetting";
-  design.Caption = L"表示の設定";
+  design.Caption = Text(TText::SettingsTitle);
   design.BorderStyle = TFormBorderStyle::bsDialog;
   design.Left = 205;
   design.Top = 133;
@@ -102,18 +104,15 @@ TWinSetting::TWinSetting(TComponent* owner, TCoolMenu& styler, TRebuildMenu rebu
   SetMessageHandler(WM_DPICHANGED, [this](TMessage& message) { DpiChanged(message); });
 
   FIniGT = &Make<TIniGT>(host);
-  FIniGT->BeginLoading();
-  FIniGT->SetDefaultDir(TIniGTDefaultDir::ddApplication);
-  FIniGT->SetFence(TIniGTFence::fnNone);
-  FIniGT->EndLoading();
+  UseAsSettingsFile(*FIniGT);
 
   FFontDialog = &Make<TFontDialog>();
   FColorDialog = &Make<TColorDialog>();
   FOPDialog = &Make<TOpenDialog>();
   FOPDialog->DefaultExt = L"BMP";
-  FOPDialog->Filter = L"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp";
+  FOPDialog->Filter = Text(TText::BitmapFilter);
   FOPDialog->FileMustExist = true;
-  FOPDialog->Title = L"背景を選択して下さい";
+  FOPDialog->Title = Text(TText::ChoosePicture);
 
   OnCreate = [this](TComponent* sender) { FormCreate(sender); };
   OnShow = [this](TComponent* sender) { FormShow(sender); };
@@ -134,14 +133,14 @@ T& TWinSetting::Place(TWinControl* parent, int left, int top, int width, int hei
 }
 
 void TWinSetting::MakeControls() {
-  const auto button = [this](TWinControl* parent, int left, int top, int width, const wchar_t* caption,
+  const auto button = [this](TWinControl* parent, int left, int top, int width, const std::wstring& caption,
                              void (TWinSetting::*handler)(TComponent*)) {
     TButton& made = Place<TButton>(parent, left, top, width, 25);
     made.SetCaption(caption);
     made.OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
     return &made;
   };
-  const auto sample = [this](TWinControl* parent, int top, const wchar_t* caption) {
+  const auto sample = [this](TWinControl* parent, int top, const std::wstring& caption) {
     TLabel& made = Place<TLabel>(parent, 104, top, 81, 25, true);
     made.SetFont(DefaultFontAt(FDpi));  // until the file names another
     made.SetColor(clWhite);
@@ -149,51 +148,51 @@ void TWinSetting::MakeControls() {
     return &made;
   };
   const auto swatch = [this](TWinControl* parent, int top) { return &Place<TLabel>(parent, 104, top, 81, 25); };
-  const auto group = [this](int left, int top, int height, const wchar_t* caption) {
+  const auto group = [this](int left, int top, int height, const std::wstring& caption) {
     TGroupBox& made = Place<TGroupBox>(nullptr, left, top, 201, height);
     made.SetCaption(caption);
     return &made;
   };
-  const auto checkBox = [this](int left, int top, int width, const wchar_t* caption) {
+  const auto checkBox = [this](int left, int top, int width, const std::wstring& caption) {
     TCheckBox& made = Place<TCheckBox>(nullptr, left, top, width, 17);
     made.SetCaption(caption);
     return &made;
   };
-  const auto text = [this](TWinControl* parent, int left, int top, const wchar_t* caption) {
+  const auto text = [this](TWinControl* parent, int left, int top, const std::wstring& caption) {
     TLabel& made = Place<TLabel>(parent, left, top, 0, 0);
     made.SetAutoSize(true);
     made.SetCaption(caption);
     return &made;
   };
 
-  FGroupBox1 = group(8, 8, 105, L"項目の・・・");
-  FBFont1 = button(FGroupBox1, 16, 24, 75, L"フォント...", &TWinSetting::BFont1Click);
+  FGroupBox1 = group(8, 8, 105, Text(TText::ItemGroup));
+  FBFont1 = button(FGroupBox1, 16, 24, 75, Text(TText::FontButton), &TWinSetting::BFont1Click);
   FLFont1 = sample(FGroupBox1, 24, SampleText);
-  FBColor1 = button(FGroupBox1, 16, 56, 75, L"色...", &TWinSetting::BColor1Click);
+  FBColor1 = button(FGroupBox1, 16, 56, 75, Text(TText::ColorButton), &TWinSetting::BColor1Click);
   FLColor1 = swatch(FGroupBox1, 56);
 
-  FGroupBox2 = group(216, 8, 105, L"選択項目の・・・");
-  FBFont2 = button(FGroupBox2, 16, 24, 75, L"フォント...", &TWinSetting::BFont2Click);
+  FGroupBox2 = group(216, 8, 105, Text(TText::SelectedGroup));
+  FBFont2 = button(FGroupBox2, 16, 24, 75, Text(TText::FontButton), &TWinSetting::BFont2Click);
   FLFont2 = sample(FGroupBox2, 24, SampleText);
-  FBColor2 = button(FGroupBox2, 16, 56, 75, L"色...", &TWinSetting::BColor2Click);
+  FBColor2 = button(FGroupBox2, 16, 56, 75, Text(TText::ColorButton), &TWinSetting::BColor2Click);
   FLColor2 = swatch(FGroupBox2, 56);
 
-  FGroupBox3 = group(8, 120, 161, L"サイドバナー");
-  FLabel1 = text(FGroupBox3, 16, 27, L"表示する文字：");
+  FGroupBox3 = group(8, 120, 161, Text(TText::BannerGroup));
+  FLabel1 = text(FGroupBox3, 16, 27, Text(TText::BannerText));
   FEText = &Place<TCustomEdit>(FGroupBox3, 104, 24, 81, 20);
   FEText->OnChange = [this](TComponent* sender) { ETextChange(sender); };
-  FBBFont = button(FGroupBox3, 16, 56, 75, L"フォント...", &TWinSetting::BBFontClick);
+  FBBFont = button(FGroupBox3, 16, 56, 75, Text(TText::FontButton), &TWinSetting::BBFontClick);
   FLBFont = sample(FGroupBox3, 56, L"");
-  FBBColor1 = button(FGroupBox3, 16, 88, 75, L"上側の色...", &TWinSetting::BBColor1Click);
+  FBBColor1 = button(FGroupBox3, 16, 88, 75, Text(TText::TopColorButton), &TWinSetting::BBColor1Click);
   FLBColor1 = swatch(FGroupBox3, 88);
-  FBBColor2 = button(FGroupBox3, 16, 120, 75, L"下側の色...", &TWinSetting::BBColor2Click);
+  FBBColor2 = button(FGroupBox3, 16, 120, 75, Text(TText::BottomColorButton), &TWinSetting::BBColor2Click);
   FLBColor2 = swatch(FGroupBox3, 120);
 
-  FCShowIcon = checkBox(224, 136, 193, L"ファイルのアイコンを表示する");
-  FCShowBanner = checkBox(224, 160, 201, L"サイドバナーを表示する");
-  FCGesture = checkBox(224, 184, 193, L"円を描いてメニューを開く");
-  FCSplit = checkBox(224, 208, 97, L"メニューの分割");
-  FLabel3 = text(nullptr, 256, 234, L"最大");
+  FCShowIcon = checkBox(224, 136, 193, Text(TText::ShowIcons));
+  FCShowBanner = checkBox(224, 160, 201, Text(TText::ShowBanner));
+  FCGesture = checkBox(224, 184, 193, Text(TText::Gesture));
+  FCSplit = checkBox(224, 208, 97, Text(TText::SplitMenu));
+  FLabel3 = text(nullptr, 256, 234, Text(TText::ColumnLengthBefore));
   FUDVertNum = &Place<TUDNumeralEdit>(nullptr, 288, 230, 57, 20);
   FUDVertNum->SetMin(MinColumnLength);
   FUDVertNum->SetMax(MaxColumnLength);
@@ -202,27 +201,27 @@ void TWinSetting::MakeControls() {
   FUDVertNum->SetEditOptions(TEditOptions{TEditOption::eoRightAlign});
   FUDVertNum->SetWrap(false);
   FUDVertNum->SetKeyCheck(true);
-  FLabel4 = text(nullptr, 352, 234, L"個並べる");
-  FCVert = checkBox(256, 256, 161, L"縦方向の分割腺を入れる");
-  FLabelHotkey = text(nullptr, 16, 294, L"ホットキー");
+  FLabel4 = text(nullptr, 352, 234, Text(TText::ColumnLengthAfter));
+  FCVert = checkBox(256, 256, 161, Text(TText::VerticalBars));
+  FLabelHotkey = text(nullptr, 16, 294, Text(TText::Hotkey));
   FHKHotkey = &Place<THotKeyControl>(nullptr, 104, 290, 121, 20);
   // The control cannot take the Windows key itself.
   FCHotkeyWin = checkBox(232, 291, 49, L"Win");
-  FCStartup = checkBox(16, 318, 193, L"Windows の起動時に開始する");
+  FCStartup = checkBox(16, 318, 193, Text(TText::StartWithWindows));
 
   // Beneath the item groups, in the same columns.
-  FGroupBox4 = group(8, 342, 76, L"項目の背景");
-  FBBG1 = button(FGroupBox4, 16, 20, 75, L"背景...", &TWinSetting::BBG1Click);
-  FBNoBG1 = button(FGroupBox4, 104, 20, 81, L"なし", &TWinSetting::BNoBG1Click);
+  FGroupBox4 = group(8, 342, 76, Text(TText::ItemBackGroup));
+  FBBG1 = button(FGroupBox4, 16, 20, 75, Text(TText::PictureButton), &TWinSetting::BBG1Click);
+  FBNoBG1 = button(FGroupBox4, 104, 20, 81, Text(TText::NoPictureButton), &TWinSetting::BNoBG1Click);
   FLBG1 = &Place<TLabel>(FGroupBox4, 16, 52, 169, 14);
-  FGroupBox5 = group(216, 342, 76, L"選択項目の背景");
-  FBBG2 = button(FGroupBox5, 16, 20, 75, L"背景...", &TWinSetting::BBG2Click);
-  FBNoBG2 = button(FGroupBox5, 104, 20, 81, L"なし", &TWinSetting::BNoBG2Click);
+  FGroupBox5 = group(216, 342, 76, Text(TText::SelectedBackGroup));
+  FBBG2 = button(FGroupBox5, 16, 20, 75, Text(TText::PictureButton), &TWinSetting::BBG2Click);
+  FBNoBG2 = button(FGroupBox5, 104, 20, 81, Text(TText::NoPictureButton), &TWinSetting::BNoBG2Click);
   FLBG2 = &Place<TLabel>(FGroupBox5, 16, 52, 169, 14);
 
   FPanel1 = &Place<TPanel>(nullptr, 0, DialogClientHeight - PanelHeight, DialogClientWidth, PanelHeight);
   FBOK = button(FPanel1, 216, 8, 89, L"OK", &TWinSetting::BOKClick);
-  FBCancel = button(FPanel1, 320, 8, 89, L"キャンセル", &TWinSetting::BCancelClick);
+  FBCancel = button(FPanel1, 320, 8, 89, Text(TText::CancelButton), &TWinSetting::BCancelClick);
   SetDefaultButton(FBOK);
 }
 
@@ -353,6 +352,7 @@ TWinSetting::TSettingPlace TWinSetting::PlaceOf(TSettingId id) {
     case siNormalBack: return {.Path = &FNormalBackPath};
     case siActiveBack: return {.Path = &FActiveBackPath};
     case siHotkey: return {.HotkeyText = &FHotkeyText};
+    case siLanguage: return {.Language = &FLanguage};
   }
   throw Exception(L"setting without a place in the dialog");
 }
@@ -388,6 +388,9 @@ void TWinSetting::LoadSettings() {
       case TSettingKind::skHotkey:
         *place.HotkeyText = FIniGT->ReadString(key.Section, key.Key, key.Text);
         ShowHotkey(problems, key);
+        break;
+      case TSettingKind::skLanguage:
+        *place.Language = FIniGT->ReadString(key.Section, key.Key, key.Text);
         break;
     }
   }
@@ -433,6 +436,9 @@ void TWinSetting::SaveSettings() {
         case TSettingKind::skHotkey:
           FIniGT->WriteString(key.Section, key.Key, HotkeyToStore());
           break;
+        case TSettingKind::skLanguage:
+          FIniGT->WriteString(key.Section, key.Key, *place.Language);
+          break;
       }
     }
   });
@@ -475,15 +481,15 @@ std::wstring TWinSetting::Refusals() const {
   std::vector<std::wstring> problems;
   if (std::wstring refused = HotkeyRuleProblem(Hotkey()); !refused.empty()) problems.push_back(std::move(refused));
   // The file is Shift-JIS: a character it cannot hold would come back as "?".
-  const std::pair<const wchar_t*, std::wstring> texts[] = {
-      {L"サイドバナーの文字", FEText->Text()},
-      {L"項目のフォント", FLFont1->Font().Name},
-      {L"選択項目のフォント", FLFont2->Font().Name},
-      {L"サイドバナーのフォント", FLBFont->Font().Name},
+  const std::pair<TText, std::wstring> texts[] = {
+      {TText::BannerTextSetting, FEText->Text()},
+      {TText::ItemFontSetting, FLFont1->Font().Name},
+      {TText::SelectedFontSetting, FLFont2->Font().Name},
+      {TText::BannerFontSetting, FLBFont->Font().Name},
   };
   for (const auto& [what, text] : texts) {
     if (const std::wstring misfits = Cp932Misfits(text); !misfits.empty())
-      problems.push_back(std::wstring(what) + L"「" + text + L"」の " + misfits + L" は設定ファイルに保存できません");
+      problems.push_back(Text(TText::NotStorable, {Text(what), text, misfits}));
   }
   return Joined(problems);
 }
@@ -569,8 +575,8 @@ void TWinSetting::RemoveBackground(std::wstring& path, TBitmap& picture) {
 
 void TWinSetting::ShowBackgroundNames() {
   const auto name = [](const std::wstring& path, const TBitmap& picture) {
-    if (IsUnreadableStoredPath(path)) return std::wstring(L"(読めない名前)");
-    return picture.Empty() ? std::wstring(L"(なし)") : std::filesystem::path(path).filename().wstring();
+    if (IsUnreadableStoredPath(path)) return Text(TText::UnreadableName);
+    return picture.Empty() ? Text(TText::NoPicture) : std::filesystem::path(path).filename().wstring();
   };
   FLBG1->SetCaption(name(FNormalBackPath, FNormalBack));
   FLBG2->SetCaption(name(FActiveBackPath, FActiveBack));

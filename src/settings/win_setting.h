@@ -128,6 +128,7 @@ private:
     TCustomEdit* Edit = nullptr;
     std::wstring* Path = nullptr;  // a picture's
     std::wstring* HotkeyText = nullptr;  // the hotkey as the file holds it
+    std::wstring* Language = nullptr;    // kept as the file holds it: the dialog does not show it
   };
   TSettingPlace PlaceOf(TSettingId id);
 
@@ -225,6 +226,7 @@ private:
   std::wstring FNormalBackPath;
   std::wstring FActiveBackPath;
   std::wstring FHotkeyText;  // as the file holds it
+  std::wstring FLanguage;    // as the file holds it
   THotkey FShownHotkey;      // what that text put into the controls
   std::wstring FRefusedHotkeyText;  // a stored key already reported as one not to take
 };

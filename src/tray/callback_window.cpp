@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/form.h"
+#include "texts/texts.h"
 #include "tray/single_click.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_list.h"
@@ -94,7 +95,7 @@ void TCallbackWindow::OfferRefusedIcons() {
   }
   if (refused && --FOffersLeft > 0) return;
   ::KillTimer(Handle(), OfferTimer);
-  if (refused) Application().ShowException(EOutOfResources(TTrayIcon::RefusedMessage));
+  if (refused) Application().ShowException(EOutOfResources(Text(TText::TrayRefused)));
 }
 
 void TCallbackWindow::SingleClickElapsed(TSingleClick& worker) {

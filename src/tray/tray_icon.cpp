@@ -9,6 +9,7 @@
 #include "framework/image_list.h"
 #include "framework/menu_foreground.h"
 #include "framework/popup_menu.h"
+#include "texts/texts.h"
 #include "tray/callback_window.h"
 #include "tray/single_click.h"
 #include "tray/tray_icon_list.h"
@@ -21,7 +22,7 @@ constexpr int MinAnimateRate = 100;
 
 TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
   TTrayIconList& list = TTrayIconList::Instance();
-  if (list.Full()) throw EOutOfResources(RefusedMessage);
+  if (list.Full()) throw EOutOfResources(Text(TText::TrayRefused));
   FIconID = list.NextIdentifier();
   list.Add(FIconID, *this);
   FIcon.OnChange = [this] { IconChanged(); };
@@ -115,7 +116,7 @@ void TTrayIcon::UpdateTray(TTrayUpdate mode) {
       break;
     }
     case TTrayUpdate::tuModify:
-      if (!::Shell_NotifyIconW(NIM_MODIFY, &FNotifyData)) throw EOutOfResources(RefusedMessage);
+      if (!::Shell_NotifyIconW(NIM_MODIFY, &FNotifyData)) throw EOutOfResources(Text(TText::TrayRefused));
       break;
     case TTrayUpdate::tuDelete:
       ::Shell_NotifyIconW(NIM_DELETE, &FNotifyData);

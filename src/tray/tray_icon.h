@@ -27,7 +27,6 @@ enum class TTrayUpdate { tuAdd, tuModify, tuDelete };
 class TTrayIcon : public TComponent {
 public:
   static constexpr size_t TipHelpMaxBytes = 62;  // code-page-932 bytes
-  static constexpr const wchar_t* RefusedMessage = L"タスクトレイにアイコンを登録できません。";
 
   explicit TTrayIcon(TComponent* owner);
   ~TTrayIcon() override;

@@ -15,6 +15,7 @@
 #include "support/call_gate.h"
 #include "support/message_pump.h"
 #include "support/user_input.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
                  [] { PressKey(VK_RIGHT); },
                  [&] {
                    // Opened after 150 ms without an answer: the note shows.
-                   openFirst = ShowsWhole(tools, 1) && tools.Items(1)->Caption() == TWinMain::LoadingCaption &&
+                   openFirst = ShowsWhole(tools, 1) && tools.Items(1)->Caption() == Text(TText::Loading) &&
                                !ShowsWhole(tools, 3);
                    heldWhileOpen = gate->Held();
                    gate->Open();
@@ -173,7 +174,7 @@ TEST_F(ListingTest, AnOpenSubmenuIsFilledWhereItStands) {
                  },
                  [] {},
                  [&] {
-                   noteWhilePointed = ShowsWhole(pointed, 1) && pointed.Items(1)->Caption() == TWinMain::LoadingCaption;
+                   noteWhilePointed = ShowsWhole(pointed, 1) && pointed.Items(1)->Caption() == Text(TText::Loading);
                    heldWhileOpen = pointedGate->Held();
                    pointedGate->Open();
                  },
@@ -207,8 +208,8 @@ TEST_F(ListingTest, TheNoteOfAFolderThatDoesNotAnswerIsSpokenAsShown) {
   };
   win->PCMainMenuSelect(&tools, L"");
   ASSERT_TRUE(PumpUntil([&] { return tools.Count() == 2; }, 2000));
-  EXPECT_EQ(spoken(), TWinMain::LoadingCaption);
-  ASSERT_TRUE(PumpUntil([&] { return tools.Items(1)->Caption() == TWinMain::NoAnswerCaption; }, 12000));
-  EXPECT_EQ(spoken(), TWinMain::NoAnswerCaption);
+  EXPECT_EQ(spoken(), Text(TText::Loading));
+  ASSERT_TRUE(PumpUntil([&] { return tools.Items(1)->Caption() == Text(TText::NoAnswer); }, 12000));
+  EXPECT_EQ(spoken(), Text(TText::NoAnswer));
   gate->Open();
 }

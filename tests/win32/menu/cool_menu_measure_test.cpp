@@ -98,7 +98,7 @@ TEST_F(StylerMeasure, TheHostMayChangeTheHeight) {
 TEST_F(StylerMeasure, ItemsOutsideTheMenuAreSystemMenuEntries) {
   styler.SysMenu().SetItemHeight(22);
   const MEASUREITEMSTRUCT close = Measure(SC_CLOSE);
-  const int extent = Extent(styler.ActiveFont().Description(), std::wstring(SysMenuWidthText));
+  const int extent = Extent(styler.ActiveFont().Description(), SysMenuWidthText());
   EXPECT_EQ(close.itemWidth, static_cast<UINT>(extent + 22 + 50));
   EXPECT_EQ(close.itemHeight, 22u);
   EXPECT_EQ(Measure(SC_MOVE).itemWidth, close.itemWidth);  // every entry is as wide
