@@ -16,6 +16,10 @@
 #
 # Tests run side by side in slots, each with its own display and prefixes, so its own
 # wineserver: the single-instance mutex, the tray and the foreground belong to one server.
+# The programs see a Japanese UI language, the interface's first one, unless a test names another
+# locale in TAMARIND_UI_LOCALE: Wine takes the UI language from LC_MESSAGES, which LC_ALL would
+# override, and a locale that was never generated gives English without a word.
+#
 # ctest hands a test its slot (RESOURCE_GROUPS "slots:1" sets CTEST_RESOURCE_GROUP_0_SLOTS to
 # "id:N,slots:1"); a test run by hand takes TAMARIND_TEST_SLOT, or slot 0.
 
@@ -75,6 +79,16 @@ if [ $# -gt 0 ]; then
     *) export WINEPREFIX=$slot_dir/$prefix ;;
   esac
   export WINEDEBUG=${WINEDEBUG:--all}
+  export LC_MESSAGES=${TAMARIND_UI_LOCALE:-ja_JP.UTF-8}
+  case $LC_MESSAGES in
+    ja_JP.UTF-8)
+      locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' ||
+        { echo "The locale ja_JP.UTF-8 is not generated here; scripts/install-deps.sh generates it." >&2; exit 1; } ;;
+  esac
+  if [ -n "${LC_ALL:-}" ] && [ "${LC_ALL%%.*}" != "${LC_MESSAGES%%.*}" ]; then
+    echo "LC_ALL=$LC_ALL overrides LC_MESSAGES=$LC_MESSAGES; unset it to run the tests." >&2
+    exit 1
+  fi
   if [ -f "$slot_dir/display" ]; then
     export DISPLAY=":$(cat "$slot_dir/display")"
   fi

@@ -7,12 +7,22 @@ packages=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386
   xvfb xdotool imagemagick x11-utils fonts-ipafont-gothic
-  fuse3 python3-fusepy
+  fuse3 python3-fusepy locales
 )
 
 sudo_if_needed() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
+
+# The tests run the program with a Japanese UI language, which Wine takes from LC_MESSAGES;
+# a locale that was never generated gives English without a word.
+japanese_locale() {
+  locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
+  sudo_if_needed sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+  sudo_if_needed locale-gen >/dev/null
+}
+trap 'japanese_locale' EXIT
 
 missing=()
 for p in "${packages[@]}"; do

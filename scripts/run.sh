@@ -9,6 +9,8 @@ cmake --build --preset windows-x64 --target tamarind
 
 build="$root/build/windows-x64"
 "$root/cmake/wine-prefix.sh" "$build" run-prefix
+# Tamarind speaks the language of your locale: Japanese for ja_JP, English otherwise.
+export TAMARIND_UI_LOCALE=${LC_ALL:-${LC_MESSAGES:-${LANG:-C.UTF-8}}}
 source "$root/cmake/wine-env.sh" "$build" run-prefix
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

@@ -14,6 +14,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 scripts/install-deps.sh
+# The tests choose the programs' locales themselves (cmake/wine-env.sh).
+unset LC_ALL
 set --
 source cmake/wine-env.sh
 

@@ -154,20 +154,23 @@ close_menus() {
 # The Windows path of Linux path $1.
 windows_path() { "$WINELOADER" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
-# Opens the settings dialog "表示の設定" with a click on the command menu's first item; its X
-# window lands in $dialog.
+# The settings dialog's title in the language the test runs in.
+settings_title=$([ "${LC_MESSAGES%%_*}" = ja ] && echo 表示の設定 || echo "Display settings")
+
+# Opens the settings dialog with a click on the command menu's first item; its X window lands
+# in $dialog.
 open_settings_dialog() {
   open_command_menu
   xdotool mousemove $((X + 30)) $((Y + 12)) click 1
-  wait_for '[ -n "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "the first command opened no settings dialog"
-  dialog=$(xdotool search --onlyvisible --name "^表示の設定$" | sed -n 1p)
+  wait_for '[ -n "$(xdotool search --onlyvisible --name "^$settings_title$")" ]' 10 || fail "the first command opened no settings dialog"
+  dialog=$(xdotool search --onlyvisible --name "^$settings_title$" | sed -n 1p)
   # Its controls take clicks a moment after the window shows; nothing outside tells when.
   sleep 0.5
 }
 
 # Waits until the settings dialog has closed, or fails with $1.
 wait_for_dialog_closed() {
-  wait_for '[ -z "$(xdotool search --onlyvisible --name "^表示の設定$")" ]' 10 || fail "$1"
+  wait_for '[ -z "$(xdotool search --onlyvisible --name "^$settings_title$")" ]' 10 || fail "$1"
 }
 
 # Opens the command menu from the tray icon and chooses "終了(&X)" by its mnemonic (the grey

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -28,6 +29,7 @@
 #include "support/settings_host.h"
 #include "support/temp_folder.h"
 #include "support/test_forms.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -717,3 +719,67 @@ TEST_F(WinSettingTest, ADpiChangeMovesTheDialogToTheSuggestedPlaceAndLaysItOutAg
 }
 
 }  // namespace
+
+// How wide a control's own text is in its own font, "&" marks aside.
+int TextWidth(HWND control, const std::wstring& text) {
+  HDC dc = ::GetDC(control);
+  const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT bounds{};
+  ::DrawTextW(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return bounds.right;
+}
+
+// The width a control's text may take: its own, less a button's frame, a check box's box or a
+// group box's inset; a label sized to its text has up to the next control of its row.
+int TextRoom(HWND control, const RECT& bounds, const std::vector<RECT>& siblings) {
+  wchar_t className[16] = {};
+  ::GetClassNameW(control, className, 16);
+  const LONG style = ::GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  if (std::wstring_view(className) != L"Static") {
+    if (style == BS_GROUPBOX) return bounds.right - bounds.left - 16;
+    if (style == BS_AUTOCHECKBOX || style == BS_CHECKBOX) return bounds.right - bounds.left - 18;
+    return bounds.right - bounds.left - 8;
+  }
+  RECT parent{};
+  ::GetWindowRect(::GetParent(control), &parent);
+  LONG right = parent.right;
+  for (const RECT& other : siblings)
+    if (other.left > bounds.left && other.top < bounds.bottom && other.bottom > bounds.top) right = std::min(right, other.left);
+  return right - bounds.left;
+}
+
+TEST_F(WinSettingTest, InBothLanguagesEveryTextFitsItsControlWithRoomToSpare) {
+  for (const TLanguage language : {TLanguage::Japanese, TLanguage::English}) {
+    SetLanguage(language);
+    TWinSetting& d = Create();
+    std::vector<HWND> controls;
+    ::EnumChildWindows(d.Handle(), &CollectChild, reinterpret_cast<LPARAM>(&controls));
+    for (HWND control : controls) {
+      wchar_t buffer[128] = {};
+      ::GetWindowTextW(control, buffer, 128);
+      const std::wstring text = buffer;
+      SCOPED_TRACE(testing::Message() << "\"" << ToCp932(text) << "\"");
+      const auto isTableText = [&](int id) { return TextIn(language, static_cast<TText>(id)) == text; };
+      std::vector<int> ids(TextCount);
+      std::iota(ids.begin(), ids.end(), 0);
+      if (std::none_of(ids.begin(), ids.end(), isTableText)) {
+        // The font samples aside, an English dialog shows no Japanese.
+        if (language == TLanguage::English && text != L"ABCあいう") {
+          EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x3000; }));
+        }
+        continue;
+      }
+      RECT bounds{};
+      ::GetWindowRect(control, &bounds);
+      // The Japanese dialog keeps its sizes, made for Windows' fonts; English texts leave a tenth
+      // spare for fonts wider than the ones measured here.
+      const int width = TextWidth(control, text);
+      const int needed = language == TLanguage::English ? width * 11 / 10 : width;
+      EXPECT_LE(needed, TextRoom(control, bounds, ChildRects(::GetParent(control))));
+    }
+    dialog.reset();
+  }
+  SetLanguage(TLanguage::Japanese);
+}
