@@ -56,6 +56,7 @@ for arch in "${arches[@]}"; do
   folder="tamarind-$version"
   mkdir -p "$stage/$folder/Menu"
   cp "$build/bin/tamarind.exe" "$root/LICENSE" "$root/docs/user-guide.md" "$stage/$folder/"
+  cp -r "$root/docs/images" "$stage/$folder/"
   "${tools[$arch]}-strip" --strip-all "$stage/$folder/tamarind.exe"
   zip="$folder-$arch.zip"
   rm -f "$out/$zip"

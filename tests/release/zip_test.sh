@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release zip made by scripts/package.sh, checked without running it: SHA256SUMS matches;
 # the zip holds one folder tamarind-<version>/ with exactly the exe, an empty Menu folder, the
-# guide and the licence; the exe is stripped, a Windows GUI program for this tree's architecture
+# guide with its pictures and the licence; the exe is stripped, a Windows GUI program for this tree's architecture
 # that imports only DLLs Windows always loads from System32, with its exploit mitigations on.
 # The zip stays in <build-dir>/release for the test that unpacks and starts it.
 # Usage: zip_test.sh <build-dir> <tamarind.exe> <objdump> <version>
@@ -22,7 +22,8 @@ rm -rf "$out"
 (cd "$out" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the zip"
 folder="tamarind-$version"
 contents=$(python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$out/$zip")
-expected=$(printf "$folder/%s " "" LICENSE Menu/ tamarind.exe user-guide.md)
+pictures=$(cd "$root/docs" && find images -name "*.png" | LC_ALL=C sort)
+expected=$(printf "$folder/%s\n" "" LICENSE Menu/ images/ $pictures tamarind.exe user-guide.md | LC_ALL=C sort | tr '\n' ' ')
 [ "$contents " = "$expected" ] || fail "the zip holds: $contents"
 
 unpacked="$out/unpacked"

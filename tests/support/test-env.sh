@@ -6,6 +6,7 @@
 # every later test would draw Japanese as boxes.
 # "prepare" only makes the prefixes, so that a test run can have them made while it builds.
 # Usage: test-env.sh prepare|start|stop <build-dir> [slots, by default those of test-slots.json]
+#        test-env.sh start-one|stop-one <build-dir> <slot>
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
@@ -86,5 +87,13 @@ case $action in
     wait_all
     ;;
   stop) stop_all ;;
-  *) echo "usage: $0 prepare|start|stop <build-dir> [slots]" >&2; exit 2 ;;
+  # One slot by itself, beside the others: its number is the third argument.
+  start-one)
+    slot_dir=$(test_slot_dir "$build_dir" "$3")
+    mkdir -p "$slot_dir"
+    for_each_prefix make_prefix
+    start_slot "$3"
+    ;;
+  stop-one) stop_slot "$(test_slot_dir "$build_dir" "$3")" ;;
+  *) echo "usage: $0 prepare|start|stop <build-dir> [slots] | start-one|stop-one <build-dir> <slot>" >&2; exit 2 ;;
 esac
