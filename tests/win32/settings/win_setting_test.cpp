@@ -165,7 +165,7 @@ TEST_F(WinSettingTest, WithoutAFileEverySettingHasItsDefaultAndTheFirstSaveWrite
                              L"BG1=" + folder.Path() + L"\\NormalBack.Bmp\r\nBG2=" + folder.Path() +
                              L"\\ActiveBack.Bmp\r\n\r\n[Banner]\r\n" + fontKeys(L"Font") +
                              L"Color1=0x00FFFFFF\r\nColor2=0x00000000\r\nShow=1\r\nCaption=Tamarind\r\n\r\n"
-                             L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n\r\n[Hotkey]\r\nKey=\r\n");
+                             L"[Icon]\r\nShow=1\r\n\r\n[Gesture]\r\nEnabled=1\r\n\r\n[Hotkey]\r\nKey=\r\n\r\n[Interface]\r\nLanguage=\r\n");
   // Key for key the table the user guide's reference is made from.
   std::vector<std::pair<std::wstring, std::wstring>> written;
   std::wstring section;
@@ -211,7 +211,7 @@ TEST_F(WinSettingTest, TheGestureSwitchSitsBetweenBannerAndSplitAndReachesTheMai
 }
 
 TEST_F(WinSettingTest, TheHotkeyRowSitsBelowTheOthersReadsTheFileAndReachesTheMainWindowOnOk) {
-  StoreIni(L"[Menu]\r\nVertNum=7\r\n[Hotkey]\r\nKey=shift+win+l\r\n");
+  StoreIni(L"[Menu]\r\nVertNum=7\r\n[Hotkey]\r\nKey=shift+win+l\r\n[Interface]\r\nLanguage=en\r\n");
   TWinSetting& d = Create();
   const THotkey winShiftL{hmWin | hmShift, 'L'};
   EXPECT_EQ(hotkeys, std::vector<THotkey>{winShiftL});
@@ -246,6 +246,7 @@ TEST_F(WinSettingTest, TheHotkeyRowSitsBelowTheOthersReadsTheFileAndReachesTheMa
   const std::wstring stored = StoredIni();
   EXPECT_NE(stored.find(L"[Hotkey]\r\nKey=Ctrl+Alt+Space\r\n"), std::wstring::npos) << stored;
   EXPECT_NE(stored.find(L"VertNum=7\r\n"), std::wstring::npos) << stored;
+  EXPECT_NE(stored.find(L"[Interface]\r\nLanguage=en\r\n"), std::wstring::npos) << stored;  // not shown, kept
 
   // A value that cannot be read is reported once and leaves no hotkey; the rest is read.
   StoreIni(L"[Menu]\r\nVertNum=9\r\n[Hotkey]\r\nKey=Ctrl+Alt+Spcae\r\n");
