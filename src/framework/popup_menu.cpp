@@ -12,6 +12,22 @@ namespace {
 bool RightButtonChose = false;
 std::optional<RECT> KeyChoicePlace;
 bool AltLeftAlone = false;
+std::optional<std::wstring> KeptKeys;
+
+// While keys are kept: a key press becomes its character here, where the menu loop would
+// have made it, and the character is kept instead of reaching a menu. True when `msg` was one.
+bool Keep(const MSG& msg) {
+  if (!KeptKeys) return false;
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    ::TranslateMessage(&msg);
+    return true;
+  }
+  if (msg.message == WM_CHAR) {
+    *KeptKeys += static_cast<wchar_t>(msg.wParam);
+    return true;
+  }
+  return msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP || msg.message == WM_DEADCHAR;
+}
 
 bool IsAltKey(const MSG& msg) {
   return msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && msg.message != WM_CHAR &&
@@ -44,6 +60,7 @@ void PostKey(HWND window, WORD key) {
 LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
   if (code == MSGF_MENU) {
     const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (Keep(msg)) return 1;
     if (AltLeftAlone && IsAltKey(msg)) return 1;  // the menu loop never sees it
     if (msg.message == WM_RBUTTONUP) RightButtonChose = true;
     if (msg.message == WM_LBUTTONUP || msg.message == WM_KEYDOWN) RightButtonChose = false;
@@ -106,6 +123,17 @@ bool TPopupMenu::ChosenWithRightButton() { return RightButtonChose; }
 std::optional<RECT> TPopupMenu::ChosenByKeyAt() { return KeyChoicePlace; }
 
 void TPopupMenu::SetAltLeftAlone(bool value) { AltLeftAlone = value; }
+
+void TPopupMenu::KeepKeys() { KeptKeys = std::wstring(); }
+
+std::wstring TPopupMenu::TakeKeptKeys() {
+  // Keys typed as the loop ended wait in the queue, addressed to menu windows now gone.
+  MSG msg{};
+  while (KeptKeys && ::PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) Keep(msg);
+  std::wstring kept = KeptKeys.value_or(L"");
+  KeptKeys.reset();
+  return kept;
+}
 
 std::optional<int> HighlightedPosition(HMENU menu) {
   const int count = ::GetMenuItemCount(menu);

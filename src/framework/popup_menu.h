@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "framework/component.h"
 #include "framework/menu_item.h"
@@ -52,6 +53,11 @@ public:
   // Whether the Alt key passes by the menus shown here instead of closing them, as it otherwise
   // does: a global key combination with Alt then reaches its window with the menu still open.
   static void SetAltLeftAlone(bool value);
+  // From now until TakeKeptKeys, characters typed go to nobody but are kept ("\b" for
+  // Backspace): the menus are closing, and someone else takes the keyboard over from them.
+  static void KeepKeys();
+  // The characters kept since KeepKeys, the ones still queued included; keeping ends.
+  static std::wstring TakeKeptKeys();
 
 private:
   TMenuItem* FItems;

@@ -48,7 +48,7 @@ LRESULT TMenuTypeAhead::MenuChar(TMenuItem& Parent, HMENU Menu, wchar_t Key, HWN
   std::vector<TTypeAheadEntry> entries;
   for (int i = 0; i < Parent.Count(); ++i) {
     const TMenuItem& child = *Parent.Items(i);
-    if (child.Visible()) entries.push_back({child.Caption(), !child.IsLine()});
+    if (child.Visible()) entries.push_back({child.Caption(), !child.IsLine() && (!Findable || Findable(child))});
   }
   const std::optional<int> highlighted = HighlightedPosition(Menu);
   const TTypeAheadResult found = FTypeAhead.Type(Key, reinterpret_cast<std::uintptr_t>(Menu), entries, highlighted);

@@ -9,6 +9,9 @@
 // answer from then on.
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 #include "menu/type_ahead.h"
 
 class TMenuItem;
@@ -22,8 +25,12 @@ public:
   explicit TMenuTypeAhead(TSelectAnswer& Known = ProcessSelectAnswer());
 
   // The answer to WM_MENUCHAR for `Key` typed in `Menu`, the platform menu of `Parent`'s
-  // sub-items, shown on behalf of `Owner`.
+  // sub-items, shown on behalf of `Owner`. Typing lands only on items `Findable` accepts (by
+  // default all); MNC_IGNORE says that none starts with the text typed.
   LRESULT MenuChar(TMenuItem& Parent, HMENU Menu, wchar_t Key, HWND Owner);
+  std::function<bool(const TMenuItem&)> Findable;
+  // The text typed so far in this menu loop.
+  const std::wstring& Typed() const { return FTypeAhead.Prefix(); }
   // The menu loop ended: the next one starts with no prefix.
   void Reset() { FTypeAhead.Reset(); }
 

@@ -248,6 +248,18 @@ void TPopupCool::MenuChar(TMessage& message) {
   // Typing finds items by name; a lone mnemonic character still chooses its item.
   message.Result = parent ? FTypeAhead.MenuChar(*parent, menu, key, TPopupList::Instance().Window())
                           : MAKELRESULT(0, MNC_IGNORE);
+  if (!parent || !OnNothingFound || HIWORD(message.Result) != MNC_IGNORE || FTypeAhead.Typed().empty()) return;
+  RECT place{};
+  ForOpenMenus([&](HWND window, HMENU) {
+    ::GetWindowRect(window, &place);  // the last one visited is the outermost
+    return false;
+  });
+  // Not a second menu loop: every menu closes, and what is typed meanwhile is kept for the one
+  // who takes over.
+  TPopupMenu::KeepKeys();
+  ::EndMenu();
+  message.Result = MAKELRESULT(0, MNC_CLOSE);
+  OnNothingFound(FTypeAhead.Typed(), place);
 }
 
 TRect TPopupCool::SelectedItemRect() const {

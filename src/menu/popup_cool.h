@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "framework/geometry.h"
 #include "menu/cool_menu.h"
@@ -25,6 +27,13 @@ public:
   static std::int32_t HookCount();
   // The hooked utility window, when this styler is the one holding the hook.
   HWND UtilWindow() const { return FUtilWindow; }
+
+  // Which items typing may land on; by default all.
+  void SetFindable(std::function<bool(const TMenuItem&)> findable) { FTypeAhead.Findable = std::move(findable); }
+  // Called with the text typed when no item of the open menu starts with it: the menus then
+  // close, the keys typed meanwhile kept (TPopupMenu::TakeKeptKeys). `place` is the screen
+  // rectangle of the outermost open menu. Unset, typing that finds nothing does nothing.
+  std::function<void(const std::wstring& typed, const RECT& place)> OnNothingFound;
 
 private:
   static LRESULT CALLBACK HookedWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
