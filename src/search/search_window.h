@@ -58,8 +58,6 @@ public:
   // window stands.
   std::size_t HitCapacity() const { return SearchHitCapacity(FFittingRows); }
   const TSearchResults& Results() const { return FResults; }
-  // The highlighted hit's index, none without hits.
-  std::optional<std::size_t> Highlight() const { return FHighlight; }
 
   std::function<void()> OnClosed;
 
