@@ -32,17 +32,23 @@ HFONT CreateRisingFont(const TFont& font) {
 }  // namespace
 
 void TBanner::UpdateBannerSize() {
-  FBannerRect = {};
-  if (TPopupMenu* menu = FOwner.Menu()) {
-    std::vector<TBannerEntry> entries;
-    const TMenuItem& root = menu->Items();
-    for (int i = 0; i < root.Count(); ++i) {
-      const TMenuItem& item = *root.Items(i);
-      entries.push_back({item.Visible(), item.IsLine(), item.Break() != TMenuBreak::mbNone});
-    }
-    const int height = BannerHeight(entries, FOwner.MeasuredRowHeight(false), FOwner.MeasuredRowHeight(true));
-    FBannerRect = {0, 0, FOwner.Metrics().BannerWidth, height};
+  TPopupMenu* menu = FOwner.Menu();
+  if (!menu) {
+    FBannerRect = {};
+    FBannerImage.SetSize(0, 0);
+    return;
   }
+  std::vector<TBannerEntry> entries;
+  const TMenuItem& root = menu->Items();
+  for (int i = 0; i < root.Count(); ++i) {
+    const TMenuItem& item = *root.Items(i);
+    entries.push_back({item.Visible(), item.IsLine(), item.Break() != TMenuBreak::mbNone});
+  }
+  UpdateBannerSize(BannerHeight(entries, FOwner.MeasuredRowHeight(false), FOwner.MeasuredRowHeight(true)));
+}
+
+void TBanner::UpdateBannerSize(int height) {
+  FBannerRect = {0, 0, FOwner.Metrics().BannerWidth, height};
   FBannerImage.SetSize(FBannerRect.Right, FBannerRect.Bottom);
 }
 

@@ -37,6 +37,8 @@ public:
 
   // Sizes the picture to the top-level items of the owner's menu.
   void UpdateBannerSize();
+  // Sizes the picture to a column `height` pixels high, for rows of a window of our own.
+  void UpdateBannerSize(int height);
   // Paints the gradient and the caption into the picture.
   void PaintBanner();
 

@@ -155,6 +155,15 @@ public:
 
   virtual void DrawSeparator(TCanvas& canvas, const TRect& rect);
 
+  // A row of a window of our own, painted into `dc` as an item of Menu would be: `item` need
+  // not be in Menu, `rightText` stands in the shortcut's place, and with `bannerTop` the row
+  // stands beside the banner picture, whose top lies at `bannerTop` of `dc`. Mnemonic
+  // underlines stay hidden.
+  void PaintRow(HDC dc, TMenuItem& item, unsigned state, const TRect& rect, const std::wstring& rightText,
+                std::optional<int> bannerTop);
+  // The width such a row asks for, measured as an item of Menu is.
+  int MeasuredRowWidth(const std::wstring& caption, const std::wstring& rightText, bool banner);
+
 protected:
   void LoadFinished() override;
   void RemovalNotice(TComponent& component) override;
@@ -185,11 +194,16 @@ private:
   void RebuildTileCaches();
   void UpdateImageSize();
 
+  // Paints into the item buffer over `rect` of `dc`, the canvas prepared for an item in `state`
+  // when `item`.
+  void PaintBuffered(HDC dc, const TRect& rect, unsigned state, bool item, const std::function<void(TCanvas&)>& paint);
+  void PaintItem(TCanvas& canvas, TMenuItem& item, unsigned state, const TRect& rect, const std::wstring& rightText,
+                 std::optional<int> bannerTop);
   void PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state, const TItemRects& rects);
   void PaintStateBackground(TCanvas& canvas, bool active, const TRect& rect);
   void RunBackground(TCanvas& canvas, const std::vector<TBackgroundStep>& steps);
   int BannerTop(const TMenuItem& item, const TRect& itemRect) const;
-  void PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect, const TItemRects& rects);
+  void PaintBannerSlice(TCanvas& canvas, const TItemRects& rects, int bannerTop);
   void DrawItemImage(TCanvas& canvas, int x, int y, int index);
   // An enabled item's image over the background just painted.
   void DrawImageOverBackground(TCanvas& canvas, const TRect& image, int index);
@@ -228,6 +242,10 @@ private:
   TRect FWorkArea;
   // While a draw request runs: the plain colour the background left under the image, if any.
   std::optional<TColor> FImageBackdrop;
+  // While a draw request runs: the item stands beside the banner, and the text in its
+  // shortcut's place.
+  bool FBannerRow = false;
+  std::wstring FRightText;
   THintWindow FHintWindow;
   TChangeLink FImageChangeLink;
   TTileCache FInActiveCache;

@@ -16,26 +16,29 @@ void TCoolMenu::MeasureItemMessage(MEASUREITEMSTRUCT& request) {
       return;
     }
     const bool separator = item->IsLine();
-    const TItemMetrics metrics = Metrics();
     request.itemHeight = MeasuredRowHeight(separator);
-    const std::wstring text = MeasuredText(item->Caption(), item->ShortCutText());
-    int extent = 0;
-    if (FDefaultFont) {
-      TFont systemFont;
-      LoadSystemMenuFont(systemFont);
-      extent = FTextExtents.Width(systemFont.Description(), text);
-    } else {
-      extent = std::max(FTextExtents.Width(FActiveFont.Description(), text),
-                        FInActiveExtents.Width(FInActiveFont.Description(), text));
-    }
-    // A very long name must not push the menu past the screen's edge.
-    request.itemWidth = MeasuredItemWidth(extent, metrics, IsBannerItem(*item), FWorkArea.Width() / 2);
+    request.itemWidth = MeasuredRowWidth(item->Caption(), item->ShortCutText(), IsBannerItem(*item));
     int height = static_cast<int>(request.itemHeight);
     DoMeasureItem(request.itemID, height);
     request.itemHeight = height;
   } catch (...) {
     Application().HandleException();
   }
+}
+
+int TCoolMenu::MeasuredRowWidth(const std::wstring& caption, const std::wstring& rightText, bool banner) {
+  const std::wstring text = MeasuredText(caption, rightText);
+  int extent = 0;
+  if (FDefaultFont) {
+    TFont systemFont;
+    LoadSystemMenuFont(systemFont);
+    extent = FTextExtents.Width(systemFont.Description(), text);
+  } else {
+    extent = std::max(FTextExtents.Width(FActiveFont.Description(), text),
+                      FInActiveExtents.Width(FInActiveFont.Description(), text));
+  }
+  // A very long name must not push the menu past the screen's edge.
+  return MeasuredItemWidth(extent, Metrics(), banner, FWorkArea.Width() / 2);
 }
 
 void TCoolMenu::DoMeasureItem(UINT itemID, int& height) {

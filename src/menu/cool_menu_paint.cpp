@@ -20,13 +20,31 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
   const int itemID = static_cast<int>(request.itemID);
   const unsigned state = request.itemState & 0xFF;
   FHidesPrefixes = request.itemState & ODS_NOACCEL;
+  PaintBuffered(request.hDC, itemRect, state, itemID >= 0, [&](TCanvas& canvas) {
+    if (itemID >= 0) {
+      DrawItem(canvas, reinterpret_cast<HMENU>(request.hwndItem), itemID, state, itemRect);
+    } else {
+      canvas.FillRect(itemRect);
+    }
+  });
+}
+
+void TCoolMenu::PaintRow(HDC dc, TMenuItem& item, unsigned state, const TRect& rect, const std::wstring& rightText,
+                         std::optional<int> bannerTop) {
+  FHidesPrefixes = true;
+  PaintBuffered(dc, rect, state, true,
+                [&](TCanvas& canvas) { PaintItem(canvas, item, state, rect, rightText, bannerTop); });
+}
+
+void TCoolMenu::PaintBuffered(HDC dc, const TRect& rect, unsigned state, bool item,
+                              const std::function<void(TCanvas&)>& paint) {
   FImageBackdrop.reset();
-  // The menu's context is only copied from and to: nothing is selected into it, so nothing is
-  // left behind in it, even when a painter fails half-way.
-  TCanvas& canvas = FItemBuffer.Begin(request.hDC, itemRect);
+  // The target is only copied from and to: nothing is selected into it, so nothing is left
+  // behind in it, even when a painter fails half-way.
+  TCanvas& canvas = FItemBuffer.Begin(dc, rect);
   try {
     canvas.SetColorScheme(MenuColorScheme());
-    if (itemID >= 0) {
+    if (item) {
       const bool selected = state & ODS_SELECTED;
       canvas.Brush().SetColor(selected ? FActiveColor : FInActiveColor);
       if (FDefaultFont) {
@@ -35,11 +53,9 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
       } else {
         canvas.Font().Assign(selected ? FActiveFont : FInActiveFont);
       }
-      DrawItem(canvas, reinterpret_cast<HMENU>(request.hwndItem), itemID, state, itemRect);
-    } else {
-      canvas.FillRect(itemRect);
     }
-    if (state & ODS_FOCUS) canvas.FocusRect(itemRect);
+    paint(canvas);
+    if (state & ODS_FOCUS) canvas.FocusRect(rect);
   } catch (...) {
     Application().HandleException();
   }
@@ -47,29 +63,36 @@ void TCoolMenu::DrawItemMessage(const DRAWITEMSTRUCT& request) {
 }
 
 void TCoolMenu::DrawItem(TCanvas& canvas, HMENU menuHandle, int itemID, unsigned state, const TRect& rect) {
-  const TItemMetrics metrics = Metrics();
-  TItemRects rects = ComputeItemRects(rect, metrics, false);
   TMenuItem* item = FindItem(static_cast<UINT>(itemID));
   if (!item) {
-    FSysMenu->DrawSysItem(menuHandle, canvas, state, rects.Item, static_cast<UINT>(itemID));
+    FSysMenu->DrawSysItem(menuHandle, canvas, state, ComputeItemRects(rect, Metrics(), false).Item,
+                          static_cast<UINT>(itemID));
     return;
   }
   if (OnDrawItem) {
     OnDrawItem(FMenu, item, rect, state);
     return;
   }
-  if (IsBannerItem(*item)) rects = ComputeItemRects(rect, metrics, true);
-  if (item->IsLine()) {
+  const std::optional<int> bannerTop = IsBannerItem(*item) ? std::optional(BannerTop(*item, rect)) : std::nullopt;
+  PaintItem(canvas, *item, state, rect, item->ShortCutText(), bannerTop);
+}
+
+void TCoolMenu::PaintItem(TCanvas& canvas, TMenuItem& item, unsigned state, const TRect& rect,
+                          const std::wstring& rightText, std::optional<int> bannerTop) {
+  FBannerRow = bannerTop.has_value();
+  FRightText = rightText;
+  const TItemRects rects = ComputeItemRects(rect, Metrics(), FBannerRow);
+  if (item.IsLine()) {
     PaintStateBackground(canvas, false, rects.Item);
-    PaintBannerSlice(canvas, *item, rect, rects);
+    PaintBannerSlice(canvas, rects, bannerTop.value_or(0));
     DrawSeparator(canvas, rects.Item);
     return;
   }
-  PaintBackground(canvas, *item, state, rects);
-  PaintBannerSlice(canvas, *item, rect, rects);
-  DrawImageFrame(*item, canvas, state, rects.Item);
-  DrawCheckOrImage(*item, canvas, state, rects.Item);
-  DrawItemText(*item, canvas, state, rects.Item);
+  PaintBackground(canvas, item, state, rects);
+  PaintBannerSlice(canvas, rects, bannerTop.value_or(0));
+  DrawImageFrame(item, canvas, state, rects.Item);
+  DrawCheckOrImage(item, canvas, state, rects.Item);
+  DrawItemText(item, canvas, state, rects.Item);
 }
 
 void TCoolMenu::PaintBackground(TCanvas& canvas, TMenuItem& item, unsigned state, const TItemRects& rects) {
@@ -113,18 +136,17 @@ int TCoolMenu::BannerTop(const TMenuItem& item, const TRect& itemRect) const {
   return itemRect.Top + first.top - own.top;
 }
 
-void TCoolMenu::PaintBannerSlice(TCanvas& canvas, const TMenuItem& item, const TRect& itemRect,
-                                 const TItemRects& rects) {
+void TCoolMenu::PaintBannerSlice(TCanvas& canvas, const TItemRects& rects, int bannerTop) {
   if (rects.BannerStrip.IsEmpty()) return;
   // Beside a later column there is no banner picture: show the plain menu background there.
-  CopyClipped(canvas, FBanner->BannerImage(), {0, BannerTop(item, itemRect)}, rects.BannerStrip, FInActiveColor);
+  CopyClipped(canvas, FBanner->BannerImage(), {0, bannerTop}, rects.BannerStrip, FInActiveColor);
 }
 
 void TCoolMenu::DrawImageFrame(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect) {
   const bool raised = FMenuStyle == msOffice && (state & ODS_SELECTED) && item.Enabled() && !item.Checked() &&
                       ItemImageIndex(item) != -1;
   if (!raised) return;
-  const TRect column = ImageColumnOf(rect, Metrics(), IsBannerItem(item));
+  const TRect column = ImageColumnOf(rect, Metrics(), FBannerRow);
   canvas.Edge(column, BDR_RAISEDINNER, BF_TOPLEFT);
   canvas.Edge(column, BDR_RAISEDINNER, BF_SOFT | BF_BOTTOMRIGHT);
 }
@@ -157,7 +179,7 @@ void TCoolMenu::DrawCheckGlyph(TCanvas& canvas, const TRect& rect, bool enabled)
 }
 
 void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect) {
-  const TRect column = ImageColumnOf(rect, Metrics(), IsBannerItem(item));
+  const TRect column = ImageColumnOf(rect, Metrics(), FBannerRow);
   const TRect image = CenteredImage(column, column.Width(), FImageSize);
   const int index = ItemImageIndex(item);
   const bool enabled = item.Enabled();
@@ -195,10 +217,10 @@ void TCoolMenu::DrawCheckOrImage(TMenuItem& item, TCanvas& canvas, unsigned stat
 void TCoolMenu::DrawItemText(TMenuItem& item, TCanvas& canvas, unsigned state, const TRect& rect) {
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   if (item.Default()) canvas.Font().SetStyle(canvas.Font().Style().Include(TFontStyle::fsBold));
-  const bool banner = IsBannerItem(item), selected = state & ODS_SELECTED;
+  const bool selected = state & ODS_SELECTED;
   const TItemMetrics metrics = Metrics();
-  const TRect caption = CaptionRect(rect, metrics, banner);
-  const TItemTexts texts{L" " + item.Caption(), caption, item.ShortCutText(), ShortcutRect(caption, metrics),
+  const TRect caption = CaptionRect(rect, metrics, FBannerRow);
+  const TItemTexts texts{L" " + item.Caption(), caption, FRightText, ShortcutRect(caption, metrics),
                          FHidesPrefixes};
   const TColor color = selected ? FActiveFont.Color() : FInActiveFont.Color();
   DrawItemTexts(canvas, FTextLayouts, texts, item.Enabled(), !selected || FMenuStyle == msOffice, color);
