@@ -88,7 +88,17 @@ void TSearchWindow::Show(POINT where, const std::wstring& query) {
 }
 
 void TSearchWindow::TypeKeys(std::wstring_view keys) {
-  if (IsOpen()) Edit(keys);
+  // Enter and Escape typed that fast act as they would have here.
+  for (std::size_t start = 0; IsOpen() && start < keys.size();) {
+    const std::size_t end = std::min(keys.find_first_of(L"\r\x1B", start), keys.size());
+    Edit(keys.substr(start, end - start));
+    if (end == keys.size() || !IsOpen()) break;
+    if (keys[end] == L'\r')
+      RunHighlighted();
+    else
+      Close();
+    start = end + 1;
+  }
 }
 
 void TSearchWindow::Refresh() {

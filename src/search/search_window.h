@@ -44,7 +44,8 @@ public:
   // Searches for `query` and shows the results with their top-left corner at `where` (moved
   // into the work area), active. An empty query shows nothing.
   void Show(POINT where, const std::wstring& query);
-  // Keys typed while the menus were closing, applied in order ('\b' is Backspace).
+  // Keys typed while the menus were closing, applied in order ('\b' is Backspace, '\r' Enter,
+  // '\x1B' Escape).
   void TypeKeys(std::wstring_view keys);
   // The index changed: searches again, the highlight staying on the same path while it is found.
   void Refresh();
