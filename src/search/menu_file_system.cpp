@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/link_target.h"
 #include "framework/win_handle.h"
 
 namespace {
+
+// Beyond any 32-bit volume serial number.
+constexpr std::uint64_t NoFileIndex = 1ull << 32;
 
 std::uint64_t Joined(DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; }
 
@@ -33,9 +38,13 @@ std::optional<TFolderStamp> TMenuFileSystem::Stamp(const std::wstring& path) con
       !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return std::nullopt;
   // The 64-bit file index names a folder on NTFS and FAT; ReFS ids are wider (FILE_ID_INFO), and
-  // two folders there sharing the low half would be read as one.
-  return TFolderStamp{info.dwVolumeSerialNumber, Joined(info.nFileIndexHigh, info.nFileIndexLow),
-                      Joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+  // two folders there sharing the low half would be read as one. Some network file systems
+  // answer no index at all: there the path names the folder, and only the depth limit ends a
+  // cycle through shortcuts.
+  const std::uint64_t index = Joined(info.nFileIndexHigh, info.nFileIndexLow);
+  const std::uint64_t writeTime = Joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+  if (index == 0) return TFolderStamp{NoFileIndex, std::hash<std::wstring>{}(path), writeTime};
+  return TFolderStamp{info.dwVolumeSerialNumber, index, writeTime};
 }
 
 std::vector<TFolderItem> TMenuFileSystem::List(const std::wstring& path) const {
