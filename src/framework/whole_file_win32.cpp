@@ -10,13 +10,6 @@
 
 namespace {
 
-struct TFileHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Handle h) { ::CloseHandle(h); }
-};
-using TFileHandle = TUniqueHandle<TFileHandleTraits>;
-
 // Attributes the new file takes over from the one it replaces.
 constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 

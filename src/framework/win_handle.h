@@ -38,6 +38,13 @@ struct TKernelHandleTraits {
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 
+// A file or folder opened with CreateFileW, which fails with INVALID_HANDLE_VALUE.
+struct TFileHandleTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::CloseHandle(h); }
+};
+
 struct TFindHandleTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
@@ -57,6 +64,7 @@ struct TWindowHandleTraits {
 };
 
 using TKernelHandle = TUniqueHandle<TKernelHandleTraits>;
+using TFileHandle = TUniqueHandle<TFileHandleTraits>;
 using TFindHandle = TUniqueHandle<TFindHandleTraits>;
 using TChangeNotificationHandle = TUniqueHandle<TChangeNotificationTraits>;
 

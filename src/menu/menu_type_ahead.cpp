@@ -4,6 +4,7 @@
 
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "framework/text_folding.h"
 
 namespace {
 
@@ -24,11 +25,7 @@ bool IsOpen(HMENU menu) {
 
 }  // namespace
 
-bool SameTextToUser(std::wstring_view a, std::wstring_view b) {
-  return ::CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE | NORM_IGNOREKANATYPE | NORM_IGNOREWIDTH,
-                           a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), nullptr,
-                           nullptr, 0) == CSTR_EQUAL;
-}
+bool SameTextToUser(std::wstring_view a, std::wstring_view b) { return FoldForMatching(a) == FoldForMatching(b); }
 
 TMenuTypeAhead::TMenuTypeAhead(TSelectAnswer& Known)
     : FTypeAhead([] { return ::GetTickCount64(); }, SameTextToUser), FKnown(Known) {}
