@@ -17,6 +17,7 @@
 #include "app/shell_launch.h"
 #include "app/shortcut_checker.h"
 #include "app/start_request.h"
+#include "app/tree_search.h"
 #include "folder/dir_monitor.h"
 #include "folder/file_list.h"
 #include "framework/application.h"
@@ -31,6 +32,9 @@
 #include "menu/menu_theme.h"
 #include "menu/popup_cool.h"
 #include "resource_ids.h"
+#include "search/menu_file_system.h"
+#include "search/recent_list.h"
+#include "settings/ini_gt.h"
 #include "settings/win_setting.h"
 #include "shell/context_menu_ex.h"
 #include "tamarind_version.h"
@@ -139,6 +143,14 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
     RepaintOpenMenus();
   });
   FShortcuts = std::make_unique<TShortcutChecker>(ShortcutFolder, [this] { RebuildMenu(); });
+  FTreeSearch = std::make_unique<TTreeSearch>(*FPCMain, *FImageList, *FCMEx, MenuFolderPath(ExecutablePath()),
+                                              std::make_shared<TMenuFileSystem>(ListingFilter()));
+  // Typing lands on the folder's entries only, and what finds none there searches the tree.
+  FPCMain->SetFindable([](const TMenuItem& item) { return !item.Hint().empty() && !item.Default(); });
+  FPCMain->OnNothingFound = [this](const std::wstring& typed, const RECT& place) {
+    FTreeSearch->Take(typed, place, FMainMenu->Items().Hint());
+  };
+  FMainMenu->OnClosed = [this] { FTreeSearch->ShowTaken(); };
   FEnvironment = std::make_unique<TEnvironmentRefresh>();
   FStartRequests = std::make_unique<TStartRequests>([this](const std::wstring& folder) { return OpenRequested(folder); });
   try {
@@ -218,6 +230,7 @@ TWinSetting& TWinMain::CreateSettingsDialog(const TIniGTHost& host) {
   FWinSetting->RequestRemovalNotice(*this);
   // Also when loading failed before the first build: the next rebuild then fills the menu.
   FMenuBuildSettings = FWinSetting;
+  FTreeSearch->Start(RecentFilePath(FWinSetting->IniGT().FullPath()));
   return *FWinSetting;
 }
 
@@ -259,6 +272,7 @@ void TWinMain::ItemClick(TComponent* sender) {
     const TMenuForeground foreground(Handle());
     FCMEx->PopupFile(Handle(), item->Hint(), place.x, place.y);
   } else {
+    FTreeSearch->Started(item->Hint());
     LaunchWithShell(item->Hint());
   }
 }
@@ -283,7 +297,10 @@ void TWinMain::OpenFolderClick(TComponent* sender) {
 
 void TWinMain::CancelClick(TComponent* sender) { FormDeactivate(sender); }
 
-void TWinMain::DirMonChange(TComponent*) { RebuildMenu(); }
+void TWinMain::DirMonChange(TComponent*) {
+  RebuildMenu();
+  FTreeSearch->FolderChanged();
+}
 
 void TWinMain::MoveWindowTo(int left, int top) { SetBounds(left, top, Width(), Height()); }
 

@@ -26,6 +26,7 @@ class TShortcutChecker;
 class TStartRequests;
 class TTimer;
 class TTrayIcon;
+class TTreeSearch;
 class TWinSetting;
 struct TIniGTHost;
 
@@ -182,6 +183,7 @@ private:
   std::unique_ptr<TShortcutChecker> FShortcuts;
   std::unique_ptr<TEnvironmentRefresh> FEnvironment;
   std::unique_ptr<TStartRequests> FStartRequests;
+  std::unique_ptr<TTreeSearch> FTreeSearch;
   // Restarts the gesture timer on the pointer's first movement after it went to rest.
   std::unique_ptr<TPointerWake> FPointerWake;
   TLauncherHotkey FHotkey;

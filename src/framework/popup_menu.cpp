@@ -116,6 +116,7 @@ void TPopupMenu::Popup(int x, int y) {
   const UINT flags = TPM_RIGHTBUTTON | (place.RightEdgeAtAnchor ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
                      (place.BottomEdgeAtAnchor ? TPM_BOTTOMALIGN : TPM_TOPALIGN);
   ::TrackPopupMenuEx(Handle(), flags, place.Anchor.X, place.Anchor.Y, TPopupList::Instance().Window(), nullptr);
+  if (OnClosed) OnClosed();
 }
 
 bool TPopupMenu::ChosenWithRightButton() { return RightButtonChose; }

@@ -41,6 +41,8 @@ public:
   virtual void Popup(int x, int y);
   // Runs as Popup starts, while the menu can still be changed.
   std::function<void(int x, int y)> OnPopup;
+  // Runs as Popup ends: the menu has closed, and a chosen item's click is still to come.
+  std::function<void()> OnClosed;
   // The point the menu was last shown at (x, y of Popup): its monitor sets the menu's size.
   POINT PopupPoint() const { return FPopupPoint; }
 

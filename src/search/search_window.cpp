@@ -83,6 +83,7 @@ void TSearchWindow::Show(POINT where, const std::wstring& query) {
   }
   Search(std::nullopt);
   ::ShowWindow(Handle(), SW_SHOW);
+  ::UpdateWindow(Handle());  // at once, whatever else the queue holds
   ::SetForegroundWindow(Handle());
   ::SetFocus(Handle());
 }
