@@ -1,6 +1,7 @@
 #include "framework/custom_control.h"
 
 #include "framework/exception.h"
+#include "framework/paint_session.h"
 #include "texts/texts.h"
 
 namespace {
@@ -31,20 +32,6 @@ public:
 
 private:
   TCanvas& FCanvas;
-};
-
-class TPaintSession {
-public:
-  explicit TPaintSession(HWND window) : FWindow(window), FDC(::BeginPaint(window, &FPaint)) {}
-  ~TPaintSession() { ::EndPaint(FWindow, &FPaint); }
-  TPaintSession(const TPaintSession&) = delete;
-  TPaintSession& operator=(const TPaintSession&) = delete;
-  HDC DC() const { return FDC; }
-
-private:
-  HWND FWindow;
-  PAINTSTRUCT FPaint{};
-  HDC FDC;
 };
 
 class TWindowDC {

@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/canvas.h"
+#include "framework/paint_session.h"
 
 namespace {
 
@@ -65,14 +66,9 @@ LRESULT THintWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void THintWindow::Paint() {
-  struct TPaintScope {
-    HWND Window;
-    PAINTSTRUCT Paint{};
-    HDC DC = ::BeginPaint(Window, &Paint);
-    ~TPaintScope() { ::EndPaint(Window, &Paint); }
-  } scope{Handle()};
+  const TPaintSession session(Handle());
   TCanvas canvas;
-  canvas.Bind(scope.DC);
+  canvas.Bind(session.DC());
   RECT client;
   ::GetClientRect(Handle(), &client);
   TRect area = FromWinRect(client);

@@ -7,6 +7,7 @@
 #include "framework/dpi.h"
 #include "framework/dpi_scale.h"
 #include "framework/menu_item.h"
+#include "framework/paint_session.h"
 #include "menu/cool_menu.h"
 #include "menu/menu_theme.h"
 #include "texts/texts.h"
@@ -258,28 +259,23 @@ void TSearchWindow::KeyDown(WPARAM key) {
 }
 
 void TSearchWindow::Paint() {
-  struct TPaintScope {
-    HWND Window;
-    PAINTSTRUCT Paint{};
-    HDC DC = ::BeginPaint(Window, &Paint);
-    ~TPaintScope() { ::EndPaint(Window, &Paint); }
-  } scope{Handle()};
+  const TPaintSession session(Handle());
   if (!FStyler) return;
   const bool banner = FStyler->Banner().ShowBanner();
   for (std::size_t i = 0; i < FRows.size(); ++i) {
     const TSearchRow& row = FRows[i];
     const TRect rect = RowRect(i);
     const RECT r = ToWinRect(rect);
-    if (!::RectVisible(scope.DC, &r)) continue;
+    if (!::RectVisible(session.DC(), &r)) continue;
     const bool hit = row.Kind == TSearchRowKind::Hit;
     const unsigned state = hit && FHighlight == row.Hit ? ODS_SELECTED : hit ? 0 : ODS_DISABLED | ODS_GRAYED;
     const std::wstring right = hit ? FResults.Hits[row.Hit].Folder : std::wstring();
     const std::optional<int> bannerTop = banner ? std::optional(RowRect(0).Top) : std::nullopt;
-    FStyler->PaintRow(scope.DC, RowItem(i), state, rect, right, bannerTop);
+    FStyler->PaintRow(session.DC(), RowItem(i), state, rect, right, bannerTop);
   }
   // The frame in the menus' own colours: a line, and their margin inside it.
   TCanvas canvas;
-  canvas.Bind(scope.DC);
+  canvas.Bind(session.DC());
   canvas.SetColorScheme(MenuColorScheme());
   RECT client{};
   ::GetClientRect(Handle(), &client);
