@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_folder.h"
 #include "app/win_main.h"
 #include "folder/dir_monitor.h"
+#include "folder/menu_folder.h"
 #include "framework/application.h"
 #include "framework/menu_item.h"
 #include "framework/popup_list.h"

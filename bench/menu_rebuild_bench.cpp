@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_folder.h"
-#include "support/temp_folder.h"
 #include "app/win_main.h"
+#include "folder/dir_monitor.h"
+#include "folder/menu_folder.h"
 #include "framework/com_ptr.h"
 #include "framework/system_paths.h"
-#include "folder/dir_monitor.h"
 #include "settings/menu_build_settings.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/posted_answer.h"
 #include "framework/menu_item.h"
+#include "framework/posted_answer.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "app/call_queues.h"
-#include "app/folder_listing.h"
+#include "folder/folder_listing.h"
+#include "framework/call_queues.h"
 #include "framework/window.h"
 
 class TMenuItem;

@@ -4,9 +4,9 @@
 #include <memory>
 #include <utility>
 
-#include "app/posted_answer.h"
 #include "framework/image_list.h"
 #include "framework/menu_item.h"
+#include "framework/posted_answer.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/call_queues.h"
 #include "app/file_icons.h"
 #include "app/icon_key.h"
+#include "framework/call_queues.h"
 #include "framework/window.h"
 
 class TImageList;

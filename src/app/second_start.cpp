@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/menu_folder.h"
-#include "app/posted_answer.h"
 #include "app/start_request.h"
+#include "folder/menu_folder.h"
+#include "framework/posted_answer.h"
 #include "framework/system_paths.h"
 #include "framework/win_handle.h"
 #include "texts/texts.h"

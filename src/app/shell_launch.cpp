@@ -5,8 +5,8 @@
 
 #include <thread>
 
-#include "app/com_apartment.h"
-#include "app/menu_folder.h"
+#include "folder/menu_folder.h"
+#include "framework/com_apartment.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/posted_answer.h"
+#include "framework/posted_answer.h"
 
 namespace {
 

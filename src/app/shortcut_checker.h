@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/call_queues.h"
-#include "app/folder_listing.h"
+#include "folder/folder_listing.h"
+#include "framework/call_queues.h"
 #include "framework/window.h"
 
 class TShortcutChecker : private TWindow {

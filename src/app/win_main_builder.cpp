@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "app/icon_fetcher.h"
-#include "app/menu_folder.h"
 #include "app/shortcut_checker.h"
 #include "app/win_main.h"
 #include "folder/file_list.h"
+#include "folder/menu_folder.h"
 #include "framework/application.h"
 #include "framework/dpi.h"
 #include "framework/exception.h"

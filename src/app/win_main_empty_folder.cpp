@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/link_target.h"
-#include "app/menu_folder.h"
 #include "app/win_main.h"
+#include "folder/link_target.h"
+#include "folder/menu_folder.h"
 #include "framework/menu_item.h"
 #include "framework/system_paths.h"
 #include "menu/popup_cool.h"

@@ -1,7 +1,7 @@
 #include "search/folder_content.h"
 
-#include "app/menu_folder.h"
 #include "folder/file_list_rules.h"
+#include "folder/menu_folder.h"
 
 namespace {
 

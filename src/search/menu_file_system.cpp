@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/link_target.h"
+#include "folder/link_target.h"
 #include "framework/win_handle.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // entries left out, shortcuts' targets read as the menus read them.
 #include <utility>
 
-#include "app/folder_listing.h"
+#include "folder/folder_listing.h"
 #include "search/index_file_system.h"
 
 class TMenuFileSystem : public TIndexFileSystem {

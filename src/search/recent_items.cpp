@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/posted_answer.h"
+#include "framework/posted_answer.h"
 #include "framework/whole_file.h"
 #include "search/recent_list.h"
 

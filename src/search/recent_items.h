@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/call_queues.h"
+#include "framework/call_queues.h"
 #include "framework/window.h"
 
 class TRecentItems : private TWindow {

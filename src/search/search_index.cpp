@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/posted_answer.h"
+#include "framework/posted_answer.h"
 #include "framework/text_folding.h"
 #include "search/folder_content.h"
 #include "search/search_ranking.h"

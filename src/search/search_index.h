@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/call_queues.h"
+#include "framework/call_queues.h"
 #include "framework/window.h"
 #include "search/index_tree.h"
 #include "search/search_results.h"

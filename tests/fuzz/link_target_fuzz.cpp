@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "app/link_target_scan.h"
+#include "folder/link_target_scan.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/menu_folder.h"
+#include "folder/menu_folder.h"
 #include "framework/application.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"

@@ -7,9 +7,9 @@
 #include <fstream>
 
 #include "app/icon_fetcher.h"
-#include "app/menu_folder.h"
-#include "folder/file_list.h"
 #include "folder/dir_monitor.h"
+#include "folder/file_list.h"
+#include "folder/menu_folder.h"
 #include "framework/com_ptr.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <functional>
 
+#include "folder/link_target.h"
 #include "framework/menu_item.h"
-#include "app/link_target.h"
 #include "framework/popup_menu.h"
 #include "launcher_fixture.h"
 #include "menu/popup_cool.h"

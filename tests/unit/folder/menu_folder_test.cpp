@@ -1,4 +1,4 @@
-#include "app/menu_folder.h"
+#include "folder/menu_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/folder_listing.h"
+#include "folder/folder_listing.h"
 
 #include <windows.h>
 
-#include "app/link_target.h"
-#include "app/menu_folder.h"
+#include "folder/link_target.h"
+#include "folder/menu_folder.h"
 
 std::wstring ShortcutFolder(const std::wstring& shortcut) {
   std::wstring target = ShellLinkPath(shortcut);

@@ -1,4 +1,4 @@
-#include "app/call_queues.h"
+#include "framework/call_queues.h"
 
 #include <condition_variable>
 #include <deque>
@@ -7,7 +7,7 @@
 #include <set>
 #include <thread>
 
-#include "app/com_apartment.h"
+#include "framework/com_apartment.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/menu_folder.h"
+#include "folder/menu_folder.h"
 
 std::wstring FolderOf(std::wstring_view path) {
   const size_t lastSeparator = path.find_last_of(L"\\/:");

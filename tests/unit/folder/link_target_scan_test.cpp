@@ -1,4 +1,4 @@
-#include "app/link_target_scan.h"
+#include "folder/link_target_scan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/link_target.h"
+#include "folder/link_target.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/link_target_scan.h"
+#include "folder/link_target_scan.h"
 #include "framework/code_page_932.h"
 #include "framework/com_ptr.h"
 #include "framework/whole_file.h"
