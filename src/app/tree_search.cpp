@@ -11,6 +11,12 @@
 #include "search/search_window.h"
 #include "shell/context_menu_ex.h"
 
+namespace {
+
+constexpr UINT FirstReadDelayMs = 3000;
+
+}  // namespace
+
 TTreeSearch::TTreeSearch(TPopupCool& styler, TImageList& images, TContextMenuEx& shellMenus, std::wstring menuFolder,
                          std::shared_ptr<const TIndexFileSystem> fileSystem)
     : FImages(images), FIndex(std::move(menuFolder), std::move(fileSystem)) {
@@ -29,7 +35,7 @@ TTreeSearch::TTreeSearch(TPopupCool& styler, TImageList& images, TContextMenuEx&
 
 void TTreeSearch::Start(const std::wstring& recentFile) {
   FRecent.Load(recentFile);
-  FIndex.Start();
+  FIndex.Start(FirstReadDelayMs);
 }
 
 void TTreeSearch::Take(const std::wstring& typed, const RECT& place, const std::wstring& folder) {

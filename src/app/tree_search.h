@@ -22,8 +22,12 @@ public:
   TTreeSearch(TPopupCool& styler, TImageList& images, TContextMenuEx& shellMenus, std::wstring menuFolder,
               std::shared_ptr<const TIndexFileSystem> fileSystem);
 
-  // Starts reading the tree, and the items started from `recentFile`.
+  // Reads the items started from `recentFile`, and starts reading the tree a moment later: the
+  // start-up's own reads, the first menu's included, come first.
   void Start(const std::wstring& recentFile);
+  // A launcher menu is open, or no longer: the index makes no new calls while one is, so that
+  // the menu's own reads of a share come first.
+  void MenuOpen(bool open) { FIndex.Hold(open); }
   // Something under the menu folder changed.
   void FolderChanged() { FIndex.FolderChanged(); }
   // `path` was started.

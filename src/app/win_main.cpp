@@ -99,7 +99,10 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   // another.
   const int iconSize = SmallIconSize(SystemDpi());
   FImageList = &Make<TImageList>(iconSize, iconSize);
-  FMainMenu->OnPopup = [this](int x, int y) { FitIconsToDpi(MonitorDpiAt({x, y})); };
+  FMainMenu->OnPopup = [this](int x, int y) {
+    FitIconsToDpi(MonitorDpiAt({x, y}));
+    FTreeSearch->MenuOpen(true);
+  };
   FPCMain = &Make<TPopupCool>();
   FPCMain->SetImages(FImageList);
   FPCMain->SetMenuStyle(msWindows);
@@ -150,7 +153,10 @@ TWinMain::TWinMain(TComponent* owner) : TForm(owner, WinMainDesign()) {
   FPCMain->OnNothingFound = [this](const std::wstring& typed, const RECT& place) {
     FTreeSearch->Take(typed, place, FMainMenu->Items().Hint());
   };
-  FMainMenu->OnClosed = [this] { FTreeSearch->ShowTaken(); };
+  FMainMenu->OnClosed = [this] {
+    FTreeSearch->MenuOpen(false);
+    FTreeSearch->ShowTaken();
+  };
   FEnvironment = std::make_unique<TEnvironmentRefresh>();
   FStartRequests = std::make_unique<TStartRequests>([this](const std::wstring& folder) { return OpenRequested(folder); });
   try {

@@ -14,6 +14,7 @@ constexpr UINT WM_STAMPED = WM_APP + 1;
 constexpr UINT WM_LISTED = WM_APP + 2;
 constexpr UINT WM_UPDATE = WM_APP + 3;
 constexpr UINT_PTR RecheckTimerId = 1;
+constexpr UINT_PTR FirstReadTimerId = 2;
 
 struct TStampAnswer {
   std::wstring Path;
@@ -47,11 +48,28 @@ TSearchIndex::TSearchIndex(std::wstring menuFolder, std::shared_ptr<const TIndex
   CreateHandle(params);
 }
 
-TSearchIndex::~TSearchIndex() { ::KillTimer(Handle(), RecheckTimerId); }
+TSearchIndex::~TSearchIndex() {
+  ::KillTimer(Handle(), FirstReadTimerId);
+  ::KillTimer(Handle(), RecheckTimerId);
+}
 
-void TSearchIndex::Start() {
-  ScheduleUpdate();
+void TSearchIndex::Start(UINT delayMs) {
+  if (delayMs)
+    ::SetTimer(Handle(), FirstReadTimerId, delayMs, nullptr);
+  else
+    BeginReading();
+}
+
+void TSearchIndex::BeginReading() {
+  ::KillTimer(Handle(), FirstReadTimerId);
+  FStarted = true;
   ::SetTimer(Handle(), RecheckTimerId, RecheckIntervalMs, nullptr);
+  ScheduleUpdate();
+}
+
+void TSearchIndex::Hold(bool held) {
+  FHeld = held;
+  if (!held) ScheduleUpdate();
 }
 
 void TSearchIndex::FolderChanged() {
@@ -95,6 +113,7 @@ void TSearchIndex::ScheduleUpdate() {
 
 void TSearchIndex::Update() {
   FUpdatePosted = false;
+  if (FHeld || !FStarted) return;  // Hold(false) and BeginReading schedule it again
   const TIndexTree::TUpdate update = FTree.Update();
   for (const TIndexCall& call : update.Calls) Post(call);
   if (update.Changed && OnChange) OnChange();
@@ -117,9 +136,12 @@ LRESULT TSearchIndex::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Update();
       return 0;
     case WM_TIMER:
-      if (wParam != RecheckTimerId) return 0;
-      FTree.Recheck(true);
-      ScheduleUpdate();
+      if (wParam == FirstReadTimerId) {
+        BeginReading();
+      } else if (wParam == RecheckTimerId) {
+        FTree.Recheck(true);
+        ScheduleUpdate();
+      }
       return 0;
     default:
       return TWindow::WndProc(message, wParam, lParam);

@@ -29,8 +29,12 @@ public:
   TSearchIndex(std::wstring menuFolder, std::shared_ptr<const TIndexFileSystem> fileSystem);
   ~TSearchIndex() override;
 
-  // Starts reading the tree, and checking it again from time to time.
-  void Start();
+  // Starts reading the tree `delayMs` from now, and checking it again from time to time.
+  void Start(UINT delayMs = 0);
+  // While held, no new call is made: the menus read a share without the index reading it
+  // too. (Under Wine a directory listing holds a lock of the whole process, so a slow share
+  // listed here would hold back every listing of the menus.)
+  void Hold(bool held);
   // Something under the menu folder changed.
   void FolderChanged();
 
@@ -46,6 +50,7 @@ public:
 private:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Post(const TIndexCall& call);
+  void BeginReading();
   void ScheduleUpdate();
   void Update();
 
@@ -54,4 +59,6 @@ private:
   TIndexTree FTree;
   TCallQueues FQueues;
   bool FUpdatePosted = false;
+  bool FHeld = false;
+  bool FStarted = false;
 };

@@ -45,7 +45,7 @@ run_first() {
 }
 
 start_tamarind
-sleep 5  # the index reads the tree; nothing outside tells when it is done
+sleep 8  # the index reads the tree from 3 s after the start; nothing outside tells when it is done
 
 # "t", "to", "too" and "tool" find <Tools> in the open menu; "tool7" does not, and hands over.
 search_for tool7 tool7
