@@ -82,7 +82,7 @@ if [ $# -gt 0 ]; then
   export LC_MESSAGES=${TAMARIND_UI_LOCALE:-ja_JP.UTF-8}
   case $LC_MESSAGES in
     ja_JP.UTF-8)
-      locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' ||
+      grep -qix 'ja_JP.utf8' < <(locale -a 2>/dev/null) ||
         { echo "The locale ja_JP.UTF-8 is not generated here; scripts/install-deps.sh generates it." >&2; exit 1; } ;;
   esac
   if [ -n "${LC_ALL:-}" ] && [ "${LC_ALL%%.*}" != "${LC_MESSAGES%%.*}" ]; then

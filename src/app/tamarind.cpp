@@ -1,6 +1,5 @@
 // Program entry: one instance per session, which a second start hands its request to; a
 // hidden main window, then the message loop.
-#include <objbase.h>
 #include <windows.h>
 #include <shellapi.h>
 
@@ -13,6 +12,7 @@
 
 #include "app/win_main.h"
 #include "framework/application.h"
+#include "framework/com_apartment.h"
 #include "framework/win_handle.h"
 #include "settings/ini_gt_system_host.h"
 #include "settings/settings_file.h"
@@ -20,19 +20,6 @@
 namespace {
 
 constexpr wchar_t InstanceMutexName[] = L"Lindenholt_Tamarind";
-
-class TOleSession {
-public:
-  TOleSession() : FInitialized(SUCCEEDED(::OleInitialize(nullptr))) {}
-  ~TOleSession() {
-    if (FInitialized) ::OleUninitialize();
-  }
-  TOleSession(const TOleSession&) = delete;
-  TOleSession& operator=(const TOleSession&) = delete;
-
-private:
-  bool FInitialized;
-};
 
 // The mutex that marks the running instance, or nothing when another instance has it.
 TKernelHandle ClaimInstance() {
@@ -68,7 +55,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  const TOleSession ole;
+  const TComApartment apartment(TApartmentUse::auUserInterface);
   TApplication& application = Application();
   HWND applicationWindow = application.Handle();
   ::SetWindowLongW(applicationWindow, GWL_EXSTYLE, ::GetWindowLongW(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);

@@ -1,18 +1,31 @@
 #pragma once
-// A worker thread's own COM apartment, single-threaded as the shell's objects want it: entered
-// for the object's life, and left only if it was entered.
+// A thread's own COM apartment, single-threaded as the shell's objects want it: entered for the
+// object's life, and left only if it was entered. The user-interface thread enters it through
+// OLE, which the clipboard and drag and drop of the shell's menus need too.
 #include <windows.h>
 #include <objbase.h>
+#include <ole2.h>
+
+enum class TApartmentUse { auWorker, auUserInterface };
 
 class TComApartment {
 public:
-  TComApartment() : FInitialized(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  explicit TComApartment(TApartmentUse use = TApartmentUse::auWorker)
+      : FUse(use),
+        FInitialized(SUCCEEDED(use == TApartmentUse::auUserInterface
+                                   ? ::OleInitialize(nullptr)
+                                   : ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
   ~TComApartment() {
-    if (FInitialized) ::CoUninitialize();
+    if (!FInitialized) return;
+    if (FUse == TApartmentUse::auUserInterface)
+      ::OleUninitialize();
+    else
+      ::CoUninitialize();
   }
   TComApartment(const TComApartment&) = delete;
   TComApartment& operator=(const TComApartment&) = delete;
 
 private:
+  TApartmentUse FUse;
   bool FInitialized;
 };

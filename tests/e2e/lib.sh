@@ -105,7 +105,10 @@ message_boxes() { shown_windows --name '^Tamarind$'; }
 first_menu_window() { menu_windows | sed -n 1p; }
 
 # Saves a screenshot of the test display into the build tree, for people to look at.
-screenshot() { import -window root "$build_dir/e2e-$1.png"; }
+# A grab of the display that never returns says so and lets the test go on.
+screenshot() {
+  timeout 20 import -silent -window root "$build_dir/e2e-$1.png" || echo "$test_name: no screenshot $1 within 20 s" >&2
+}
 
 # Clicks the tray icon with button $1 until a menu shows (the tray window may be on screen a
 # moment before the icon is in it, and icons left behind by ended test programs may stand
